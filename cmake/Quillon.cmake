@@ -1,0 +1,42 @@
+# Every folder of src/ is one library target whose sources are the .cpp files
+# in it, so adding a file needs no edit here.
+function(quillon_library name)
+  cmake_parse_arguments(ARG "" "FOLDER" "DEPENDS" ${ARGN})
+  if(NOT ARG_FOLDER)
+    set(ARG_FOLDER ${name})
+  endif()
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${ARG_FOLDER}/*.cpp)
+  if(sources)
+    add_library(qs_${name} STATIC ${sources})
+    target_include_directories(qs_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    foreach(dep ${ARG_DEPENDS})
+      target_link_libraries(qs_${name} PUBLIC qs_${dep})
+    endforeach()
+  else()
+    # A layer with headers only (or nothing yet) is still a node of the graph.
+    add_library(qs_${name} INTERFACE)
+    target_include_directories(qs_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    foreach(dep ${ARG_DEPENDS})
+      target_link_libraries(qs_${name} INTERFACE qs_${dep})
+    endforeach()
+  endif()
+endfunction()
+
+# tests/<folder>/*.cpp make one GoogleTest executable test_<folder>.
+function(quillon_tests folder)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(test_${folder} ${sources})
+  foreach(dep ${ARG_DEPENDS})
+    target_link_libraries(test_${folder} PRIVATE qs_${dep})
+  endforeach()
+  target_link_libraries(test_${folder} PRIVATE GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(test_${folder} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(test_${folder} PRIVATE
+    QUILLON_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  gtest_discover_tests(test_${folder} DISCOVERY_MODE PRE_TEST
+    PROPERTIES LABELS ${folder} ENVIRONMENT "QUILLON_SETTINGS_FILE=${CMAKE_BINARY_DIR}/test-settings/${folder}.ini")
+endfunction()
