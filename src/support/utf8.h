@@ -1,0 +1,25 @@
+// UTF-8 to and from code points. Decoding never throws: a byte that does not
+// start a well-formed sequence becomes U+FFFD, so any input gives some text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "support/qschar.h"
+
+namespace qs {
+
+inline constexpr Char kReplacementChar = 0xFFFD;
+
+std::string ToUtf8(StringView text);
+String FromUtf8(std::string_view bytes);
+// True when every byte belongs to a well-formed sequence (no surrogates, no overlongs).
+bool IsValidUtf8(std::string_view bytes);
+// Appends one code point; a surrogate or a value above U+10FFFF is written as U+FFFD.
+void AppendUtf8(std::string& out, Char c);
+
+// Decodes the sequence at bytes[pos], advancing pos by at least one byte;
+// returns U+FFFD (and sets valid false) for an ill-formed sequence.
+Char DecodeUtf8At(std::string_view bytes, std::size_t& pos, bool& valid);
+
+}  // namespace qs
