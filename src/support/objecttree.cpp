@@ -4,9 +4,13 @@
 
 namespace qs {
 
-Property::Property(std::string p, Value v) : path(std::move(p)) { value.push_back(std::move(v)); }
+Property::Property(std::string p, Value v) : path(std::move(p)) {
+  value.push_back(std::move(v));
+}
 
-bool Property::operator==(const Property& o) const { return path == o.path && value == o.value; }
+bool Property::operator==(const Property& o) const {
+  return path == o.path && value == o.value;
+}
 
 Value Value::Int(std::int64_t v) {
   Value r;
@@ -67,14 +71,22 @@ Value Value::Bytes(std::vector<std::uint8_t> v) {
 bool Value::operator==(const Value& o) const {
   if (kind != o.kind) return false;
   switch (kind) {
-    case ValueKind::Integer: return integer == o.integer;
-    case ValueKind::Double: return real == o.real;
-    case ValueKind::String: return text == o.text;
-    case ValueKind::Ident: return ident == o.ident;
-    case ValueKind::Set: return set == o.set;
-    case ValueKind::Collection: return items == o.items;
-    case ValueKind::List: return list == o.list;
-    case ValueKind::Binary: return bytes == o.bytes;
+    case ValueKind::Integer:
+      return integer == o.integer;
+    case ValueKind::Double:
+      return real == o.real;
+    case ValueKind::String:
+      return text == o.text;
+    case ValueKind::Ident:
+      return ident == o.ident;
+    case ValueKind::Set:
+      return set == o.set;
+    case ValueKind::Collection:
+      return items == o.items;
+    case ValueKind::List:
+      return list == o.list;
+    case ValueKind::Binary:
+      return bytes == o.bytes;
   }
   return false;
 }

@@ -44,12 +44,12 @@ struct Value {
   ValueKind kind = ValueKind::Integer;
   std::int64_t integer = 0;
   double real = 0;
-  String text;                          // String
-  std::string ident;                    // Ident
-  std::vector<std::string> set;         // Set
-  std::vector<PropertyList> items;      // Collection: one property list per item
-  std::vector<Value> list;              // List
-  std::vector<std::uint8_t> bytes;      // Binary
+  String text;                      // String
+  std::string ident;                // Ident
+  std::vector<std::string> set;     // Set
+  std::vector<PropertyList> items;  // Collection: one property list per item
+  std::vector<Value> list;          // List
+  std::vector<std::uint8_t> bytes;  // Binary
 
   static Value Int(std::int64_t v);
   static Value Real(double v);

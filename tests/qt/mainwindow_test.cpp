@@ -1,9 +1,9 @@
 #include "qt/mainwindow.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
-#include <gtest/gtest.h>
 
 namespace {
 

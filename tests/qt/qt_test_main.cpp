@@ -1,6 +1,6 @@
 // The Qt tests share one QApplication that lives exactly as long as main().
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -17,12 +17,14 @@ TEST(Utf8, IllFormedInputBecomesReplacementCharacters) {
     std::string bytes;
     String text;
   } cases[] = {
-      {"\xC3", U"\uFFFD"},                  // truncated
-      {"\xC3" "a", U"\uFFFDa"},            // continuation missing, next byte kept
-      {"\xC0\xAF", U"\uFFFD\uFFFD"},       // overlong lead never valid
-      {"\xE0\x80\xAF", U"\uFFFD"},         // overlong three-byte form
-      {"\xED\xA0\x80", U"\uFFFD"},         // surrogate
-      {"\xF4\x90\x80\x80", U"\uFFFD"},     // above U+10FFFF
+      {"\xC3", U"\uFFFD"},  // truncated
+      {"\xC3"
+       "a",
+       U"\uFFFDa"},                     // continuation missing, next byte kept
+      {"\xC0\xAF", U"\uFFFD\uFFFD"},    // overlong lead never valid
+      {"\xE0\x80\xAF", U"\uFFFD"},      // overlong three-byte form
+      {"\xED\xA0\x80", U"\uFFFD"},      // surrogate
+      {"\xF4\x90\x80\x80", U"\uFFFD"},  // above U+10FFFF
       {"\xFF", U"\uFFFD"},
   };
   for (const Case& c : cases) {
