@@ -106,7 +106,8 @@ TEST(CodePages, CyrillicPagesAgreeWithEachOther) {
   unsigned char byte = 0;
   for (Char c : russian) {
     for (Encoding enc : {Encoding::Windows1251, Encoding::Cp866, Encoding::Koi8R})
-      EXPECT_TRUE(CharToByte(enc, c, byte)) << EncodingName(enc) << " U+" << std::hex << static_cast<unsigned>(c);
+      EXPECT_TRUE(CharToByte(enc, c, byte))
+          << EncodingName(enc) << " U+" << std::hex << static_cast<unsigned>(c);
     EXPECT_FALSE(CharToByte(Encoding::Windows1252, c, byte));
   }
   String lacking;
