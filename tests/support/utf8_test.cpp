@@ -6,9 +6,8 @@ namespace qs {
 namespace {
 
 TEST(Utf8, RoundTripsEveryPlane) {
-  String withNul = U"a\u00e9\u20ac\U0001F600";
-  withNul.push_back(0);
-  withNul.push_back(U'z');
+  // Built with its length: a plain literal would end at the NUL.
+  const String withNul(U"a\u00e9\u20ac\U0001F600\u0000z", 6);
   EXPECT_EQ(FromUtf8(ToUtf8(withNul)), withNul);
   EXPECT_EQ(ToUtf8(U"\u00e9"), "\xC3\xA9");
 }
