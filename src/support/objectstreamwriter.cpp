@@ -31,7 +31,8 @@ bool Fits(std::int64_t v) {
 class StreamWriter {
  public:
   std::vector<std::uint8_t> Write(const ObjectNode& root) {
-    m_out.insert(m_out.end(), std::begin(kSignature), std::end(kSignature));
+    // assign, not insert: g++ 12 warns falsely about inserting into an empty vector
+    m_out.assign(std::begin(kSignature), std::end(kSignature));
     Object(root, 1);
     return std::move(m_out);
   }
