@@ -250,6 +250,16 @@ TEST(RegexMatch, FromCaretNeverStopsAtTheCaretWithAnEmptyMatch) {
   }
 }
 
+// Typed or pasted patterns may nest deeply; nothing may recurse per level.
+TEST(RegexMatch, DeeplyNestedGroupsNeitherOverflowNorSlowDown) {
+  constexpr int kDepth = 100000;
+  const String pattern = String(kDepth, U'{') + U"a*" + String(kDepth, U'}') + U"+b";
+  const TRegExpr re(pattern, kCase);
+  EXPECT_EQ(re.Match(U"xaab", 1, kForward), (RegexMatch{2, 3}));
+  EXPECT_EQ(re.Match(U"xb", 1, kBackward), kNone);
+  EXPECT_THROW(TRegExpr(String(kDepth, U'{'), kCase), RegexError);
+}
+
 TEST(RegexMatch, CopiesShareOneCompiledPattern) {
   const TRegExpr original(U"[0-9]+", kCase);
   const TRegExpr copy = original;

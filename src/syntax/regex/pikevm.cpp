@@ -154,9 +154,16 @@ bool Machine::Accepts(const Inst& inst, Char c) const {
 // begin at; past last when there is none.
 int Machine::NextPossibleStart(int from, int last) const {
   if (!m_program.first.enabled) return from;
+  const FirstChars& first = m_program.first;
   const int end = std::min(last, m_length - 1);
-  for (int i = from; i <= end; ++i) {
-    if (m_program.first.MayStartWith(Folded(i))) return i;
+  if (m_program.caseSensitive) {
+    for (int i = from; i <= end; ++i) {
+      if (first.MayStartWith(m_text[i])) return i;
+    }
+  } else {
+    for (int i = from; i <= end; ++i) {
+      if (first.MayStartWith(FoldAscii(m_text[i]))) return i;
+    }
   }
   return last + 1;
 }
