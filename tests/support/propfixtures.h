@@ -2,6 +2,8 @@
 // with a sub-object and a collection of items of its own class.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -223,6 +225,35 @@ inline void FillEveryKind(TEveryKind& o) {
   b.SetColor(clHighlight);
   o.SetLines({U"line one", U"", U"line 'three'"});
   o.SetFlags(0xFFFFFFFEu);
+}
+
+inline void ExpectSameValues(const TEveryKind& a, const TEveryKind& b) {
+  EXPECT_EQ(a.Count(), b.Count());
+  EXPECT_EQ(a.Enabled(), b.Enabled());
+  EXPECT_EQ(a.Shape(), b.Shape());
+  EXPECT_EQ(a.Options(), b.Options());
+  EXPECT_EQ(a.Caption(), b.Caption());
+  EXPECT_EQ(a.KeyMapping(), b.KeyMapping());
+  EXPECT_EQ(a.Marker(), b.Marker());
+  EXPECT_EQ(a.Color(), b.Color());
+  EXPECT_EQ(a.Ratio(), b.Ratio());
+  EXPECT_EQ(a.Data(), b.Data());
+  EXPECT_EQ(a.Font().Name(), b.Font().Name());
+  EXPECT_EQ(a.Font().Height(), b.Font().Height());
+  EXPECT_EQ(a.Font().Color(), b.Font().Color());
+  EXPECT_EQ(a.Font().Style(), b.Font().Style());
+  EXPECT_EQ(a.Lines(), b.Lines());
+  EXPECT_EQ(a.Flags(), b.Flags());
+  ASSERT_EQ(a.Items().Count(), b.Items().Count());
+  for (int i = 0; i < a.Items().Count(); ++i) {
+    const TFixtureItem& x = a.Items().Items(i);
+    const TFixtureItem& y = b.Items().Items(i);
+    EXPECT_NE(&x, &y);
+    EXPECT_EQ(x.Name(), y.Name());
+    EXPECT_EQ(x.Value(), y.Value());
+    EXPECT_EQ(x.Color(), y.Color());
+    EXPECT_EQ(x.UseDefaultColor(), y.UseDefaultColor());
+  }
 }
 
 }  // namespace qs::fixtures
