@@ -291,6 +291,9 @@ void ReadHolder(const ObjectNode& root, TPersistent& target, const PropertyError
     Reader(onError).ReadCollection(*collection, *p);
     return;
   }
+  // A bare "P" holds a collection (or a value): nothing this object can take.
+  if (FindProperty(root.properties, "P"))
+    throw ParseError("The " + std::string(kHolderClass) + " object holds no " + target.ClassName());
   ReadProperties(target, root.properties, "P.", onError);
 }
 

@@ -35,8 +35,9 @@ inline constexpr std::string_view kHolderClass = "TPersHolder";
 ObjectNode MakeHolder(const TPersistent& object);
 
 // Reads a TPersHolder root into the target. Throws qs::ParseError, before
-// touching the target, when the root is not a holder or (for a collection)
-// holds no collection under "P".
+// touching the target, when the root is not a holder, when a collection target
+// finds no collection under "P", or when another target finds a bare "P"
+// (a holder of a collection) instead of "P." properties.
 void ReadHolder(const ObjectNode& root, TPersistent& target,
                 const PropertyErrorHandler& onError = {});
 

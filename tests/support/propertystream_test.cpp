@@ -228,6 +228,10 @@ TEST(PropertyStream, LoadIntoLeavesTheTargetAloneWhenTheTreeIsUnusable) {
   EXPECT_THROW(LoadInto(target.Items(), noCollection), ParseError);
   ExpectSameValues(before, target);
 
+  // A holder of a collection read into an object would reset it to defaults.
+  EXPECT_THROW(LoadInto(target, MakeHolder(target.Items())), ParseError);
+  ExpectSameValues(before, target);
+
   // A usable tree replaces everything, defaults included.
   ObjectNode empty;
   empty.className = "TPersHolder";

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,10 +54,12 @@ class TFixtureFont : public TPersistent {
   void SetStyle(std::uint32_t v) { m_style = v, Note("Font.Style"); }
 
   SetterLog* log = nullptr;
+  std::function<void()> onChange;
 
  private:
   void Note(const char* n) {
     if (log) log->Note(n);
+    if (onChange) onChange();
   }
   String m_name = U"Courier New";
   int m_height = -13;
