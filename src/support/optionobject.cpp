@@ -89,10 +89,16 @@ TOptionExt& OptionRegistry::Adopt(std::type_index type, std::unique_ptr<TOptionE
   // Entered before it is filled, so a hook that asks for it gets this one.
   TOptionExt& options = *instance;
   State().instances[type] = std::move(instance);
-  options.ResetDefaults();
-  const std::vector<CreationHook> hooks = State().hooks;
-  for (const CreationHook& hook : hooks) hook(options);
-  options.LoadFromRegistry(Store());
+  try {
+    options.ResetDefaults();
+    const std::vector<CreationHook> hooks = State().hooks;
+    for (const CreationHook& hook : hooks) hook(options);
+    options.LoadFromRegistry(Store());
+  } catch (...) {
+    // A half-made instance must not stay registered: the next use starts afresh.
+    State().instances.erase(type);
+    throw;
+  }
   options.m_registered = true;
   return options;
 }

@@ -79,7 +79,8 @@ std::optional<std::int64_t> PropInfo::NormaliseOrdinal(std::int64_t value) const
       return *mask;
     }
     case PropKind::Char:
-      if (value < 0 || value > kMaxCodePoint) return std::nullopt;
+      if (value < 0 || value > kMaxCodePoint || (value >= 0xD800 && value <= 0xDFFF))
+        return std::nullopt;
       return value;
     case PropKind::Colour: {
       auto bits = AsBitPattern(value);

@@ -80,7 +80,7 @@ struct PropInfo {
 
   // Brings an ordinal read from outside into this property's canonical range,
   // or refuses it: integers must fit 32 bits, enumerations name an element,
-  // sets hold only named bits, characters are code points, and colours and
+  // sets hold only named bits, characters are code points (no surrogates), and colours and
   // unsigned halves take either the signed or the unsigned 32-bit reading.
   std::optional<std::int64_t> NormaliseOrdinal(std::int64_t value) const;
 };

@@ -12,6 +12,8 @@ namespace qs {
 
 namespace {
 
+constexpr std::string_view kUnusableValue = "The stored value has the wrong kind, size or range";
+
 std::string SubKey(std::string_view key, std::string_view name) {
   std::string out(key);
   while (!out.empty() && out.back() == '\\') out.pop_back();
@@ -108,8 +110,12 @@ class Loader {
     if (p.kind == PropKind::Collection)
       return LoadCollection(p.CollectionOf(object), p, key, value);
     std::optional<PropValue> v = Convert(p, value);
-    if (!v) return Problem(key, p, "The stored value has the wrong kind, size or range");
-    p.set(object, *v);
+    if (!v) return Problem(key, p, kUnusableValue);
+    try {
+      p.set(object, *v);
+    } catch (const Error& e) {
+      Problem(key, p, e.what());
+    }
   }
 
   static std::optional<PropValue> Convert(const PropInfo& p, const RegValue& value) {
@@ -128,8 +134,7 @@ class Loader {
 
   void LoadCollection(TCollection& collection, const PropInfo& p, std::string_view key,
                       const RegValue& value) {
-    if (value.kind != RegKind::Binary)
-      return Problem(key, p, "The stored value has the wrong kind, size or range");
+    if (value.kind != RegKind::Binary) return Problem(key, p, kUnusableValue);
     try {
       const std::string_view text(reinterpret_cast<const char*>(value.bytes.data()),
                                   value.bytes.size());

@@ -100,6 +100,7 @@ TEST(Persistent, OrdinalsFromOutsideAreCheckedAgainstTheKind) {
       {"set unnamed bit", font.FindProperty("Style"), 0x10, std::nullopt},
       {"char top", every.FindProperty("Marker"), 0x10FFFF, 0x10FFFF},
       {"char past top", every.FindProperty("Marker"), 0x110000, std::nullopt},
+      {"char surrogate", every.FindProperty("Marker"), 0xD800, std::nullopt},
       {"colour unsigned", every.FindProperty("Color"), 0xFF000005, clWindow},
       {"colour signed", every.FindProperty("Color"), clWindow, clWindow},
       {"colour too wide", every.FindProperty("Color"), kUIntMax + 1, std::nullopt},
