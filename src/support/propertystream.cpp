@@ -96,6 +96,13 @@ void WriteInto(PropertyList& out, const TPersistent& object, const std::string& 
 
 // ---- reading ----
 
+// Built in place: going through a temporary variant trips a false
+// "may be used uninitialized" warning in some compilers.
+template <class V>
+std::optional<PropValue> Some(V value) {
+  return std::optional<PropValue>(std::in_place, std::move(value));
+}
+
 class Reader {
  public:
   explicit Reader(const PropertyErrorHandler& onError) : m_onError(onError) {}
@@ -194,14 +201,13 @@ std::optional<std::int64_t> Reader::ReadSet(const PropInfo& p, const Property& p
 std::optional<PropValue> Reader::Convert(const PropInfo& p, const Property& property) {
   const Value& v = property.Get();
   auto ordinal = [&](std::int64_t raw) -> std::optional<PropValue> {
-    if (auto n = p.NormaliseOrdinal(raw)) return PropValue(*n);
+    if (auto n = p.NormaliseOrdinal(raw)) return Some(*n);
     Skip(property, "value out of range");
     return std::nullopt;
   };
   auto identIndex = [&](std::string_view ident) -> std::optional<PropValue> {
     for (std::size_t i = 0; i < p.names.size(); ++i)
-      if (EqualsIgnoringAsciiCase(p.names[i], ident))
-        return PropValue(static_cast<std::int64_t>(i));
+      if (EqualsIgnoringAsciiCase(p.names[i], ident)) return Some(static_cast<std::int64_t>(i));
     Skip(property, "unknown identifier " + std::string(ident));
     return std::nullopt;
   };
@@ -212,18 +218,18 @@ std::optional<PropValue> Reader::Convert(const PropInfo& p, const Property& prop
       break;
     case PropKind::Boolean:
       if (v.kind == ValueKind::Ident && EqualsIgnoringAsciiCase(v.ident, "True"))
-        return PropValue(std::int64_t{1});
+        return Some(std::int64_t{1});
       if (v.kind == ValueKind::Ident && EqualsIgnoringAsciiCase(v.ident, "False"))
-        return PropValue(std::int64_t{0});
+        return Some(std::int64_t{0});
       break;
     case PropKind::Enumeration:
       if (v.kind == ValueKind::Ident) return identIndex(v.ident);
       break;
     case PropKind::Set:
-      if (v.kind == ValueKind::Set) return PropValue(*ReadSet(p, property));
+      if (v.kind == ValueKind::Set) return Some(*ReadSet(p, property));
       break;
     case PropKind::String:
-      if (v.kind == ValueKind::String) return PropValue(v.text);
+      if (v.kind == ValueKind::String) return Some(v.text);
       break;
     case PropKind::Char:
       if (v.kind == ValueKind::String && v.text.size() == 1) return ordinal(v.text[0]);
@@ -231,17 +237,17 @@ std::optional<PropValue> Reader::Convert(const PropInfo& p, const Property& prop
     case PropKind::Colour:
       if (v.kind == ValueKind::Integer) return ordinal(v.integer);
       if (v.kind == ValueKind::Ident) {
-        if (auto color = IdentToColor(v.ident)) return PropValue(std::int64_t{*color});
+        if (auto color = IdentToColor(v.ident)) return Some(std::int64_t{*color});
         Skip(property, "unknown colour " + v.ident);
         return std::nullopt;
       }
       break;
     case PropKind::Double:
-      if (v.kind == ValueKind::Double) return PropValue(v.real);
-      if (v.kind == ValueKind::Integer) return PropValue(static_cast<double>(v.integer));
+      if (v.kind == ValueKind::Double) return Some(v.real);
+      if (v.kind == ValueKind::Integer) return Some(static_cast<double>(v.integer));
       break;
     case PropKind::Binary:
-      if (v.kind == ValueKind::Binary) return PropValue(v.bytes);
+      if (v.kind == ValueKind::Binary) return Some(v.bytes);
       break;
     default:
       break;
