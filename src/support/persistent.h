@@ -49,12 +49,21 @@ using PropValue = std::variant<std::int64_t, double, String, ByteVector, StringV
 // Element names of an enumeration or set, by ordinal.
 using EnumNames = std::span<const std::string_view>;
 
+// A name some values of an integer property go by in the object text
+// (DEFAULT_CHARSET for 1); values without one are written as numbers.
+struct IntIdent {
+  std::int32_t value;
+  std::string_view name;
+};
+using IntIdents = std::span<const IntIdent>;
+
 struct PropInfo {
   std::string name;
   PropKind kind = PropKind::Integer;
   // A value equal to the default is not written; no default: always written.
   std::optional<PropValue> defaultValue;
   EnumNames names;                                 // Enumeration, Set
+  IntIdents idents;                                // Integer
   std::function<bool(const TPersistent&)> stored;  // empty: always stored
   // Another form of a published property, present only in the object text and
   // the binary stream (a string kept as length-prefixed bytes): Assign,
@@ -157,6 +166,7 @@ constexpr std::uint32_t SetBit(E element) noexcept {
 //   Prop::Integer<TFoo>("MarginPos", &TFoo::MarginPos, &TFoo::SetMarginPos, 80)
 //   Prop::Boolean<TFoo>("Visible", &TFoo::Visible, &TFoo::SetVisible, false).NoDefault()
 //   Prop::Object<TFoo>("Font", &TFoo::Font).StoredWhen(&TFoo::IsFontStored)
+//   Prop::Integer<TFoo>("Charset", &TFoo::Charset, &TFoo::SetCharset, 1).Idents(kCharsetIdents)
 template <class T>
 struct PropBuilder : PropInfo {
   template <class P>
@@ -172,6 +182,10 @@ struct PropBuilder : PropInfo {
   }
   PropBuilder&& StreamOnly() && {
     streamOnly = true;
+    return std::move(*this);
+  }
+  PropBuilder&& Idents(IntIdents table) && {
+    idents = table;
     return std::move(*this);
   }
 };

@@ -23,8 +23,12 @@ Value SetValue(const PropInfo& p, std::int64_t mask) {
 
 std::optional<Value> ToTreeValue(const PropInfo& p, const PropValue& v) {
   switch (p.kind) {
-    case PropKind::Integer:
-      return Value::Int(std::get<std::int64_t>(v));
+    case PropKind::Integer: {
+      const std::int64_t n = std::get<std::int64_t>(v);
+      for (const IntIdent& ident : p.idents)
+        if (ident.value == n) return Value::Identifier(std::string(ident.name));
+      return Value::Int(n);
+    }
     case PropKind::Boolean:
       return Value::Bool(std::get<std::int64_t>(v) != 0);
     case PropKind::Enumeration: {
@@ -215,6 +219,12 @@ std::optional<PropValue> Reader::Convert(const PropInfo& p, const Property& prop
     case PropKind::Integer:
     case PropKind::UInt32:
       if (v.kind == ValueKind::Integer) return ordinal(v.integer);
+      if (v.kind == ValueKind::Ident && !p.idents.empty()) {
+        for (const IntIdent& ident : p.idents)
+          if (EqualsIgnoringAsciiCase(ident.name, v.ident)) return Some(std::int64_t{ident.value});
+        Skip(property, "unknown identifier " + v.ident);
+        return std::nullopt;
+      }
       break;
     case PropKind::Boolean:
       if (v.kind == ValueKind::Ident && EqualsIgnoringAsciiCase(v.ident, "True"))
