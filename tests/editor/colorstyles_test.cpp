@@ -123,13 +123,17 @@ TEST(ColorStylesText, ReadsNumbersAndNamesOfCharsetsAndColours) {
   const std::string text =
       "object TPersHolder\n P = <\n  item\n   Name = 'Russian'\n   Color = 255\n"
       "   Font.Charset = 204\n   Font.Color = clwindowtext\n  end\n  item\n   Name = 'Oem'\n"
-      "   Font.Charset = OEM_CHARSET\n  end>\nend\n";
+      "   Font.Charset = OEM_CHARSET\n  end\n  item\n   Name = 'Unknown'\n"
+      "   Font.Charset = NO_SUCH_CHARSET\n   Font.Color = clRed\n  end>\nend\n";
   TTextStyles styles;
   ReadColorStylesText(styles, text);
   EXPECT_EQ(styles.Items(0).Font().Charset(), RUSSIAN_CHARSET);
   EXPECT_EQ(styles.Items(0).Color(), clRed);
   EXPECT_EQ(styles.Items(0).Font().Color(), clWindowText);
   EXPECT_EQ(styles.Items(1).Font().Charset(), OEM_CHARSET);
+  // An unknown name skips only that line.
+  EXPECT_EQ(styles.Items(2).Font().Charset(), DEFAULT_CHARSET);
+  EXPECT_EQ(styles.Items(2).Font().Color(), clRed);
   EXPECT_NE(ColorStylesText(styles).find("Font.Charset = RUSSIAN_CHARSET"), std::string::npos);
 }
 
