@@ -1,21 +1,15 @@
 // Dialogs for tests: the test queues the answers in the order the prompts will
 // come, and reads back every prompt shown. A prompt with no answer queued, or
 // with an answer of another kind, throws UnscriptedPrompt at once instead of
-// waiting for a user who is not there. UnscriptedPrompt is a logic error, not
-// a qs::Error, so the program's own error handling cannot swallow it.
+// waiting for a user who is not there.
 #pragma once
 
 #include <deque>
-#include <stdexcept>
 
 #include "platform/dialogs.h"
+#include "platform/unscriptedprompt.h"
 
 namespace qs {
-
-class UnscriptedPrompt : public std::logic_error {
- public:
-  using std::logic_error::logic_error;
-};
 
 enum class PromptKind { Message, Input, OpenFile, SaveFile, Font, Color, Folder, PrinterSetup };
 
