@@ -25,6 +25,13 @@ void Raster::FillRect(const TRect& rect, TColor color) {
 
 void Raster::Line(TPoint from, TPoint to, TColor color, int width) {
   const int w = std::max(width, 1);
+  // A line wholly beside the clip paints nothing; skipping it keeps a far
+  // off-surface line from costing a step per pixel of its length.
+  const TRect reach = m_clip.Inflate(w, w);
+  if ((from.X < reach.Left && to.X < reach.Left) ||
+      (from.X >= reach.Right && to.X >= reach.Right) || (from.Y < reach.Top && to.Y < reach.Top) ||
+      (from.Y >= reach.Bottom && to.Y >= reach.Bottom))
+    return;
   const auto stamp = [&](int x, int y) {
     if (w == 1) return Plot(x, y, color);
     FillRect({x - w / 2, y - w / 2, x - w / 2 + w, y - w / 2 + w}, color);
