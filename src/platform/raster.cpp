@@ -25,25 +25,36 @@ void Raster::FillRect(const TRect& rect, TColor color) {
 
 void Raster::Line(TPoint from, TPoint to, TColor color, int width) {
   const int w = std::max(width, 1);
-  // A line wholly beside the clip paints nothing; skipping it keeps a far
-  // off-surface line from costing a step per pixel of its length.
+  // A line wholly beside the clip paints nothing, and a straight one is cut
+  // to the clip's reach: neither then costs a step per pixel of its length.
   const TRect reach = m_clip.Inflate(w, w);
   if ((from.X < reach.Left && to.X < reach.Left) ||
       (from.X >= reach.Right && to.X >= reach.Right) || (from.Y < reach.Top && to.Y < reach.Top) ||
       (from.Y >= reach.Bottom && to.Y >= reach.Bottom))
     return;
+  // Moving an end that lies beyond the reach to its edge changes no visible
+  // pixel: both the old and the new end are outside the clip.
+  if (from.Y == to.Y) {
+    from.X = std::clamp(from.X, reach.Left, reach.Right);
+    to.X = std::clamp(to.X, reach.Left, reach.Right);
+  } else if (from.X == to.X) {
+    from.Y = std::clamp(from.Y, reach.Top, reach.Bottom);
+    to.Y = std::clamp(to.Y, reach.Top, reach.Bottom);
+  }
   const auto stamp = [&](int x, int y) {
     if (w == 1) return Plot(x, y, color);
     FillRect({x - w / 2, y - w / 2, x - w / 2 + w, y - w / 2 + w}, color);
   };
   // Bresenham, stopping one step short of the end point.
-  const int dx = std::abs(to.X - from.X), dy = -std::abs(to.Y - from.Y);
+  // 64-bit, as the distance between two far ends does not fit an int.
+  const long long dx = std::llabs(static_cast<long long>(to.X) - from.X);
+  const long long dy = -std::llabs(static_cast<long long>(to.Y) - from.Y);
   const int sx = from.X < to.X ? 1 : -1, sy = from.Y < to.Y ? 1 : -1;
-  int err = dx + dy;
+  long long err = dx + dy;
   int x = from.X, y = from.Y;
   while (x != to.X || y != to.Y) {
     stamp(x, y);
-    const int e2 = 2 * err;
+    const long long e2 = 2 * err;
     if (e2 >= dy) {
       err += dy;
       x += sx;

@@ -83,9 +83,10 @@ bool ScriptedDialogs::InputQuery(const String& caption, const String& promptText
   return answer.accepted;
 }
 
-std::optional<FileChoice> ScriptedDialogs::OpenFile(const FileDialogOptions& options) {
+std::optional<FileChoice> ScriptedDialogs::FileDialog(PromptKind kind,
+                                                      const FileDialogOptions& options) {
   Prompt prompt;
-  prompt.kind = PromptKind::OpenFile;
+  prompt.kind = kind;
   prompt.caption = options.title;
   prompt.file = options;
   const Answer answer = Take(std::move(prompt));
@@ -93,14 +94,12 @@ std::optional<FileChoice> ScriptedDialogs::OpenFile(const FileDialogOptions& opt
   return answer.file;
 }
 
+std::optional<FileChoice> ScriptedDialogs::OpenFile(const FileDialogOptions& options) {
+  return FileDialog(PromptKind::OpenFile, options);
+}
+
 std::optional<FileChoice> ScriptedDialogs::SaveFile(const FileDialogOptions& options) {
-  Prompt prompt;
-  prompt.kind = PromptKind::SaveFile;
-  prompt.caption = options.title;
-  prompt.file = options;
-  const Answer answer = Take(std::move(prompt));
-  if (!answer.accepted) return std::nullopt;
-  return answer.file;
+  return FileDialog(PromptKind::SaveFile, options);
 }
 
 bool ScriptedDialogs::ChooseFont(FontSpec& font, TColor& color) {
@@ -157,20 +156,20 @@ void ScriptedDialogs::AnswerInput(std::optional<String> text) {
   Queue(std::move(answer));
 }
 
-void ScriptedDialogs::AnswerOpenFile(std::optional<FileChoice> choice) {
+void ScriptedDialogs::QueueFile(PromptKind kind, std::optional<FileChoice> choice) {
   Answer answer;
-  answer.kind = PromptKind::OpenFile;
+  answer.kind = kind;
   answer.accepted = choice.has_value();
   if (choice) answer.file = std::move(*choice);
   Queue(std::move(answer));
 }
 
+void ScriptedDialogs::AnswerOpenFile(std::optional<FileChoice> choice) {
+  QueueFile(PromptKind::OpenFile, std::move(choice));
+}
+
 void ScriptedDialogs::AnswerSaveFile(std::optional<FileChoice> choice) {
-  Answer answer;
-  answer.kind = PromptKind::SaveFile;
-  answer.accepted = choice.has_value();
-  if (choice) answer.file = std::move(*choice);
-  Queue(std::move(answer));
+  QueueFile(PromptKind::SaveFile, std::move(choice));
 }
 
 void ScriptedDialogs::AnswerFont(std::optional<FontSpec> font, TColor color) {

@@ -67,6 +67,8 @@ class ScriptedDialogs final : public IDialogs {
   // Records the prompt, then takes the next answer, which must be of its kind.
   Answer Take(Prompt prompt);
   void Queue(Answer answer) { m_answers.push_back(std::move(answer)); }
+  std::optional<FileChoice> FileDialog(PromptKind kind, const FileDialogOptions& options);
+  void QueueFile(PromptKind kind, std::optional<FileChoice> choice);
 
   std::deque<Answer> m_answers;
   std::vector<Prompt> m_prompts;

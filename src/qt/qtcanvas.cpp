@@ -41,12 +41,14 @@ QPolygon ToQPolygon(std::span<const TPoint> points) {
 // The last pixel before `to` on the way from `from`: lines here exclude their
 // end point, QPainter's include it.
 QPoint StopShort(TPoint from, TPoint to) {
-  const int dx = to.X - from.X, dy = to.Y - from.Y;
-  const int steps = std::max(std::abs(dx), std::abs(dy));
+  // 64-bit, as the distance between two far ends does not fit an int.
+  const long long dx = static_cast<long long>(to.X) - from.X;
+  const long long dy = static_cast<long long>(to.Y) - from.Y;
+  const long long steps = std::max(std::llabs(dx), std::llabs(dy));
   if (steps <= 1) return ToQPoint(from);
-  const auto back = [steps](int d) {
+  const auto back = [steps](long long d) {
     // Rounded d / steps, the share of one step along this axis.
-    return (2 * d + (d >= 0 ? steps : -steps)) / (2 * steps);
+    return static_cast<int>((2 * d + (d >= 0 ? steps : -steps)) / (2 * steps));
   };
   return {to.X - back(dx), to.Y - back(dy)};
 }

@@ -113,6 +113,17 @@ TEST(HeadlessCanvas, LinesExcludeTheirEndPointAndClearStylesDrawNothing) {
   EXPECT_EQ(canvas.PixelAt({5, 10}), kWhite);
   EXPECT_EQ(canvas.PixelAt({15, 15}), kWhite);
   EXPECT_EQ(canvas.RecordsOf(CanvasOp::Line).size(), 2u);  // recorded all the same
+
+  // Lines reaching far beyond the surface paint their visible part (and end quickly).
+  canvas.SetPen({kBlue, 1, PenStyle::Solid});
+  canvas.MoveTo({-2000000000, 15});
+  canvas.LineTo({2000000000, 15});
+  canvas.MoveTo({15, 2000000000});
+  canvas.LineTo({15, 0});
+  EXPECT_EQ(canvas.PixelAt({0, 15}), kBlue);
+  EXPECT_EQ(canvas.PixelAt({19, 15}), kBlue);
+  EXPECT_EQ(canvas.PixelAt({15, 1}), kBlue);
+  EXPECT_EQ(canvas.PixelAt({15, 0}), kWhite);  // the end point stays excluded
 }
 
 TEST(HeadlessCanvas, FramesPolygonsAndBitmaps) {
