@@ -10,6 +10,7 @@
 #include "platform/filetime.h"
 #include "platform/localfilesystem.h"
 #include "platform/memoryfilesystem.h"
+#include "common/messageof.h"
 #include "support/errors.h"
 
 namespace qs {
@@ -47,15 +48,6 @@ class FileSystemContract : public ::testing::Test {
 
 using Roots = ::testing::Types<LocalRoot, MemoryRoot>;
 TYPED_TEST_SUITE(FileSystemContract, Roots);
-
-std::string MessageOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Error& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
 
 TYPED_TEST(FileSystemContract, WritesReplaceWholeFilesAndReadBackExactBytes) {
   IFileSystem& fs = this->r.fs;

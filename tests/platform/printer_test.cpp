@@ -2,19 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "common/messageof.h"
 #include "support/errors.h"
 
 namespace qs {
 namespace {
-
-std::string MessageOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Error& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
 
 TEST(HeadlessPrinter, KeepsEachPagesDrawingPerJob) {
   HeadlessPrinter printer;
