@@ -3,11 +3,18 @@
 #pragma once
 
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "support/utf8.h"
 #include "textmodel/qsstring.h"
+
+namespace qs {
+inline void PrintTo(const TPosition& p, std::ostream* os) {
+  *os << "(line " << p.Line << ", column " << p.Column << ")";
+}
+}  // namespace qs
 
 namespace qs::test {
 
