@@ -74,14 +74,44 @@ void KeepBackup(const std::string& target, const std::string& backup) {
   }
 }
 
-}  // namespace
+class FileByteSource : public TByteSource {
+ public:
+  FileByteSource(int fd, std::string path) : m_fd(fd), m_path(std::move(path)) {}
+  std::size_t Read(char* buffer, std::size_t size) override {
+    for (;;) {
+      const ssize_t n = ::read(m_fd.Get(), buffer, size);
+      if (n >= 0) return static_cast<std::size_t>(n);
+      if (errno != EINTR) Fail("Cannot read file \"" + m_path + "\"", errno);
+    }
+  }
+  void Rewind() override {
+    if (::lseek(m_fd.Get(), 0, SEEK_SET) != 0) Fail("Cannot read file \"" + m_path + "\"", errno);
+  }
 
-std::string ReadDocumentFile(const std::string& path) {
+ private:
+  Fd m_fd;
+  std::string m_path;
+};
+
+int OpenRegular(const std::string& path) {
   Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.Get() < 0) Fail("Cannot open file \"" + path + "\"", errno);
   struct stat st;
   if (::fstat(fd.Get(), &st) != 0) Fail("Cannot read file \"" + path + "\"", errno);
   if (!S_ISREG(st.st_mode)) Fail("\"" + path + "\" is not a file");
+  return fd.Release();
+}
+
+}  // namespace
+
+std::unique_ptr<TByteSource> OpenDocumentFile(const std::string& path) {
+  return std::make_unique<FileByteSource>(OpenRegular(path), path);
+}
+
+std::string ReadDocumentFile(const std::string& path) {
+  Fd fd(OpenRegular(path));
+  struct stat st;
+  if (::fstat(fd.Get(), &st) != 0) Fail("Cannot read file \"" + path + "\"", errno);
   std::string bytes;
   // The size is a hint only: the file may grow or shrink while it is read.
   bytes.resize(static_cast<std::size_t>(st.st_size));

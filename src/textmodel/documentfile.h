@@ -5,14 +5,21 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+
+#include "textmodel/bytesource.h"
 
 namespace qs {
 
 // Reads a regular file whole. Throws qs::Error naming the file when it cannot
 // be opened, is not a regular file or a read fails.
 std::string ReadDocumentFile(const std::string& path);
+
+// Opens a regular file for reading a chunk at a time. Throws qs::Error naming
+// the file when it cannot be opened or is not a regular file.
+std::unique_ptr<TByteSource> OpenDocumentFile(const std::string& path);
 
 // Replaces the file with bytes through a temporary file and a rename.
 void WriteDocumentFile(const std::string& path, std::string_view bytes);

@@ -178,6 +178,8 @@ class TCustomMemoSource {
   // Bulk load of already decoded text: the Lines.Text assignment.
   void LoadFromText(StringView text);
   void LoadFromBytes(std::string_view bytes);
+  // Reads the bytes in chunks, decoding them straight into line records.
+  void LoadFromSource(TByteSource& bytes);
 
   // ---- Caret ---------------------------------------------------------------
   TPosition Caret() const noexcept { return m_caret; }

@@ -29,10 +29,15 @@ void TCustomMemoSource::SwapInLoaded(TInternalStrings& loaded, Encoding encoding
 }
 
 void TCustomMemoSource::LoadFromFile(const std::string& fileName) {
-  LoadFromBytes(ReadDocumentFile(fileName));
+  LoadFromSource(*OpenDocumentFile(fileName));
 }
 
 void TCustomMemoSource::LoadFromBytes(std::string_view bytes) {
+  TMemoryByteSource source(bytes);
+  LoadFromSource(source);
+}
+
+void TCustomMemoSource::LoadFromSource(TByteSource& bytes) {
   // Decode into a list of its own first: a failure leaves the document untouched.
   TInternalStrings fresh;
   fresh.SetItemFactory([this] { return GetStringItemClass(); });

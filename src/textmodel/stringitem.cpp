@@ -34,6 +34,20 @@ void LineText::Assign(StringView text) {
   m_size = size;
 }
 
+const std::string& TStringItem::LineData() const noexcept {
+  static const std::string kNone;
+  return m_lineData ? *m_lineData : kNone;
+}
+
+void TStringItem::SetLineData(std::string data) {
+  if (data.empty())
+    m_lineData.reset();
+  else if (m_lineData)
+    *m_lineData = std::move(data);
+  else
+    m_lineData = std::make_unique<std::string>(std::move(data));
+}
+
 void LineText::Borrow(const Char* data, std::uint32_t size) noexcept {
   Release();
   m_data = const_cast<Char*>(data);  // never written through: capacity 0 marks it foreign

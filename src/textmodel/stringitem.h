@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "support/qschar.h"
@@ -61,7 +62,11 @@ class TStringItem {
     Flags = static_cast<std::uint8_t>(on ? (Flags | bit) : (Flags & ~bit));
   }
 
-  std::string LineData;
+  // Opaque data that travels with the line's text; most lines have none, so
+  // it costs a pointer until set.
+  const std::string& LineData() const noexcept;
+  void SetLineData(std::string data);
+
   void* Obj = nullptr;
   std::string StyleBytes;
   std::int32_t EndState = 0;
@@ -75,6 +80,7 @@ class TStringItem {
 
  private:
   LineText m_text;
+  std::unique_ptr<std::string> m_lineData;
 };
 
 }  // namespace qs

@@ -42,25 +42,10 @@ class LineSink {
   const TLoadRules& m_rules;
 };
 
-// The end of the line starting at p, and where the next line starts.
-std::pair<const char*, const char*> LineEnd(const char* p, const char* end) {
-  const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
-  const char* stop = lf ? static_cast<const char*>(lf) : end;
-  const void* cr = std::memchr(p, '\r', static_cast<std::size_t>(stop - p));
-  if (cr) {
-    const char* at = static_cast<const char*>(cr);
-    return {at, at + 1 < end && at[1] == '\n' ? at + 2 : at + 1};
-  }
-  return {stop, lf ? stop + 1 : end};
-}
-
 // Returns false at the first ill-formed sequence: the file is then not UTF-8.
-bool LoadUtf8(std::string_view bytes, LineSink& sink) {
-  const char* p = bytes.data();
-  const char* const end = p + bytes.size();
-  while (p < end) {
-    const auto [lineEnd, next] = LineEnd(p, end);
-    const std::string_view line(p, static_cast<std::size_t>(lineEnd - p));
+bool LoadUtf8(TChunkedLines& lines, LineSink& sink) {
+  std::string_view line;
+  while (lines.Next(line)) {
     Char* out = sink.Reserve(line.size());
     std::size_t n = 0;
     for (std::size_t i = 0; i < line.size();) {
@@ -75,42 +60,37 @@ bool LoadUtf8(std::string_view bytes, LineSink& sink) {
       if (!valid) return false;
     }
     sink.Store(out, n);
-    p = next;
   }
   return true;
 }
 
-void LoadEightBit(std::string_view bytes, Encoding codePage, LineSink& sink) {
+void LoadEightBit(TChunkedLines& lines, Encoding codePage, LineSink& sink) {
   Char table[256];
   for (int b = 0; b < 256; ++b) table[b] = DecodeEightBit(static_cast<unsigned char>(b), codePage);
-  const char* p = bytes.data();
-  const char* const end = p + bytes.size();
-  while (p < end) {
-    const auto [lineEnd, next] = LineEnd(p, end);
-    const auto size = static_cast<std::size_t>(lineEnd - p);
-    Char* out = sink.Reserve(size);
-    for (std::size_t i = 0; i < size; ++i) out[i] = table[static_cast<unsigned char>(p[i])];
-    sink.Store(out, size);
-    p = next;
+  std::string_view line;
+  while (lines.Next(line)) {
+    Char* out = sink.Reserve(line.size());
+    for (std::size_t i = 0; i < line.size(); ++i)
+      out[i] = table[static_cast<unsigned char>(line[i])];
+    sink.Store(out, line.size());
   }
 }
 
-void LoadUtf16(std::string_view bytes, bool bigEndian, LineSink& sink) {
-  const std::size_t units = bytes.size() / 2;
-  const auto unit = [&](std::size_t i) -> unsigned {
-    const auto a = static_cast<unsigned char>(bytes[2 * i]);
-    const auto b = static_cast<unsigned char>(bytes[2 * i + 1]);
-    return bigEndian ? (a << 8) | b : (b << 8) | a;
-  };
-  std::size_t i = 0;
-  while (i < units) {
-    std::size_t stop = i;
-    while (stop < units && unit(stop) != 0x0A && unit(stop) != 0x0D) ++stop;
-    Char* out = sink.Reserve(stop - i);
+// Returns false when the bytes do not pair up: the file is then not UTF-16.
+bool LoadUtf16(TChunkedLines& lines, bool bigEndian, LineSink& sink) {
+  std::string_view line;
+  while (lines.Next(line)) {
+    const auto unit = [&](std::size_t i) -> unsigned {
+      const auto a = static_cast<unsigned char>(line[2 * i]);
+      const auto b = static_cast<unsigned char>(line[2 * i + 1]);
+      return bigEndian ? (a << 8) | b : (b << 8) | a;
+    };
+    const std::size_t units = line.size() / 2;
+    Char* out = sink.Reserve(units);
     std::size_t n = 0;
-    for (std::size_t k = i; k < stop; ++k) {
+    for (std::size_t k = 0; k < units; ++k) {
       const unsigned u = unit(k);
-      if (u >= 0xD800 && u <= 0xDBFF && k + 1 < stop) {
+      if (u >= 0xD800 && u <= 0xDBFF && k + 1 < units) {
         const unsigned low = unit(k + 1);
         if (low >= 0xDC00 && low <= 0xDFFF) {
           out[n++] = 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00);
@@ -121,12 +101,8 @@ void LoadUtf16(std::string_view bytes, bool bigEndian, LineSink& sink) {
       out[n++] = u;  // a lone surrogate is kept as the unit it is, so it saves back unchanged
     }
     sink.Store(out, n);
-    i = stop;
-    if (i < units) {
-      const unsigned lineBreak = unit(i++);
-      if (lineBreak == 0x0D && i < units && unit(i) == 0x0A) ++i;
-    }
   }
+  return !lines.OddTail();
 }
 
 }  // namespace
@@ -154,24 +130,44 @@ String ConvertForStoring(StringView text, bool storeTabs, int spacesInTab, bool 
   return out;
 }
 
+TLoadResult DecodeIntoLines(TByteSource& bytes, const TLoadRules& rules, TInternalStrings& into) {
+  LineSink sink(into, rules);
+  char head[3] = {};
+  bytes.Rewind();
+  std::size_t got = 0;
+  while (got < sizeof head) {
+    const std::size_t n = bytes.Read(head + got, sizeof head - got);
+    if (n == 0) break;
+    got += n;
+  }
+  const BomInfo bom = DetectBom(std::string_view(head, got));
+  using Unit = TChunkedLines::Unit;
+  if (bom.length > 0 && bom.encoding != Encoding::Utf8) {
+    const bool be = bom.encoding == Encoding::Utf16BE;
+    TChunkedLines lines(bytes, bom.length, be ? Unit::Utf16BE : Unit::Utf16LE);
+    if (LoadUtf16(lines, be, sink)) return {bom.encoding, true};
+    into.Clear();  // an odd length: not UTF-16 after all
+  } else {
+    TChunkedLines lines(bytes, bom.length, Unit::Byte);
+    if (LoadUtf8(lines, sink)) return {Encoding::Utf8, bom.length > 0};
+    into.Clear();
+  }
+  if (bom.length == 0 || bom.encoding != Encoding::Utf8) {
+    // No BOM, or an odd UTF-16 one: the bytes may still be UTF-8.
+    TChunkedLines lines(bytes, 0, Unit::Byte);
+    if (bom.length > 0 && LoadUtf8(lines, sink)) return {Encoding::Utf8, false};
+    into.Clear();
+  }
+  // Every byte is one character of the 8-bit code page.
+  TChunkedLines lines(bytes, 0, Unit::Byte);
+  LoadEightBit(lines, rules.eightBitCodePage, sink);
+  return {rules.eightBitCodePage, false};
+}
+
 TLoadResult DecodeIntoLines(std::string_view bytes, const TLoadRules& rules,
                             TInternalStrings& into) {
-  LineSink sink(into, rules);
-  const BomInfo bom = DetectBom(bytes);
-  const std::string_view body = bytes.substr(bom.length);
-  if (bom.length > 0 && bom.encoding != Encoding::Utf8 && body.size() % 2 == 0) {
-    LoadUtf16(body, bom.encoding == Encoding::Utf16BE, sink);
-    return {bom.encoding, true};
-  }
-  if (bom.length > 0 && bom.encoding == Encoding::Utf8) {
-    if (LoadUtf8(body, sink)) return {Encoding::Utf8, true};
-  } else if (LoadUtf8(bytes, sink)) {
-    return {Encoding::Utf8, false};
-  }
-  // Not UTF-8 after all (or a damaged BOM): every byte is one character.
-  into.Clear();
-  LoadEightBit(bytes, rules.eightBitCodePage, sink);
-  return {rules.eightBitCodePage, false};
+  TMemoryByteSource source(bytes);
+  return DecodeIntoLines(source, rules, into);
 }
 
 }  // namespace qs

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "textmodel/bytesource.h"
 #include "textmodel/internalstrings.h"
 #include "textmodel/textencoding.h"
 
@@ -26,6 +27,8 @@ struct TLoadResult {
 // UTF-16; otherwise valid UTF-8 is UTF-8 and anything else is read in the
 // 8-bit code page, so every byte string loads and saves back unchanged.
 // CR LF, CR and LF each end a line; a final break makes no extra line.
+// The bytes are read a chunk at a time (a second time for another encoding).
+TLoadResult DecodeIntoLines(TByteSource& bytes, const TLoadRules& rules, TInternalStrings& into);
 TLoadResult DecodeIntoLines(std::string_view bytes, const TLoadRules& rules,
                             TInternalStrings& into);
 

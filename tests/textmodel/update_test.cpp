@@ -229,6 +229,22 @@ class TaggedSource : public TMemoSource {
   }
 };
 
+TEST(LineRecords, LineTextCopiesOnWriteAndLineDataIsOptional) {
+  TMemoSource source;
+  source.LoadFromBytes("borrowed\nsecond");
+  TStringItem& item = *source.GetLineItem(0);
+  item.SetText(item.Text().substr(2, 4));  // a view of its own text
+  EXPECT_EQ(item.Text(), U"rrow");
+  item.SetText(item.Text().substr(1));  // now within its own buffer
+  EXPECT_EQ(item.Text(), U"row");
+  EXPECT_EQ(source.StoredLine(1), U"second");
+  EXPECT_EQ(item.LineData(), "");
+  item.SetLineData("data");
+  EXPECT_EQ(item.LineData(), "data");
+  item.SetLineData("");
+  EXPECT_EQ(item.LineData(), "");
+}
+
 TEST(LineRecords, RecordsComeFromTheOverridableFactory) {
   TaggedSource source;
   source.LoadFromBytes("a\nb");
