@@ -180,15 +180,15 @@ void TCustomMemoSource::SetUseGlobalOptions(bool use) {
 
 void TCustomMemoSource::ApplyGlobalOptions() {
   const TMemoSourceOptions& global = TMemoSourceOptions::Instance();
-  SetOptions(global.Options);
+  SetOptions(global.Options());
   try {
-    SetTabStops(global.TabStops);
+    SetTabStops(global.TabStops());
   } catch (const Error&) {
     // A bad rack in the settings leaves this document's stops as they were.
   }
-  SetDelimeters(global.Delimeters);
-  SetBlockIndent(global.BlockIndent);
-  m_keepTrailingBlanks = global.KeepTrailingBlanks;
+  SetDelimeters(global.Delimeters());
+  SetBlockIndent(global.BlockIndent());
+  m_keepTrailingBlanks = global.KeepTrailingBlanks();
 }
 
 void TCustomMemoSource::SetDocModified(bool modified) {
