@@ -12,6 +12,7 @@ constexpr std::size_t kChunk = std::size_t{4} << 20;
 
 std::size_t TMemoryByteSource::Read(char* buffer, std::size_t size) {
   const std::size_t n = std::min(size, m_bytes.size() - m_pos);
+  if (n == 0) return 0;
   std::memcpy(buffer, m_bytes.data() + m_pos, n);
   m_pos += n;
   return n;
@@ -55,6 +56,7 @@ unsigned TChunkedLines::UnitAt(std::size_t offset) const {
 }
 
 std::size_t TChunkedLines::FindBreak(std::size_t from, std::size_t& length) const {
+  if (from >= m_end) return std::string_view::npos;
   if (m_unit == Unit::Byte) {
     const char* base = m_buffer.data();
     const void* lf = std::memchr(base + from, '\n', m_end - from);

@@ -191,6 +191,13 @@ void TCustomMemoSource::ApplyGlobalOptions() {
   m_keepTrailingBlanks = global.KeepTrailingBlanks();
 }
 
+void TCustomMemoSource::Loaded() {
+  BeginUpdate(upd::kLoaded);
+  m_docModified = false;
+  SetCaretPos(0, 0);
+  EndUpdate();
+}
+
 void TCustomMemoSource::SetDocModified(bool modified) {
   if (m_docModified == modified) return;
   BeginUpdate(upd::kSetModified);

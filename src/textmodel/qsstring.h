@@ -124,6 +124,8 @@ class TCustomMemoSource {
   virtual void SetUseGlobalOptions(bool use);
   // Copies the program-wide editing options (while UseGlobalOptions is on).
   void ApplyGlobalOptions();
+  // After the published properties were streamed in: a clean, unmodified start.
+  virtual void Loaded();
 
   // ---- Document state ------------------------------------------------------
   bool DocModified() const noexcept { return m_docModified; }

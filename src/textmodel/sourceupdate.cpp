@@ -48,7 +48,10 @@ void TCustomMemoSource::RestoreTracked() {
   m_selType = tracked->selType;
   m_blockBegin.Assign(tracked->begin);
   m_blockEnd.Assign(tracked->end);
-  SetCaretPos(tracked->caret.Column, tracked->caret.Line);
+  // Put back directly: a caret move would cut trailing blanks of the lines it
+  // passed, and an edit through Lines must change only what it was asked to.
+  m_caret = tracked->caret.Get();
+  if (!IsLineVisible(m_caret.Line)) ExpandRegionAbove(m_caret.Line);
 }
 
 void TCustomMemoSource::WidenRange(std::int32_t first, std::int32_t last) {

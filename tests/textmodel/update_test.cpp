@@ -151,6 +151,19 @@ TEST(TrackedUpdate, LinesEditsKeepCaretAndSelectionOnTheirText) {
   EXPECT_FALSE(source.HasSelection());
 }
 
+TEST(TrackedUpdate, LinesEditsChangeNoOtherLine) {
+  TMemoSource source;
+  source.SetKeepTrailingBlanks(true);
+  Fill(source, {"caret  ", "b"});
+  source.SetKeepTrailingBlanks(false);
+  source.SetCaretPos(7, 0);
+  source.Lines().Insert(1, U"new  ");
+  source.Lines().Put(2, U"c");
+  source.Lines().Delete(2);
+  EXPECT_EQ(test::StoredLines(source), (std::vector<std::string>{"caret  ", "new  "}));
+  EXPECT_EQ(source.Caret(), (TPosition{0, 7}));
+}
+
 TEST(TrackedUpdate, TextAssignmentIsABulkLoad) {
   TMemoSource source;
   Fill(source, {"old"});
@@ -175,6 +188,18 @@ TEST(ModifiedFlag, EditsSetItAndResetClearsIt) {
   EXPECT_TRUE(rec.Last().changes.Has(msModifiedChanged));
   source.LoadFromBytes("y");
   EXPECT_FALSE(source.DocModified());
+}
+
+TEST(ModifiedFlag, StreamingInEndsUnmodifiedAtTheStart) {
+  TMemoSource source;
+  Fill(source, {"abc", "def"});
+  source.SetCaretPos(2, 1);
+  Recorder rec(source);
+  source.Loaded();
+  EXPECT_FALSE(source.DocModified());
+  EXPECT_EQ(source.Caret(), (TPosition{0, 0}));
+  ASSERT_EQ(rec.calls.size(), 1u);
+  EXPECT_TRUE(rec.Last().changes.Has(msModifiedChanged));
 }
 
 TEST(LineHighlight, LastsUntilTheNextUpdate) {
