@@ -1,6 +1,7 @@
 #include "textmodel/textload.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
@@ -24,10 +25,11 @@ class LineSink {
     return m_list.Blocks().Reserve(maxChars);
   }
 
-  void Store(Char* text, std::size_t size) {
+  // hasTab: whether the line may hold a TAB (the byte loaders know it from a memchr).
+  void Store(Char* text, std::size_t size, bool hasTab = true) {
     TStringItem& item = m_list.InsertItem(m_list.Count());
     const StringView view(text, size);
-    if (!m_rules.storeTabs && view.find(kTab) != StringView::npos) {
+    if (!m_rules.storeTabs && hasTab && view.find(kTab) != StringView::npos) {
       item.SetText(
           ConvertForStoring(view, false, m_rules.spacesInTab, !m_rules.keepTrailingBlanks));
       return;
@@ -49,6 +51,16 @@ bool LoadUtf8(TChunkedLines& lines, LineSink& sink) {
     Char* out = sink.Reserve(line.size());
     std::size_t n = 0;
     for (std::size_t i = 0; i < line.size();) {
+      // Eight ASCII bytes at a time: most text is ASCII, and this widens well.
+      while (i + 8 <= line.size()) {
+        std::uint64_t word;
+        std::memcpy(&word, line.data() + i, 8);
+        if (word & 0x8080808080808080ull) break;
+        for (int k = 0; k < 8; ++k) out[n + k] = static_cast<unsigned char>(line[i + k]);
+        n += 8;
+        i += 8;
+      }
+      if (i >= line.size()) break;
       const auto b = static_cast<unsigned char>(line[i]);
       if (b < 0x80) {
         out[n++] = b;
@@ -59,7 +71,7 @@ bool LoadUtf8(TChunkedLines& lines, LineSink& sink) {
       out[n++] = DecodeUtf8At(line, i, valid);
       if (!valid) return false;
     }
-    sink.Store(out, n);
+    sink.Store(out, n, std::memchr(line.data(), '\t', line.size()) != nullptr);
   }
   return true;
 }
@@ -72,7 +84,7 @@ void LoadEightBit(TChunkedLines& lines, Encoding codePage, LineSink& sink) {
     Char* out = sink.Reserve(line.size());
     for (std::size_t i = 0; i < line.size(); ++i)
       out[i] = table[static_cast<unsigned char>(line[i])];
-    sink.Store(out, line.size());
+    sink.Store(out, line.size(), std::memchr(line.data(), '\t', line.size()) != nullptr);
   }
 }
 
