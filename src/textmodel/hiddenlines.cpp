@@ -1,6 +1,7 @@
 #include "textmodel/hiddenlines.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace qs {
 
@@ -50,7 +51,8 @@ std::int32_t TVisibleLinesList::RowToLine(std::int32_t row) const noexcept {
     else
       lo = mid + 1;
   }
-  return static_cast<std::int32_t>(row + static_cast<std::int64_t>(lo));
+  const std::int64_t line = std::int64_t{row} + static_cast<std::int64_t>(lo);
+  return static_cast<std::int32_t>(std::min<std::int64_t>(line, INT32_MAX));
 }
 
 }  // namespace qs

@@ -48,8 +48,10 @@ bool TCustomMemoSource::IsInSelection(std::int32_t column, std::int32_t line) co
 
 int TCustomMemoSource::SelectionLineCount() const {
   if (!HasSelection()) return 0;
-  return static_cast<int>(
-      std::max<std::int64_t>(std::int64_t{BlockEnd().Line} - BlockBegin().Line + 1, 0));
+  // Lines past the document read empty; one of them belongs to a selection
+  // that ends at column 0 below the last line, more would only be padding.
+  const std::int64_t end = std::min<std::int64_t>(BlockEnd().Line, LineCount());
+  return static_cast<int>(std::max<std::int64_t>(end - BlockBegin().Line + 1, 0));
 }
 
 String TCustomMemoSource::SelectionLine(int index) const {

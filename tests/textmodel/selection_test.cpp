@@ -141,6 +141,17 @@ TEST(Selection, MarkLineOnTheLastLineReachesANonexistentLine) {
   EXPECT_EQ(SelectionText(source), (std::vector<std::string>{"last", ""}));
 }
 
+TEST(Selection, ASelectionFarBelowTheTextHasNoEndlessLines) {
+  TMemoSource source;
+  source.SetOptions(TStringsOptions{soBeyondFileEnd});
+  Fill(source, {"a", "b"});
+  source.SelectRange(stStreamSel, 0, 1, 5, kMaxIndex);
+  EXPECT_EQ(SelectionText(source), (std::vector<std::string>{"b", ""}));
+  source.SelectRange(stBlockSel, 0, kMaxIndex - 1, 3, kMaxIndex);
+  EXPECT_EQ(source.SelectionLines().Count(), 0);
+  EXPECT_TRUE(source.IsInSelection(3, kMaxIndex));
+}
+
 TEST(Selection, SelectAllAndBlockOptions) {
   TMemoSource source;
   Fill(source, {"one", "two"});
