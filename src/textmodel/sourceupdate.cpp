@@ -48,10 +48,10 @@ void TCustomMemoSource::RestoreTracked() {
   m_selType = tracked->selType;
   m_blockBegin.Assign(tracked->begin);
   m_blockEnd.Assign(tracked->end);
-  // Put back directly: a caret move would cut trailing blanks of the lines it
-  // passed, and an edit through Lines must change only what it was asked to.
+  // Put back directly: a caret move would cut trailing blanks of the line it
+  // left and open folds, and an edit through Lines must change only what it
+  // was asked to. The caret stays on its text, which is no move.
   m_caret = tracked->caret.Get();
-  if (!IsLineVisible(m_caret.Line)) ExpandRegionAbove(m_caret.Line);
 }
 
 void TCustomMemoSource::WidenRange(std::int32_t first, std::int32_t last) {
