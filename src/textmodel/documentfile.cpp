@@ -94,11 +94,14 @@ class FileByteSource : public TByteSource {
 };
 
 int OpenRegular(const std::string& path) {
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Non-blocking first: opening a FIFO or a device must not hang the load.
+  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.Get() < 0) Fail("Cannot open file \"" + path + "\"", errno);
   struct stat st;
   if (::fstat(fd.Get(), &st) != 0) Fail("Cannot read file \"" + path + "\"", errno);
   if (!S_ISREG(st.st_mode)) Fail("\"" + path + "\" is not a file");
+  const int flags = ::fcntl(fd.Get(), F_GETFL);
+  if (flags >= 0) ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK);
   return fd.Release();
 }
 

@@ -54,7 +54,7 @@ bool TCustomMemoSource::IsLineReadOnly(std::int32_t line) const {
 }
 
 bool TCustomMemoSource::CanEditLine(std::int32_t line) const {
-  return !m_readOnly && CanEdit() && !IsLineReadOnly(line);
+  return !GetReadOnly() && CanEdit() && !IsLineReadOnly(line);
 }
 
 void TCustomMemoSource::SetLineReadOnly(std::int32_t line, bool readOnly) {
@@ -170,6 +170,14 @@ void TCustomMemoSource::SetReadOnly(bool readOnly) {
   BeginUpdate(upd::kReadOnly);
   m_readOnly = readOnly;
   AddChanges({msReadOnlyChanged});
+  EndUpdate();
+}
+
+void TCustomMemoSource::SetEditedName(StringView name) {
+  if (m_editedName == name) return;
+  BeginUpdate(upd::kNone);
+  m_editedName.assign(name);
+  AddChanges({msObjNameChanged});
   EndUpdate();
 }
 

@@ -108,6 +108,11 @@ class TCustomMemoSource {
   void SetBlockOption(TBlockOption option);
   bool ReadOnly() const noexcept { return m_readOnly; }
   void SetReadOnly(bool readOnly);
+  virtual bool GetReadOnly() const { return m_readOnly; }
+  // The name of the object being edited (a document name a view may show).
+  const String& EditedName() const noexcept { return m_editedName; }
+  virtual void SetEditedName(StringView name);
+  virtual void ChangeEditedName(StringView name) { SetEditedName(name); }
   bool AllowUndo() const noexcept { return m_allowUndo; }
   void SetAllowUndo(bool allow) { m_allowUndo = allow; }
   int UndoLimit() const noexcept { return m_undoLimit; }
@@ -318,7 +323,7 @@ class TCustomMemoSource {
 
   // Whether the caret line may be edited (not ReadOnly, line not read-only).
   virtual bool CanEdit() const { return true; }
-  bool CanEditLine(std::int32_t line) const;
+  bool CanEditLine(std::int32_t line) const;  // not GetReadOnly, CanEdit, line not read-only
 
  protected:
   // The record class of new lines; a derived source may return a larger record.
@@ -368,6 +373,7 @@ class TCustomMemoSource {
   int m_blockIndent = 1;
   TBlockOption m_blockOption = bkBoth;
   bool m_readOnly = false;
+  String m_editedName;
   bool m_allowUndo = true;
   int m_undoLimit = 0;
   bool m_highlightUrls = false;

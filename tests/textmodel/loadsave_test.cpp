@@ -172,7 +172,10 @@ TEST_F(DocumentFiles, AFailedLoadKeepsTheDocumentAndItsModifiedFlag) {
   fs::create_directory(Path("folder"));
   const std::string vanished = Write("gone.txt", "x");
   fs::remove(vanished);
-  for (const std::string& path : {Path("missing.txt"), Path("folder"), vanished, unreadable}) {
+  const std::string fifo = Path("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // opening it for reading must not block
+  for (const std::string& path :
+       {Path("missing.txt"), Path("folder"), vanished, fifo, unreadable}) {
     if (path == unreadable && ::geteuid() == 0) continue;  // root reads anything
     TMemoSource source;
     test::Fill(source, {"kept"});

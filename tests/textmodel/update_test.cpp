@@ -56,6 +56,9 @@ TEST(UpdateProtocol, FlagsForCountModifiedAndReadOnly) {
   EXPECT_FALSE(rec.Last().changes.Has(msCountChanged));
   source.SetReadOnly(true);
   EXPECT_EQ(rec.Last().changes, TMemoStates{msReadOnlyChanged});
+  source.ChangeEditedName(U"page.html");
+  EXPECT_EQ(rec.Last().changes, TMemoStates{msObjNameChanged});
+  EXPECT_EQ(source.EditedName(), U"page.html");
 }
 
 TEST(UpdateProtocol, ANewViewIsToldEverything) {
