@@ -23,6 +23,16 @@ void TPositionList::Remove(TTrackedPosition* p) noexcept {
   }
 }
 
+void TPositionList::ShiftLinesFrom(std::int32_t from, std::int64_t delta) noexcept {
+  for (TTrackedPosition* p : m_items) {
+    if (p->Line < from) continue;
+    bool canColumn = true;
+    bool canLine = true;
+    if (p->OnCheckShift) p->OnCheckShift(*p, canColumn, canLine);
+    if (canLine) p->Line = ClampedAdd(p->Line, delta);
+  }
+}
+
 void TPositionList::ResetAll() noexcept {
   for (TTrackedPosition* p : m_items) p->Assign({});
 }

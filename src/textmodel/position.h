@@ -69,6 +69,9 @@ class TPositionList {
 
   // Shifts every tracked position for an edit of kind at caret.
   void Shift(TShiftKind kind, TPosition caret, std::int64_t count) noexcept;
+  // A whole line was inserted (delta 1) before line `from`: every position on
+  // it or below moves down with its text.
+  void ShiftLinesFrom(std::int32_t from, std::int64_t delta) noexcept;
   // Puts every tracked position at (0, 0).
   void ResetAll() noexcept;
   std::size_t Size() const noexcept { return m_items.size(); }

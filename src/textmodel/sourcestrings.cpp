@@ -36,7 +36,9 @@ void TExternalStrings::Insert(int index, StringView text) {
   index = std::clamp(index, 0, Count());
   s.BeginTrackedUpdate(upd::kLinesInsert);
   s.m_caret = {index, 0};
-  s.ShiftPositions(skLineBreak, 0);
+  // A whole new line: everything from line index down moves with its text, a
+  // position at column 0 included (a break at the caret would leave it behind).
+  s.m_positions.ShiftLinesFrom(index, 1);
   s.m_strings.Insert(index, s.StoringConversion(text));
   s.m_hidden.LineInserted(index - 1);
   // Bookmarks stay on their text, as for a line break at the start of the line.

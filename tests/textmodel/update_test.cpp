@@ -146,6 +146,10 @@ TEST(TrackedUpdate, LinesEditsKeepCaretAndSelectionOnTheirText) {
   source.Lines().Delete(0);
   EXPECT_EQ(source.Caret(), (TPosition{2, 2}));
   EXPECT_EQ(source.BlockBegin(), (TPosition{1, 1}));
+  source.SetCaretPos(0, 2);
+  source.Lines().Insert(1, U"above the caret");
+  EXPECT_EQ(source.Caret(), (TPosition{3, 0}));  // still at the start of its line
+  source.Lines().Delete(1);
   source.Lines().Delete(2);  // the caret's line: caret joins the line that moved up
   EXPECT_EQ(source.Caret().Line, 2);
   source.Lines().Clear();
