@@ -70,7 +70,7 @@ void CheckKeyName(std::string_view name) {
     printable = !IsSettingsControl(DecodeUtf8At(name, pos, valid));
   }
   if (!printable || name.size() > kMaxKeyNameBytes)
-    throw Error("Invalid settings key name \"" + std::string(name) + "\"");
+    throw Error("Invalid settings key name \"" + std::string(name.substr(0, 64)) + "\"");
 }
 
 void CheckKeyPath(const std::vector<std::string_view>& segments) {

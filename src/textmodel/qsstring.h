@@ -11,6 +11,7 @@
 #include <string>
 #include <utility>
 
+#include "support/encoding.h"
 #include "textmodel/bookmarks.h"
 #include "textmodel/documentfile.h"
 #include "textmodel/hiddenlines.h"
@@ -21,7 +22,6 @@
 #include "textmodel/position.h"
 #include "textmodel/sourcestrings.h"
 #include "textmodel/tabstops.h"
-#include "textmodel/textencoding.h"
 
 namespace qs {
 

@@ -77,8 +77,10 @@ bool LoadUtf8(TChunkedLines& lines, LineSink& sink) {
 }
 
 void LoadEightBit(TChunkedLines& lines, Encoding codePage, LineSink& sink) {
-  Char table[256];
-  for (int b = 0; b < 256; ++b) table[b] = DecodeEightBit(static_cast<unsigned char>(b), codePage);
+  std::string allBytes(256, '\0');
+  for (int b = 0; b < 256; ++b) allBytes[static_cast<std::size_t>(b)] = static_cast<char>(b);
+  String table;
+  DecodeAppend(allBytes, codePage, table);  // one character per byte
   std::string_view line;
   while (lines.Next(line)) {
     Char* out = sink.Reserve(line.size());
@@ -88,7 +90,8 @@ void LoadEightBit(TChunkedLines& lines, Encoding codePage, LineSink& sink) {
   }
 }
 
-// Returns false when the bytes do not pair up: the file is then not UTF-16.
+// Returns false when the bytes do not pair up or hold a lone surrogate: the
+// file is then read byte for byte, so that it still saves back unchanged.
 bool LoadUtf16(TChunkedLines& lines, bool bigEndian, LineSink& sink) {
   std::string_view line;
   while (lines.Next(line)) {
@@ -110,7 +113,8 @@ bool LoadUtf16(TChunkedLines& lines, bool bigEndian, LineSink& sink) {
           continue;
         }
       }
-      out[n++] = u;  // a lone surrogate is kept as the unit it is, so it saves back unchanged
+      if (u >= 0xD800 && u <= 0xDFFF) return false;  // a lone surrogate: not clean UTF-16
+      out[n++] = u;
     }
     sink.Store(out, n);
   }
@@ -152,7 +156,12 @@ TLoadResult DecodeIntoLines(TByteSource& bytes, const TLoadRules& rules, TIntern
     if (n == 0) break;
     got += n;
   }
-  const BomInfo bom = DetectBom(std::string_view(head, got));
+  // Only the BOM is taken from the head; the rest of the choice needs every byte.
+  const DetectedEncoding found = DetectEncoding(std::string_view(head, got));
+  const struct {
+    Encoding encoding;
+    std::size_t length;
+  } bom{found.encoding, found.bom ? found.bomLength : 0};
   using Unit = TChunkedLines::Unit;
   if (bom.length > 0 && bom.encoding != Encoding::Utf8) {
     const bool be = bom.encoding == Encoding::Utf16BE;

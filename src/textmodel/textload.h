@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "support/encoding.h"
 #include "textmodel/bytesource.h"
 #include "textmodel/internalstrings.h"
-#include "textmodel/textencoding.h"
 
 namespace qs {
 

@@ -51,8 +51,9 @@ TEST(SettingsStore, HivesAreSeparate) {
 
 TEST(SettingsStore, EnumerationKeepsInsertionOrderThroughOverwritesAndDeletes) {
   SettingsStore store;
+  std::int32_t n = 0;
   for (const char* name : {"zeta", "alpha", "Mid", "beta"})
-    store.WriteValue(kUser, "K", name, RegValue::Int(1));
+    store.WriteValue(kUser, "K", name, RegValue::Int(++n));
   // An overwrite keeps the value's place and first spelling, and may change its kind.
   store.WriteValue(kUser, "K", "ALPHA", RegValue::Str(U"now text"));
   EXPECT_EQ(store.ValueNames(kUser, "K"), (Names{"zeta", "alpha", "Mid", "beta"}));
@@ -61,10 +62,13 @@ TEST(SettingsStore, EnumerationKeepsInsertionOrderThroughOverwritesAndDeletes) {
   EXPECT_TRUE(store.DeleteValue(kUser, "K", "ZETA"));
   EXPECT_FALSE(store.DeleteValue(kUser, "K", "zeta"));
   // Lookups of the entries behind a deleted one still find them.
-  EXPECT_EQ(store.ReadValue(kUser, "K", "mid"), RegValue::Int(1));
-  EXPECT_EQ(store.ReadValue(kUser, "K", "beta"), RegValue::Int(1));
-  store.WriteValue(kUser, "K", "zeta", RegValue::Int(2));
+  EXPECT_EQ(store.ReadValue(kUser, "K", "mid"), RegValue::Int(3));
+  EXPECT_EQ(store.ReadValue(kUser, "K", "beta"), RegValue::Int(4));
+  store.WriteValue(kUser, "K", "zeta", RegValue::Int(5));
+  store.WriteValue(kUser, "K", "beta", RegValue::Int(6));
   EXPECT_EQ(store.ValueNames(kUser, "K"), (Names{"alpha", "Mid", "beta", "zeta"}));
+  EXPECT_EQ(store.ReadValue(kUser, "K", "zeta"), RegValue::Int(5));
+  EXPECT_EQ(store.ReadValue(kUser, "K", "BETA"), RegValue::Int(6));
 
   for (const char* key : {"c", "a", "b"}) store.CreateKey(kUser, std::string("P\\") + key);
   EXPECT_TRUE(store.DeleteKey(kUser, "P\\a"));
