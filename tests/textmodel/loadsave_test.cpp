@@ -114,6 +114,21 @@ TEST(LoadText, EncodingsAreDetectedAndSavedBackByteForByte) {
   }
 }
 
+TEST(LoadText, TheEightBitCodePageIsASetting) {
+  const std::string bytes = "\xF0\xD2\xC9\xD7\xC5\xD4\r\n\x80";  // KOI8-R, not UTF-8
+  for (Encoding cp : {Encoding::Koi8R, Encoding::Windows1251, Encoding::Cp866}) {
+    TMemoSource source;
+    source.SetEightBitCodePage(cp);
+    source.LoadFromBytes(bytes);
+    EXPECT_EQ(source.FileEncoding(), cp);
+    EXPECT_EQ(source.SaveToBytes(), bytes);
+  }
+  TMemoSource source;
+  source.SetEightBitCodePage(Encoding::Koi8R);
+  source.LoadFromBytes(bytes);
+  EXPECT_EQ(test::S(source.StoredLine(0)), "Привет");
+}
+
 TEST(LoadText, UnixAndMacFilesRoundTripWithTheirFormat) {
   TMemoSource source;
   source.SetOutFormat(ofUnix);
