@@ -251,8 +251,12 @@ bool TLineScanner::EndsWithOddMetas(std::size_t from) const {
 
 // ---- Block bookkeeping -----------------------------------------------------
 
+// An occurrence is claimed at one of its ends: before it (a forward
+// comparison) or after it (a backward one). Once scanned over, the same text
+// may move the stack again from its far end, as "</style>" first ends the
+// style sheet and then, read as tag text, the tag.
 bool TLineScanner::Claim(std::size_t from, std::size_t to) {
-  const auto occurrence = std::make_pair(from, to);
+  const auto occurrence = Occurrence(from, to);
   if (std::find(m_used.begin(), m_used.end(), occurrence) != m_used.end()) return false;
   m_used.push_back(occurrence);
   return true;
@@ -260,7 +264,7 @@ bool TLineScanner::Claim(std::size_t from, std::size_t to) {
 
 void TLineScanner::Bookkeeping() {
   // An occurrence ending before the cursor can never be compared again.
-  std::erase_if(m_used, [this](const auto& o) { return o.second < m_pos; });
+  std::erase_if(m_used, [this](const auto& o) { return o.to < m_pos; });
   // Each transition claims a new occurrence near the cursor, of which there
   // are finitely many; the bound is only a second line of defence.
   for (int step = 0; step < 4 * kMaxStacks; ++step)
@@ -290,8 +294,7 @@ bool TLineScanner::TryClose() {
 }
 
 bool TLineScanner::Enter(const TChildStart& start, std::size_t from, std::size_t to) {
-  if (std::find(m_used.begin(), m_used.end(), std::make_pair(from, to)) != m_used.end())
-    return false;
+  if (std::find(m_used.begin(), m_used.end(), Occurrence(from, to)) != m_used.end()) return false;
   const int stack = m_scheme.Push(m_stack, start.child, start.delimiter);
   if (stack < 0) return false;  // the state has no room for another stack
   Claim(from, to);

@@ -132,7 +132,13 @@ class TLineScanner {
   bool m_allowFullLine = true;
   // Delimiter occurrences already used for a transition: each one moves the
   // block stack at most once, which is what makes the bookkeeping end.
-  std::vector<std::pair<std::size_t, std::size_t>> m_used;
+  struct Used {
+    std::size_t from, to;
+    bool forward;
+    bool operator==(const Used&) const = default;
+  };
+  Used Occurrence(std::size_t from, std::size_t to) const { return Used{from, to, from == m_pos}; }
+  std::vector<Used> m_used;
 };
 
 }  // namespace qs
