@@ -3,7 +3,7 @@
 # that are missing, so a second run costs nothing.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-dev libgl-dev)
+packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-dev libgl-dev fonts-dejavu-core)
 packages+=("$@")
 
 missing=()

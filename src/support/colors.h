@@ -13,6 +13,19 @@ namespace qs {
 
 using TColor = std::int32_t;
 
+constexpr int RedOf(TColor c) {
+  return c & 0xFF;
+}
+constexpr int GreenOf(TColor c) {
+  return (c >> 8) & 0xFF;
+}
+constexpr int BlueOf(TColor c) {
+  return (c >> 16) & 0xFF;
+}
+constexpr TColor MakeColor(int red, int green, int blue) {
+  return static_cast<TColor>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
+}
+
 constexpr TColor SystemColor(int index) {
   return static_cast<TColor>(0xFF000000u | static_cast<std::uint32_t>(index));
 }

@@ -1,0 +1,157 @@
+// The kinds of control the program's dialogs are built from. Each adds only
+// the behaviour that ties its properties together; the state itself is
+// TControl's.
+#pragma once
+
+#include "platform/control.h"
+#include "platform/forms.h"
+
+namespace qs {
+
+// Clicking sets the form's modal result to ModalResult (when not mrNone)
+// before OnClick runs. Enter presses the Default button, Esc the Cancel one.
+class TButton : public TControl {
+ public:
+  using TControl::TControl;
+  TModalResult ModalResult = mrNone;
+  bool Default = false;
+  bool Cancel = false;
+  void Click() override;
+};
+
+class TLabel : public TControl {
+ public:
+  using TControl::TControl;
+};
+
+class TEdit : public TControl {
+ public:
+  using TControl::TControl;
+  [[nodiscard]] bool ReadOnly() const { return m_readOnly; }
+  void SetReadOnly(bool readOnly);
+  // Text changes fire OnChange.
+  void SetText(StringView text) override;
+
+ private:
+  bool m_readOnly = false;
+};
+
+// Clicking toggles Checked; every change of Checked fires OnClick.
+class TCheckBox : public TControl {
+ public:
+  using TControl::TControl;
+  void Click() override;
+  void SetChecked(bool checked) override;
+};
+
+// Checking one unchecks the other radio buttons of the same parent; every
+// change to checked fires OnClick.
+class TRadioButton : public TControl {
+ public:
+  using TControl::TControl;
+  void Click() override;
+  void SetChecked(bool checked) override;
+};
+
+enum class ComboStyle { DropDown, DropDownList };
+
+// Selecting an item shows it as the text; text that equals an item selects
+// it. In DropDownList style only items can be the text. Changes of text or
+// selection fire OnChange.
+class TComboBox : public TControl {
+ public:
+  using TControl::TControl;
+  ComboStyle Style = ComboStyle::DropDown;
+  void SetText(StringView text) override;
+
+ protected:
+  void ItemIndexChanged() override;
+};
+
+// A change of the selected item fires OnChange.
+class TListBox : public TControl {
+ public:
+  using TControl::TControl;
+
+ protected:
+  void ItemIndexChanged() override { Fire(OnChange); }
+};
+
+class TGroupBox : public TControl {
+ public:
+  using TControl::TControl;
+};
+
+class TPanel : public TControl {
+ public:
+  using TControl::TControl;
+};
+
+struct TListItem {
+  String caption;
+  std::vector<String> subItems;  // the texts of the columns after the first
+  bool checked = false;
+  std::intptr_t data = 0;
+  bool operator==(const TListItem&) const = default;
+};
+
+// Rows under column headings; ItemIndex is the selected row (OnChange when it
+// changes).
+class TListView : public TControl {
+ public:
+  using TControl::TControl;
+  [[nodiscard]] const std::vector<String>& Columns() const { return m_columns; }
+  void SetColumns(std::vector<String> columns);
+  [[nodiscard]] const std::vector<TListItem>& Rows() const { return m_rows; }
+  void SetRows(std::vector<TListItem> rows);
+  void AddRow(TListItem row);
+  // The selected row, or nullptr.
+  [[nodiscard]] const TListItem* Selected() const;
+
+ protected:
+  void ItemIndexChanged() override { Fire(OnChange); }
+  int ItemCount() const override { return static_cast<int>(m_rows.size()); }
+
+ private:
+  std::vector<String> m_columns;
+  std::vector<TListItem> m_rows;
+};
+
+class TTabSheet : public TControl {
+ public:
+  using TControl::TControl;
+};
+
+// The pages are the TTabSheet children, in order; choosing one fires OnChange.
+class TPageControl : public TControl {
+ public:
+  using TControl::TControl;
+  [[nodiscard]] std::vector<TTabSheet*> Pages() const;
+  // -1 when there are no pages.
+  [[nodiscard]] int ActivePageIndex() const;
+  [[nodiscard]] TTabSheet* ActivePage() const;
+  void SetActivePageIndex(int index);
+
+ private:
+  int m_active = 0;
+};
+
+// Text is the value in decimal. With MaxValue above MinValue the value is
+// kept between them; text that is no number reads as MinValue.
+class TSpinEdit : public TControl {
+ public:
+  explicit TSpinEdit(std::string name, int minValue = 0, int maxValue = 0);
+  [[nodiscard]] int MinValue() const { return m_min; }
+  [[nodiscard]] int MaxValue() const { return m_max; }
+  void SetRange(int minValue, int maxValue);
+  [[nodiscard]] int Value() const;
+  void SetValue(int value);
+  void SetText(StringView text) override;
+
+ private:
+  [[nodiscard]] int Clamp(long long value) const;
+  int m_min;
+  int m_max;
+};
+
+}  // namespace qs

@@ -1,0 +1,147 @@
+#include "platform/localfilesystem.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "platform/filetime.h"
+#include "platform/globmatch.h"
+#include "support/atomicfile.h"
+#include "support/errors.h"
+
+namespace qs {
+namespace {
+
+[[noreturn]] void Fail(const std::string& what, const std::string& path, int err) {
+  std::string message = what + " \"" + path + "\"";
+  if (err != 0) message += ": " + std::string(std::strerror(err));
+  throw Error(message);
+}
+
+bool StatPath(const std::string& path, struct stat& info) {
+  return ::stat(path.c_str(), &info) == 0;
+}
+
+struct stat StatOrFail(const std::string& path) {
+  struct stat info;
+  if (!StatPath(path, info)) Fail("Cannot access file", path, errno);
+  return info;
+}
+
+struct DirCloser {
+  void operator()(DIR* dir) const { ::closedir(dir); }
+};
+
+}  // namespace
+
+std::string LocalFileSystem::ReadFile(const std::string& path) {
+  if (IsDirectory(path)) Fail("Cannot open file", path, EISDIR);
+  return ReadWholeFile(path);
+}
+
+void LocalFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes) {
+  if (Exists(path) && IsReadOnly(path)) Fail("Cannot write file", path, EACCES);
+  WriteFileAtomically(path, bytes);
+}
+
+bool LocalFileSystem::Exists(const std::string& path) const {
+  struct stat info;
+  return StatPath(path, info);
+}
+
+bool LocalFileSystem::IsDirectory(const std::string& path) const {
+  struct stat info;
+  return StatPath(path, info) && S_ISDIR(info.st_mode);
+}
+
+bool LocalFileSystem::Delete(const std::string& path) {
+  if (::unlink(path.c_str()) == 0) return true;
+  if (errno == ENOENT) return false;
+  Fail("Can't delete file", path, errno);
+}
+
+void LocalFileSystem::Rename(const std::string& from, const std::string& to) {
+  if (::rename(from.c_str(), to.c_str()) != 0)
+    throw Error("Can't rename file " + from + " to file " + to + ": " + std::strerror(errno));
+}
+
+void LocalFileSystem::CreateDirectories(const std::string& path) {
+  if (path.empty()) Fail("Cannot create folder", path, ENOENT);
+  std::size_t pos = path.front() == '/' ? 1 : 0;
+  while (pos <= path.size()) {
+    const std::size_t slash = path.find('/', pos);
+    const std::size_t end = slash == std::string::npos ? path.size() : slash;
+    const std::string prefix = path.substr(0, end);
+    if (end > pos && ::mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST)
+      Fail("Cannot create folder", prefix, errno);
+    if (end > pos && !IsDirectory(prefix)) Fail("Cannot create folder", prefix, ENOTDIR);
+    pos = end + 1;
+  }
+}
+
+std::vector<std::string> LocalFileSystem::ListDirectory(const std::string& folder,
+                                                        std::string_view pattern) const {
+  std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
+  if (!dir) Fail("Cannot list folder", folder, errno);
+  std::vector<std::string> names;
+  errno = 0;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    const std::string_view name = entry->d_name;
+    if (name != "." && name != ".." && MatchesGlob(name, pattern)) names.emplace_back(name);
+  }
+  if (errno != 0) Fail("Cannot list folder", folder, errno);
+  SortListing(names);
+  return names;
+}
+
+TFileTime LocalFileSystem::LastWriteTime(const std::string& path) const {
+  const struct stat info = StatOrFail(path);
+  return FileTimeFromUnix({info.st_mtim.tv_sec, static_cast<std::int32_t>(info.st_mtim.tv_nsec)});
+}
+
+void LocalFileSystem::SetLastWriteTime(const std::string& path, TFileTime time) {
+  const UnixTime t = UnixFromFileTime(time);
+  struct timespec times[2];
+  times[0].tv_sec = 0;
+  times[0].tv_nsec = UTIME_OMIT;  // leave the access time alone
+  times[1].tv_sec = static_cast<time_t>(t.seconds);
+  times[1].tv_nsec = t.nanoseconds;
+  if (::utimensat(AT_FDCWD, path.c_str(), times, 0) != 0)
+    Fail("Cannot set the time of file", path, errno);
+}
+
+bool LocalFileSystem::IsReadOnly(const std::string& path) const {
+  const struct stat info = StatOrFail(path);
+  // The write bits decide even for a user who could override them, so a file
+  // marked read-only is treated as such by everyone.
+  return (info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+void LocalFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
+  const struct stat info = StatOrFail(path);
+  const mode_t mode = readOnly ? (info.st_mode & ~0222) : (info.st_mode | S_IWUSR);
+  if (::chmod(path.c_str(), mode & 07777) != 0) Fail("Cannot change file", path, errno);
+}
+
+std::string LocalFileSystem::TempDirectory() const {
+  const char* env = std::getenv("TMPDIR");
+  if (env != nullptr && *env != '\0' && IsDirectory(env)) return env;
+  return "/tmp";
+}
+
+std::string LocalFileSystem::UniqueTempName(const std::string& folder, std::string_view prefix) {
+  const std::string dir = folder.empty() ? TempDirectory() : folder;
+  std::string name = JoinPath(dir, prefix) + "XXXXXX";
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) Fail("Can't create temporary filename in", dir, errno);
+  ::close(fd);
+  return name;
+}
+
+}  // namespace qs

@@ -1,0 +1,204 @@
+#include "syntax/compiledscheme.h"
+
+#include <algorithm>
+
+#include "syntax/qsSyntax.h"
+
+namespace qs {
+namespace {
+
+void AddChars(CharSet& set, StringView text) {
+  for (Char c : text) set.Add(c);
+}
+
+void AddBothCases(CharSet& set, Char c) {
+  set.Add(c);
+  set.Add(FoldCase(c));
+  if (c < 128 && c >= U'a' && c <= U'z') set.Add(c - 32);
+}
+
+// Which switch (besides the group switch) enables each token list, and the
+// group switch itself (Count when there is none).
+struct ListSwitch {
+  TBlockFlag group;
+  TBlockFlag own;
+};
+
+ListSwitch SwitchOf(TTokenList list) {
+  using enum TBlockFlag;
+  switch (list) {
+    case TTokenList::SingleLineCommentDelimiters:
+      return {UseComments, UseSingleLineComments};
+    case TTokenList::MultiLineCommentDelimiters:
+      return {UseComments, UseMultiLineComments};
+    case TTokenList::FullLineCommentDelimiters:
+      return {UseComments, UseFullLineComments};
+    case TTokenList::SingleLineStringDelimiters:
+      return {UseStrings, UseSingleLineStrings};
+    case TTokenList::MultiLineStringDelimiters:
+      return {UseStrings, UseMultiLineStrings};
+    case TTokenList::NumPrefixes:
+      return {UseNumbers, UsePrefixedNumbers};
+    case TTokenList::NumSuffixes:
+      return {UseNumbers, UseSuffixedNumbers};
+    case TTokenList::NumPrefixesSuffixes:
+      return {UseNumbers, UsePrefixedSuffixedNumbers};
+    case TTokenList::IdentPrefixes:
+      return {Count, UsePrefixedIdentifiers};
+    case TTokenList::IdentSuffixes:
+      return {Count, UseSuffixedIdentifiers};
+    case TTokenList::IdentPrefixesSuffixes:
+      return {Count, UsePrefixedSuffixedIdentifiers};
+    case TTokenList::Count:
+      break;
+  }
+  return {Count, Count};
+}
+
+void CompileLists(const TSyntaxBlock& block, TCompiledBlock& out, CharSet& running) {
+  for (std::size_t l = 0; l < out.lists.size(); ++l) {
+    const TTokenList list = static_cast<TTokenList>(l);
+    const ListSwitch sw = SwitchOf(list);
+    const bool on = block.Has(sw.own) && (sw.group == TBlockFlag::Count || block.Has(sw.group));
+    const TCollection& items = block.List(list);
+    for (int i = 0; i < items.Count(); ++i) {
+      const TLineToken& token = static_cast<const TLineToken&>(items.Items(i));
+      if (!token.UseToken()) continue;
+      TStarter s;
+      s.left = token.LeftDelimiter();
+      if (IsPairList(list)) s.right = static_cast<const TBlockToken&>(token).RightDelimiter();
+      if (on) {
+        AddChars(running, s.left);
+        AddChars(running, s.right);
+      }
+      // An empty starter would match everywhere and consume nothing.
+      if (s.left.empty() || out.lists[l].size() >= kMaxListItems) continue;
+      s.fontId = token.FontID();
+      s.item = i;
+      out.lists[l].push_back(std::move(s));
+    }
+    if (!on) out.lists[l].clear();
+  }
+}
+
+void CompileKeywords(const TSyntaxBlock& block, TCompiledBlock& out) {
+  if (!block.Has(TBlockFlag::UseKeywords)) return;
+  const TKeywordSetList& sets = block.KeywordSets();
+  for (int i = 0; i < sets.Count(); ++i) {
+    const TKeywordSet& set = sets.Items(i);
+    if (!set.UseToken()) continue;
+    TCompiledKeywords k{TKeywordTable(out.caseSensitive), set.FontID(), i};
+    for (const String& word : SplitCommaText(set.Keywords())) k.table.Add(word);
+    out.keywords.push_back(std::move(k));
+  }
+}
+
+void CompileClosers(const TSyntaxBlock& block, TCompiledBlock& out, CharSet& running) {
+  const TDelimitersList& pairs = block.BlockDelimiters();
+  const int count = std::min(pairs.Count(), kMaxDelimiters);
+  for (int i = 0; i < count; ++i) {
+    const TDelimiters& d = pairs.Items(i);
+    TCloser c{d.RightDelimiter(), d.DelimitersArePartOfBlock(), d.UseToken()};
+    if (c.enabled) {
+      AddChars(running, d.LeftDelimiter());
+      AddChars(running, d.RightDelimiter());
+    }
+    out.closers.push_back(std::move(c));
+  }
+}
+
+void CompileChildren(const TSyntaxScheme& scheme, int self, TCompiledBlock& out) {
+  const TSyntaxBlockList& blocks = scheme.SyntaxBlocks();
+  const std::int32_t id = blocks.Items(self).ID();
+  if (id < 0) return;
+  const int count = std::min(blocks.Count(), kMaxBlocks);
+  for (int c = 0; c < count; ++c) {
+    // A block inside itself would re-enter at every one of its own starts.
+    if (c == self) continue;
+    const TSyntaxBlock& child = blocks.Items(c);
+    if (child.ParentID() != id) continue;
+    const int pairs = std::min(child.BlockDelimiters().Count(), kMaxDelimiters);
+    for (int d = 0; d < pairs; ++d) {
+      const TDelimiters& pair = child.BlockDelimiters().Items(d);
+      if (!pair.UseToken() || pair.LeftDelimiter().empty()) continue;
+      TChildStart s{pair.LeftDelimiter(), pair.DelimitersArePartOfBlock(),
+                    child.Has(TBlockFlag::CaseSensitive), c, d};
+      if (s.partOfBlock)
+        AddBothCases(out.childStartChars, s.left.front());
+      else
+        AddBothCases(out.childEndChars, s.left.back());
+      (s.partOfBlock ? out.partStarts : out.otherStarts).push_back(std::move(s));
+    }
+  }
+}
+
+}  // namespace
+
+CharSet PunctuationChars() {
+  CharSet p = CharSet::Range(U'!', U'/');
+  p.AddRange(U':', U'@');
+  p.AddRange(U'[', U'^');
+  p.Add(U'`');
+  p.AddRange(U'{', 127);
+  return p;
+}
+
+void TCompiledScheme::Clear() {
+  m_blocks.clear();
+  m_stacks.assign(1, TBlockInfo{0, -1, -1});
+  m_stackIndex.clear();
+  m_symbols = PunctuationChars();
+}
+
+void TCompiledScheme::Compile(const TSyntaxScheme& scheme) {
+  Clear();
+  CharSet running;
+  const TSyntaxBlockList& blocks = scheme.SyntaxBlocks();
+  const int count = std::min(blocks.Count(), kMaxBlocks);
+  m_blocks.resize(static_cast<std::size_t>(count));
+  for (int b = 0; b < count; ++b) {
+    const TSyntaxBlock& block = blocks.Items(b);
+    TCompiledBlock& out = m_blocks[static_cast<std::size_t>(b)];
+    out.block = &block;
+    out.caseSensitive = block.Has(TBlockFlag::CaseSensitive);
+    for (std::size_t f = 0; f < out.flags.size(); ++f)
+      out.flags.set(f, block.Has(static_cast<TBlockFlag>(f)));
+    out.metaSymbol = block.MetaSymbol();
+    for (std::size_t a = 0; a < out.attrs.size(); ++a)
+      out.attrs[a] = block.Attr(static_cast<TBlockAttr>(a));
+    out.firstIdent = block.FirstIdentChars();
+    out.otherIdent = block.OtherIdentChars();
+    for (Char c = 0; c < 256; ++c)
+      if (out.firstIdent.Contains(c) || out.otherIdent.Contains(c)) running.Add(c);
+    if (out.Has(TBlockFlag::UseMetaSymbol)) running.Add(out.metaSymbol);
+    if (out.Has(TBlockFlag::UseLineDirectives)) {
+      out.directivePrefix = block.LineDirectivePrefix();
+      AddChars(running, out.directivePrefix);
+    }
+    CompileClosers(block, out, running);
+    CompileLists(block, out, running);
+    CompileKeywords(block, out);
+  }
+  for (int b = 0; b < count; ++b) CompileChildren(scheme, b, m_blocks[static_cast<std::size_t>(b)]);
+  for (Char c = 0; c < 256; ++c)
+    if (running.Contains(c)) m_symbols.Remove(c);
+}
+
+int TCompiledScheme::Push(int under, int block, int delimiter) {
+  const std::uint32_t key = (static_cast<std::uint32_t>(under) << 16) |
+                            (static_cast<std::uint32_t>(block) << 8) |
+                            static_cast<std::uint32_t>(delimiter & 0xFF);
+  if (const auto it = m_stackIndex.find(key); it != m_stackIndex.end()) return it->second;
+  if (StackCount() >= kMaxStacks) return -1;
+  m_stacks.push_back(TBlockInfo{block, delimiter, under});
+  const int index = StackCount() - 1;
+  m_stackIndex.emplace(key, index);
+  return index;
+}
+
+int TCompiledScheme::Pop(int stack) const {
+  if (stack <= 0 || stack >= StackCount()) return 0;
+  return std::max(0, Stack(stack).next);
+}
+
+}  // namespace qs

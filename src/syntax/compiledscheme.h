@@ -1,0 +1,115 @@
+// The form of a scheme the highlighter runs: per block the starters of every
+// enabled rule, the child blocks' start delimiters, keyword tables and the
+// identifier sets; per scheme the symbol characters and the interned block
+// stacks that a line state refers to by index.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "support/charset.h"
+#include "syntax/keywordtable.h"
+#include "syntax/syntaxblock.h"
+
+namespace qs {
+
+class TSyntaxScheme;
+
+// Limits that the 32-bit line state and a stack entry impose.
+inline constexpr int kMaxBlocks = 256;
+inline constexpr int kMaxDelimiters = 256;
+inline constexpr int kMaxStacks = 256;
+inline constexpr int kMaxListItems = 256;
+
+struct TStarter {
+  String left;
+  String right;  // pair lists only
+  std::int32_t fontId = -1;
+  int item = 0;  // index in the block's collection
+};
+
+struct TChildStart {
+  String left;
+  bool partOfBlock = false;
+  bool childCaseSensitive = false;
+  int child = 0;  // index in SyntaxBlocks
+  int delimiter = 0;
+};
+
+struct TCompiledKeywords {
+  TKeywordTable table;
+  std::int32_t fontId = -1;
+  int set = 0;
+};
+
+// A closing delimiter of a block, by the index of the pair that opened it.
+struct TCloser {
+  String right;
+  bool partOfBlock = false;
+  bool enabled = false;
+};
+
+struct TCompiledBlock {
+  const TSyntaxBlock* block = nullptr;
+  bool caseSensitive = false;
+  std::bitset<static_cast<std::size_t>(TBlockFlag::Count)> flags;
+  Char metaSymbol = 0;
+  std::array<std::int32_t, static_cast<std::size_t>(TBlockAttr::Count)> attrs{};
+  CharSet firstIdent;
+  CharSet otherIdent;
+  std::array<std::vector<TStarter>, static_cast<std::size_t>(TTokenList::Count)> lists;
+  std::vector<TChildStart> partStarts;
+  std::vector<TChildStart> otherStarts;
+  std::vector<TCompiledKeywords> keywords;
+  std::vector<TCloser> closers;
+  String directivePrefix;
+  // For a quick miss: first characters (both cases) of the child starts that
+  // are part of their block, last characters of the others.
+  CharSet childStartChars;
+  CharSet childEndChars;
+
+  bool Has(TBlockFlag f) const noexcept { return flags.test(static_cast<std::size_t>(f)); }
+  const std::vector<TStarter>& List(TTokenList l) const {
+    return lists[static_cast<std::size_t>(l)];
+  }
+  std::int32_t Attr(TBlockAttr a) const noexcept { return attrs[static_cast<std::size_t>(a)]; }
+};
+
+// One interned block stack: its innermost block and opening pair, and the
+// index of the stack beneath it (-1 for the root).
+struct TBlockInfo {
+  int block = 0;
+  int delimiter = -1;
+  int next = -1;
+};
+
+class TCompiledScheme {
+ public:
+  TCompiledScheme() { Clear(); }
+  void Compile(const TSyntaxScheme& scheme);
+  void Clear();
+
+  const std::vector<TCompiledBlock>& Blocks() const noexcept { return m_blocks; }
+  const CharSet& Symbols() const noexcept { return m_symbols; }
+
+  int StackCount() const noexcept { return static_cast<int>(m_stacks.size()); }
+  const TBlockInfo& Stack(int index) const { return m_stacks[static_cast<std::size_t>(index)]; }
+  // The stack with (block, delimiter) on top of stack `under`; -1 when the
+  // list is full, so the caller stays where it is.
+  int Push(int under, int block, int delimiter);
+  // The stack beneath; the root stays the root.
+  int Pop(int stack) const;
+
+ private:
+  std::vector<TCompiledBlock> m_blocks;
+  CharSet m_symbols;
+  std::vector<TBlockInfo> m_stacks;
+  std::unordered_map<std::uint32_t, int> m_stackIndex;
+};
+
+// The punctuation characters a scheme's symbol set is cut from.
+CharSet PunctuationChars();
+
+}  // namespace qs

@@ -1,0 +1,654 @@
+#include "syntax/linescanner.h"
+
+#include <algorithm>
+
+namespace qs {
+namespace {
+
+using enum TBlockFlag;
+using L = TTokenList;
+
+constexpr bool IsDigit(Char c) {
+  return c >= U'0' && c <= U'9';
+}
+constexpr bool IsHexDigit(Char c) {
+  return IsDigit(c) || (c >= U'A' && c <= U'F') || (c >= U'a' && c <= U'f');
+}
+
+bool SameChar(Char a, Char b, bool caseSensitive) {
+  return a == b || (!caseSensitive && FoldCase(a) == FoldCase(b));
+}
+
+const CharSet& Punctuation() {
+  static const CharSet set = PunctuationChars();
+  return set;
+}
+
+constexpr std::uint32_t kPartBit = 1u << 23;
+constexpr std::uint32_t kCaseBit = 1u << 22;
+
+}  // namespace
+
+// ---- States ----------------------------------------------------------------
+
+TLineState TLineScanner::Decode(std::uint32_t state) const {
+  TLineState s{static_cast<int>(state >> 24), static_cast<int>((state >> 8) & 0xFF),
+               static_cast<int>(state & 0xFF)};
+  if (s.stack >= m_scheme.StackCount()) s = TLineState{};
+  if (s.stack != 0) {
+    const TBlockInfo& top = m_scheme.Stack(s.stack);
+    const std::vector<TCompiledBlock>& blocks = m_scheme.Blocks();
+    bool ok = top.block >= 0 && top.block < static_cast<int>(blocks.size());
+    if (ok) {
+      const TCompiledBlock& b = blocks[static_cast<std::size_t>(top.block)];
+      ok = top.delimiter >= 0 && top.delimiter < static_cast<int>(b.closers.size()) &&
+           ((state >> 16) & 0x3F) == (static_cast<std::uint32_t>(top.delimiter) & 0x3F) &&
+           ((state & kPartBit) != 0) ==
+               b.closers[static_cast<std::size_t>(top.delimiter)].partOfBlock &&
+           ((state & kCaseBit) != 0) == b.caseSensitive;
+    }
+    if (!ok) s = TLineState{};
+  }
+  const TCompiledBlock& b =
+      m_scheme.Blocks()[static_cast<std::size_t>(m_scheme.Stack(s.stack).block)];
+  auto fits = [&](L list) { return s.item < static_cast<int>(b.List(list).size()); };
+  bool pendingOk = false;
+  switch (s.pending) {
+    case pdNone:
+      pendingOk = s.item == 0;
+      break;
+    case pdComment:
+      pendingOk = fits(L::MultiLineCommentDelimiters);
+      break;
+    case pdSingleLineString:
+      pendingOk = fits(L::SingleLineStringDelimiters);
+      break;
+    case pdMultiLineString:
+      pendingOk = fits(L::MultiLineStringDelimiters);
+      break;
+    case pdDirective:
+      pendingOk = b.Has(UseLineDirectives) && s.item == 0;
+      break;
+    default:
+      break;
+  }
+  if (!pendingOk) s.pending = s.item = 0;
+  return s;
+}
+
+std::uint32_t TLineScanner::Encode(const TLineState& s) const {
+  std::uint32_t state = (static_cast<std::uint32_t>(s.stack) << 24) |
+                        (static_cast<std::uint32_t>(s.pending) << 8) |
+                        static_cast<std::uint32_t>(s.item);
+  if (s.stack != 0) {
+    const TBlockInfo& top = m_scheme.Stack(s.stack);
+    const TCompiledBlock& b = m_scheme.Blocks()[static_cast<std::size_t>(top.block)];
+    if (b.closers[static_cast<std::size_t>(top.delimiter)].partOfBlock) state |= kPartBit;
+    if (b.caseSensitive) state |= kCaseBit;
+    state |= (static_cast<std::uint32_t>(top.delimiter) & 0x3F) << 16;
+  }
+  return state;
+}
+
+std::uint32_t TLineScanner::EmptyLineState(std::uint32_t state) const {
+  TLineState s = Decode(state);
+  if (s.pending == pdSingleLineString || s.pending == pdDirective) s.pending = s.item = 0;
+  return Encode(s);
+}
+
+void TLineScanner::SetStack(int stack) {
+  m_stack = stack;
+  const TBlockInfo& top = m_scheme.Stack(stack);
+  m_blockIndex = top.block;
+  m_delimiter = top.delimiter;
+  m_block = &m_scheme.Blocks()[static_cast<std::size_t>(top.block)];
+}
+
+// ---- The line --------------------------------------------------------------
+
+std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset, char* bytes,
+                                TTokenInfo* last, const TTokenCallback* onToken) {
+  m_text = text;
+  const TLineState s = Decode(state);
+  SetStack(s.stack);
+  m_pending = reset ? pdNone : s.pending;
+  m_item = reset ? 0 : s.item;
+  m_pos = 0;
+  m_commentInDirective = false;
+  m_allowDirective = m_allowFullLine = true;
+  m_used.clear();
+  if (last) *last = TTokenInfo{m_blockIndex, 0, tkText, -1};
+
+  const std::size_t n = text.size();
+  std::size_t reported = 0;
+  int lastId = tkText;
+  while (true) {
+    if (m_pending == pdNone) Bookkeeping();
+    if (m_pos >= n) break;
+    Tok t = Scan();
+    if (t.end <= m_pos) t.end = m_pos + 1;  // every step moves on
+    t.end = std::min(t.end, n);
+    const int attr = AttrOf(t);
+    if (bytes) std::fill(bytes + m_pos, bytes + t.end, static_cast<char>(attr));
+    if (last) *last = TTokenInfo{m_blockIndex, attr, t.id, t.item};
+    if (t.id >= tkDirective) m_allowDirective = false;
+    if (t.id != tkText) m_allowFullLine = false;
+    lastId = t.id;
+    m_pos = t.end;
+    if (m_pending == pdNone && onToken && *onToken) {
+      (*onToken)(t.id, text.substr(reported, m_pos - reported));
+      reported = m_pos;
+    } else if (m_pending == pdNone) {
+      reported = m_pos;
+    }
+  }
+  if (m_pending == pdDirective) {
+    const bool wraps =
+        m_block->Has(UseMetaSymbol) && m_block->Has(UseMetaToWrapLines) && EndsWithOddMetas(0);
+    if (!wraps) {
+      m_pending = pdNone;
+      m_item = 0;
+      if (onToken && *onToken && reported < n) (*onToken)(lastId, text.substr(reported));
+    }
+  }
+  return Encode(TLineState{m_stack, m_pending, m_pending == pdNone ? 0 : m_item});
+}
+
+int TLineScanner::AttrOf(const Tok& t) const {
+  const TCompiledBlock& b = *m_block;
+  std::int32_t id = -1;
+  switch (t.id) {
+    case tkSingleLineComment:
+    case tkMultiLineComment:
+    case tkFullLineComment:
+    case tkSingleLineString:
+    case tkMultiLineString:
+    case tkKeyword:
+      id = t.fontId;
+      break;
+    case tkDirective:
+      if (b.Has(UseLineDirectives)) id = b.Attr(TBlockAttr::FIDirective);
+      break;
+    case tkInteger:
+      if (b.Has(UseNumbers)) id = b.Attr(TBlockAttr::FIIntNum);
+      break;
+    case tkFloat:
+      if (b.Has(UseNumbers)) id = b.Attr(TBlockAttr::FIFloatNum);
+      break;
+    case tkHex:
+      if (b.Has(UseNumbers)) id = b.Attr(TBlockAttr::FIHexNum);
+      break;
+    case tkIdentifier:
+      if (b.Has(UseIdentifiers)) id = b.Attr(TBlockAttr::FIIdentifier);
+      break;
+    case tkSymbol:
+      if (b.Has(UseSymbols)) id = b.Attr(TBlockAttr::FISymbol);
+      break;
+    default:
+      break;
+  }
+  if (id < 0) id = b.Attr(TBlockAttr::FIText);
+  return id < 0 ? 255 : id;
+}
+
+// ---- Comparisons -----------------------------------------------------------
+
+bool TLineScanner::At(std::size_t pos, StringView d, bool caseSensitive) const {
+  if (d.empty() || pos > m_text.size() || m_text.size() - pos < d.size()) return false;
+  for (std::size_t i = 0; i < d.size(); ++i)
+    if (!SameChar(m_text[pos + i], d[i], caseSensitive)) return false;
+  return true;
+}
+
+bool TLineScanner::EndsAt(std::size_t end, StringView d, bool caseSensitive) const {
+  return !d.empty() && end >= d.size() && At(end - d.size(), d, caseSensitive);
+}
+
+std::size_t TLineScanner::Find(StringView d, std::size_t from) const {
+  if (d.empty()) return StringView::npos;
+  for (std::size_t q = from; q + d.size() <= m_text.size(); ++q)
+    if (At(q, d)) return q;
+  return StringView::npos;
+}
+
+// A starter made of identifier characters does not start inside a word.
+bool TLineScanner::StarterOk(std::size_t pos, StringView d) const {
+  const std::size_t after = pos + d.size();
+  return !(m_block->firstIdent.Contains(d.front()) && after < m_text.size() &&
+           m_block->otherIdent.Contains(m_text[after]));
+}
+
+bool TLineScanner::ForwardBoundaryOk(std::size_t pos, StringView d) const {
+  return StarterOk(pos, d);
+}
+
+bool TLineScanner::BackwardBoundaryOk(std::size_t end, StringView d) const {
+  const std::size_t start = end - d.size();
+  return !(m_block->firstIdent.Contains(d.front()) && start > 0 &&
+           m_block->otherIdent.Contains(m_text[start - 1]));
+}
+
+bool TLineScanner::CloserTouchesIdent(std::size_t q, StringView d) const {
+  if (!m_block->firstIdent.Contains(d.front())) return false;
+  const CharSet& other = m_block->otherIdent;
+  return (q > 0 && other.Contains(m_text[q - 1])) ||
+         (q + d.size() < m_text.size() && other.Contains(m_text[q + d.size()]));
+}
+
+std::size_t TLineScanner::MetasBefore(std::size_t q, std::size_t floor) const {
+  std::size_t count = 0;
+  while (q > floor && m_text[q - 1] == m_block->metaSymbol) {
+    --q;
+    ++count;
+  }
+  return count;
+}
+
+// The line ends in a meta symbol that is not itself escaped.
+bool TLineScanner::EndsWithOddMetas(std::size_t from) const {
+  return !m_text.empty() && MetasBefore(m_text.size(), from) % 2 == 1;
+}
+
+// ---- Block bookkeeping -----------------------------------------------------
+
+// An occurrence is claimed at one of its ends: before it (a forward
+// comparison) or after it (a backward one). Once scanned over, the same text
+// may move the stack again from its far end, as "</style>" first ends the
+// style sheet and then, read as tag text, the tag.
+bool TLineScanner::Claim(std::size_t from, std::size_t to) {
+  const auto occurrence = Occurrence(from, to);
+  if (std::find(m_used.begin(), m_used.end(), occurrence) != m_used.end()) return false;
+  m_used.push_back(occurrence);
+  return true;
+}
+
+void TLineScanner::Bookkeeping() {
+  // An occurrence ending before the cursor can never be compared again.
+  std::erase_if(m_used, [this](const auto& o) { return o.to < m_pos; });
+  // Each transition claims a new occurrence near the cursor, of which there
+  // are finitely many; the bound is only a second line of defence.
+  for (int step = 0; step < 4 * kMaxStacks; ++step)
+    if (!TryClose() && !TryOtherStart() && !TryPartStart()) return;
+}
+
+bool TLineScanner::TryClose() {
+  if (m_stack == 0 || m_delimiter < 0) return false;
+  const TCloser& closer = m_block->closers[static_cast<std::size_t>(m_delimiter)];
+  const StringView right = closer.right;
+  if (right.empty()) return false;
+  std::size_t from = 0, to = 0;
+  if (closer.partOfBlock) {
+    if (!EndsAt(m_pos, right, m_block->caseSensitive) || !BackwardBoundaryOk(m_pos, right))
+      return false;
+    from = m_pos - right.size();
+    to = m_pos;
+  } else {
+    const bool rootCase = m_scheme.Blocks().front().caseSensitive;
+    if (!At(m_pos, right, rootCase) || !ForwardBoundaryOk(m_pos, right)) return false;
+    from = m_pos;
+    to = m_pos + right.size();
+  }
+  if (!Claim(from, to)) return false;
+  SetStack(m_scheme.Pop(m_stack));
+  return true;
+}
+
+bool TLineScanner::Enter(const TChildStart& start, std::size_t from, std::size_t to) {
+  if (std::find(m_used.begin(), m_used.end(), Occurrence(from, to)) != m_used.end()) return false;
+  const int stack = m_scheme.Push(m_stack, start.child, start.delimiter);
+  if (stack < 0) return false;  // the state has no room for another stack
+  Claim(from, to);
+  SetStack(stack);
+  return true;
+}
+
+bool TLineScanner::TryOtherStart() {
+  if (m_pos == 0 || !m_block->childEndChars.Contains(m_text[m_pos - 1])) return false;
+  for (const TChildStart& s : m_block->otherStarts) {
+    if (!EndsAt(m_pos, s.left, m_block->caseSensitive) || !BackwardBoundaryOk(m_pos, s.left))
+      continue;
+    if (Enter(s, m_pos - s.left.size(), m_pos)) return true;
+  }
+  return false;
+}
+
+bool TLineScanner::TryPartStart() {
+  if (m_pos >= m_text.size() || !m_block->childStartChars.Contains(m_text[m_pos])) return false;
+  for (const TChildStart& s : m_block->partStarts) {
+    if (!At(m_pos, s.left) || !ForwardBoundaryOk(m_pos, s.left)) continue;
+    if (Enter(s, m_pos, m_pos + s.left.size())) return true;
+  }
+  return false;
+}
+
+// ---- Tokens ----------------------------------------------------------------
+
+TLineScanner::Tok TLineScanner::Scan() {
+  switch (m_pending) {
+    case pdComment:
+      return ScanCommentBody();
+    case pdSingleLineString:
+    case pdMultiLineString:
+      return ScanStringBody();
+    case pdDirective: {
+      Tok t;
+      if (m_block->Has(UseComments) && ScanComment(t, true)) return t;
+      return DirectiveText();
+    }
+    default:
+      break;
+  }
+  const std::size_t n = m_text.size();
+  const Char c = m_text[m_pos];
+  Tok t;
+  if (c <= U' ') {
+    std::size_t e = m_pos;
+    while (e < n && m_text[e] <= U' ') ++e;
+    return Tok{tkText, -1, -1, e};
+  }
+  if (m_scheme.Symbols().Contains(c)) {
+    std::size_t e = m_pos;
+    while (e < n && m_scheme.Symbols().Contains(m_text[e])) ++e;
+    return Tok{tkSymbol, -1, -1, e};
+  }
+  if (m_block->Has(UseComments) && ScanComment(t, false)) return t;
+  if (m_block->Has(UseStrings) && ScanString(t)) return t;
+  if (ScanNumber(t)) return t;
+  if (ScanLineDirective(t)) return t;
+  if (ScanIdentifier(t)) return t;
+  return Tok{Punctuation().Contains(c) ? tkSymbol : tkText, -1, -1, m_pos + 1};
+}
+
+bool TLineScanner::ScanComment(Tok& t, bool inDirective) {
+  const auto& multi = m_block->List(L::MultiLineCommentDelimiters);
+  for (std::size_t i = 0; i < multi.size(); ++i) {
+    const TStarter& s = multi[i];
+    if (!At(m_pos, s.left) || !StarterOk(m_pos, s.left)) continue;
+    m_pending = pdComment;
+    m_item = static_cast<int>(i);
+    m_commentInDirective = inDirective;
+    t = Tok{tkMultiLineComment, s.fontId, s.item, m_pos + s.left.size()};
+    return true;
+  }
+  if (m_allowFullLine)
+    for (const TStarter& s : m_block->List(L::FullLineCommentDelimiters))
+      if (At(m_pos, s.left) && StarterOk(m_pos, s.left)) {
+        if (inDirective) m_pending = pdNone;
+        t = Tok{tkFullLineComment, s.fontId, s.item, m_text.size()};
+        return true;
+      }
+  for (const TStarter& s : m_block->List(L::SingleLineCommentDelimiters))
+    if (At(m_pos, s.left) && StarterOk(m_pos, s.left)) {
+      // The comment takes the rest of the line, directive included.
+      if (inDirective) m_pending = pdNone;
+      t = Tok{tkSingleLineComment, s.fontId, s.item, m_text.size()};
+      return true;
+    }
+  return false;
+}
+
+TLineScanner::Tok TLineScanner::ScanCommentBody() {
+  const TStarter& s =
+      m_block->List(L::MultiLineCommentDelimiters)[static_cast<std::size_t>(m_item)];
+  const std::size_t n = m_text.size();
+  for (std::size_t from = m_pos;;) {
+    const std::size_t q = Find(s.right, from);
+    if (q == StringView::npos) return Tok{tkMultiLineComment, s.fontId, s.item, n};
+    if (CloserTouchesIdent(q, s.right)) {  // not this one: a later one may do
+      from = q + 1;
+      continue;
+    }
+    const std::size_t end = q + s.right.size();
+    m_pending = m_commentInDirective && end < n ? pdDirective : pdNone;
+    m_item = 0;
+    return Tok{tkMultiLineComment, s.fontId, s.item, end};
+  }
+}
+
+bool TLineScanner::ScanString(Tok& t) {
+  const std::size_t n = m_text.size();
+  const CharSet& first = m_block->firstIdent;
+  const CharSet& other = m_block->otherIdent;
+  // A starter such as q' is not taken inside a word like abq'.
+  auto rejected = [&](const TStarter& s) {
+    const std::size_t after = m_pos + s.left.size();
+    return first.Contains(s.left.front()) && other.Contains(s.left.back()) && after < n &&
+           other.Contains(m_text[after]);
+  };
+  const auto& multi = m_block->List(L::MultiLineStringDelimiters);
+  for (std::size_t i = 0; i < multi.size(); ++i) {
+    const TStarter& s = multi[i];
+    if (!At(m_pos, s.left) || rejected(s)) continue;
+    m_pending = pdMultiLineString;
+    m_item = static_cast<int>(i);
+    t = Tok{tkMultiLineString, s.fontId, s.item, m_pos + s.left.size()};
+    return true;
+  }
+  const auto& single = m_block->List(L::SingleLineStringDelimiters);
+  for (std::size_t i = 0; i < single.size(); ++i) {
+    const TStarter& s = single[i];
+    if (!At(m_pos, s.left) || rejected(s)) continue;
+    const std::size_t end = m_pos + s.left.size();
+    if (end < n) {
+      m_pending = pdSingleLineString;
+      m_item = static_cast<int>(i);
+    }
+    t = Tok{tkSingleLineString, s.fontId, s.item, end};
+    return true;
+  }
+  return false;
+}
+
+TLineScanner::Tok TLineScanner::ScanStringBody() {
+  const bool single = m_pending == pdSingleLineString;
+  const auto& list =
+      m_block->List(single ? L::SingleLineStringDelimiters : L::MultiLineStringDelimiters);
+  const TStarter& s = list[static_cast<std::size_t>(m_item)];
+  const Tok rest{single ? tkSingleLineString : tkMultiLineString, s.fontId, s.item, m_text.size()};
+  const bool meta = m_block->Has(UseMetaSymbol);
+  const std::size_t start = m_pos;
+  for (std::size_t from = m_pos;;) {
+    const std::size_t q = Find(s.right, from);
+    if (q == StringView::npos) {
+      // A single-line string ends with its line unless an unescaped meta
+      // symbol at the end continues it; a multi-line one goes on.
+      if (single && !(meta && m_block->Has(UseMetaToWrapLines) && EndsWithOddMetas(start)))
+        m_pending = m_item = 0;
+      return rest;
+    }
+    if (CloserTouchesIdent(q, s.right) || (meta && MetasBefore(q, start) % 2 == 1)) {
+      from = q + 1;
+      continue;
+    }
+    m_pending = m_item = 0;
+    return Tok{rest.id, s.fontId, s.item, q + s.right.size()};
+  }
+}
+
+bool TLineScanner::ScanNumber(Tok& t) {
+  if (m_block->Has(UseNumbers)) {
+    if (ScanAffixedNumber(t)) return true;
+    if (!IsDigit(m_text[m_pos])) return false;
+    const auto [id, end] = ScanDecimal(m_pos);
+    t = Tok{id, -1, -1, end};
+    return true;
+  }
+  if (!IsDigit(m_text[m_pos])) return false;
+  t = Tok{tkInteger, -1, -1, ScanDigits(m_pos)};
+  return true;
+}
+
+std::size_t TLineScanner::ScanDigits(std::size_t p) const {
+  while (p < m_text.size() && IsDigit(m_text[p])) ++p;
+  return p;
+}
+
+std::size_t TLineScanner::ScanHexDigits(std::size_t p) const {
+  while (p < m_text.size() && IsHexDigit(m_text[p])) ++p;
+  return p;
+}
+
+std::pair<int, std::size_t> TLineScanner::ScanDecimal(std::size_t p) const {
+  const std::size_t n = m_text.size();
+  int id = tkInteger;
+  p = ScanDigits(p);
+  if (p < n && m_text[p] == U'.') {
+    id = tkFloat;
+    p = ScanDigits(p + 1);
+  }
+  if (p < n && (m_text[p] == U'e' || m_text[p] == U'E')) {
+    std::size_t q = p + 1;
+    if (q < n && (m_text[q] == U'+' || m_text[q] == U'-')) ++q;
+    if (q < n && IsDigit(m_text[q])) {
+      id = tkFloat;
+      p = ScanDigits(q);
+    }
+  }
+  return {id, p};
+}
+
+std::size_t TLineScanner::ScanNumSuffixes(std::size_t p) const {
+  const auto& suffixes = m_block->List(L::NumSuffixes);
+  const bool many = m_block->Has(UseMultipleNumSuffixes);
+  for (bool matched = true; matched;) {
+    matched = false;
+    for (const TStarter& s : suffixes)
+      if (At(p, s.left)) {
+        p += s.left.size();
+        matched = true;
+        break;
+      }
+    if (!many) break;
+  }
+  return p;
+}
+
+bool TLineScanner::ScanAffixedNumber(Tok& t) {
+  const bool composition = m_block->Has(UsePSNumComposition);
+  if (m_block->Has(UsePrefixedSuffixedNumbers)) {
+    if (!composition) {
+      for (const TStarter& s : m_block->List(L::NumPrefixesSuffixes)) {
+        if (!At(m_pos, s.left)) continue;
+        const std::size_t digits = m_pos + s.left.size();
+        const std::size_t e = ScanHexDigits(digits);
+        if (e > digits && At(e, s.right)) {
+          t = Tok{tkHex, -1, -1, e + s.right.size()};
+          return true;
+        }
+      }
+    } else {
+      for (const TStarter& s : m_block->List(L::NumPrefixes)) {
+        if (!At(m_pos, s.left)) continue;
+        const std::size_t digits = m_pos + s.left.size();
+        const std::size_t e = ScanHexDigits(digits);
+        const std::size_t end = e > digits ? ScanNumSuffixes(e) : e;
+        if (end > e) {
+          t = Tok{tkHex, -1, -1, end};
+          return true;
+        }
+      }
+    }
+  }
+  if (m_block->Has(UsePrefixedNumbers) && !composition) {
+    for (const TStarter& s : m_block->List(L::NumPrefixes)) {
+      if (!At(m_pos, s.left)) continue;
+      const std::size_t p = m_pos + s.left.size();
+      const std::size_t digits = ScanDigits(p);
+      const std::size_t hex = ScanHexDigits(p);
+      if (hex > digits) {
+        t = Tok{tkHex, -1, -1, hex};
+      } else if (digits > p) {
+        const auto [id, end] = ScanDecimal(p);
+        t = Tok{id, -1, -1, end};
+      } else {
+        t = Tok{tkSymbol, -1, -1, p};
+      }
+      return true;
+    }
+  }
+  if (m_block->Has(UseSuffixedNumbers) && IsDigit(m_text[m_pos])) {
+    const auto [id, end] = ScanDecimal(m_pos);
+    const std::size_t e = ScanNumSuffixes(end);
+    if (e > end) {
+      t = Tok{id, -1, -1, e};
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TLineScanner::ScanLineDirective(Tok& t) {
+  if (!m_block->Has(UseLineDirectives) || !m_allowDirective) return false;
+  const StringView prefix = m_block->directivePrefix;
+  if (!At(m_pos, prefix)) return false;
+  const std::size_t end = m_pos + prefix.size();
+  if (end < m_text.size()) {
+    m_pending = pdDirective;
+    m_item = 0;
+  }
+  t = Tok{tkDirective, -1, -1, end};
+  return true;
+}
+
+TLineScanner::Tok TLineScanner::DirectiveText() {
+  // Directive text runs on to where a comment could start.
+  const auto& b = *m_block;
+  auto couldStartComment = [&](std::size_t p) {
+    for (L l : {L::MultiLineCommentDelimiters, L::SingleLineCommentDelimiters})
+      for (const TStarter& s : b.List(l))
+        if (SameChar(m_text[p], s.left.front(), b.caseSensitive)) return true;
+    return false;
+  };
+  std::size_t e = m_pos + 1;
+  while (e < m_text.size() && !couldStartComment(e)) ++e;
+  return Tok{tkDirective, -1, -1, e};
+}
+
+std::size_t TLineScanner::IdentEnd(std::size_t p) const {
+  if (p >= m_text.size() || !m_block->firstIdent.Contains(m_text[p])) return p;
+  ++p;
+  while (p < m_text.size() && m_block->otherIdent.Contains(m_text[p])) ++p;
+  return p;
+}
+
+bool TLineScanner::ScanIdentifier(Tok& t) {
+  if (m_block->Has(UsePrefixedSuffixedIdentifiers))
+    for (const TStarter& s : m_block->List(L::IdentPrefixesSuffixes)) {
+      if (!At(m_pos, s.left)) continue;
+      const std::size_t p = m_pos + s.left.size();
+      const std::size_t e = IdentEnd(p);
+      if (e > p && At(e, s.right)) {
+        t = Keyword(m_pos, e + s.right.size());
+        return true;
+      }
+    }
+  if (m_block->Has(UsePrefixedIdentifiers))
+    for (const TStarter& s : m_block->List(L::IdentPrefixes)) {
+      if (!At(m_pos, s.left)) continue;
+      const std::size_t p = m_pos + s.left.size();
+      const std::size_t e = IdentEnd(p);
+      t = e > p ? Keyword(m_pos, e) : Tok{tkSymbol, -1, -1, p};
+      return true;
+    }
+  std::size_t e = IdentEnd(m_pos);
+  if (e == m_pos) return false;
+  if (m_block->Has(UseSuffixedIdentifiers))
+    for (const TStarter& s : m_block->List(L::IdentSuffixes))
+      if (At(e, s.left)) {
+        e += s.left.size();
+        break;
+      }
+  t = Keyword(m_pos, e);
+  return true;
+}
+
+TLineScanner::Tok TLineScanner::Keyword(std::size_t from, std::size_t to) const {
+  if (m_block->Has(UseKeywords)) {
+    const StringView word = m_text.substr(from, to - from);
+    for (const TCompiledKeywords& k : m_block->keywords)
+      if (k.table.Contains(word)) return Tok{tkKeyword, k.fontId, k.set, to};
+  }
+  return Tok{tkIdentifier, -1, -1, to};
+}
+
+}  // namespace qs

@@ -1,0 +1,144 @@
+// One run of the highlighter over one line: unpacks the line state, keeps the
+// block stack up to date at every token boundary, scans the tokens by the
+// current block's rules, writes their attribute bytes and packs the end state.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "syntax/compiledscheme.h"
+
+namespace qs {
+
+// Token IDs: what kind of token a run of characters is.
+enum TTokenKind : int {
+  tkText = 0,
+  tkSingleLineComment = 1,
+  tkMultiLineComment = 2,
+  tkDirective = 3,
+  tkFullLineComment = 4,
+  tkSingleLineString = 5,
+  tkMultiLineString = 6,
+  tkInteger = 7,
+  tkFloat = 8,
+  tkHex = 9,
+  tkIdentifier = 10,
+  tkKeyword = 11,
+  tkSymbol = 12,
+};
+
+// The construct a line may leave open (bits 8..15 of the state).
+enum TPending : std::uint8_t {
+  pdNone = 0,
+  pdComment = 1,
+  pdSingleLineString = 2,
+  pdMultiLineString = 3,
+  pdDirective = 4,
+};
+
+// What TokenAt reports about a token.
+struct TTokenInfo {
+  int block = 0;  // index in SyntaxBlocks
+  int attr = 0;   // the style byte
+  int tokenId = tkText;
+  int item = -1;  // comment or string item, or keyword set: its collection index
+};
+
+using TTokenCallback = std::function<void(int tokenId, StringView text)>;
+
+// The fields of a packed line state.
+struct TLineState {
+  int stack = 0;
+  int pending = pdNone;
+  int item = 0;
+};
+
+class TLineScanner {
+ public:
+  explicit TLineScanner(TCompiledScheme& scheme) : m_scheme(scheme) {}
+
+  // bytes: text.size() style bytes to fill, or null. last: receives the last
+  // token. onToken: told of every token that ends with nothing pending.
+  std::uint32_t Run(StringView text, std::uint32_t state, bool reset, char* bytes,
+                    TTokenInfo* last = nullptr, const TTokenCallback* onToken = nullptr);
+
+  // A state checked against the compiled tables: a stack index out of range,
+  // or one whose recorded opening pair does not match, decodes as the root;
+  // a pending construct the current block cannot have is dropped.
+  TLineState Decode(std::uint32_t state) const;
+  std::uint32_t Encode(const TLineState& s) const;
+  // The state an empty line passes on: constructs that end with their line
+  // (a continued single-line string, a line directive) do not jump over it.
+  std::uint32_t EmptyLineState(std::uint32_t state) const;
+
+ private:
+  struct Tok {
+    int id = tkText;
+    std::int32_t fontId = -1;  // the item's or keyword set's attribute
+    int item = -1;
+    std::size_t end = 0;
+  };
+
+  void SetStack(int stack);
+  void Bookkeeping();
+  bool TryClose();
+  bool TryOtherStart();
+  bool TryPartStart();
+  bool Enter(const TChildStart& start, std::size_t from, std::size_t to);
+  bool Claim(std::size_t from, std::size_t to);
+
+  Tok Scan();
+  bool ScanComment(Tok& t, bool inDirective);
+  Tok ScanCommentBody();
+  bool ScanString(Tok& t);
+  Tok ScanStringBody();
+  bool ScanNumber(Tok& t);
+  bool ScanAffixedNumber(Tok& t);
+  std::pair<int, std::size_t> ScanDecimal(std::size_t p) const;
+  std::size_t ScanDigits(std::size_t p) const;
+  std::size_t ScanHexDigits(std::size_t p) const;
+  std::size_t ScanNumSuffixes(std::size_t p) const;
+  bool ScanLineDirective(Tok& t);
+  bool ScanIdentifier(Tok& t);
+  std::size_t IdentEnd(std::size_t p) const;
+  Tok Keyword(std::size_t from, std::size_t to) const;
+  Tok DirectiveText();
+
+  bool At(std::size_t pos, StringView d, bool caseSensitive) const;
+  bool At(std::size_t pos, StringView d) const { return At(pos, d, m_block->caseSensitive); }
+  bool EndsAt(std::size_t end, StringView d, bool caseSensitive) const;
+  std::size_t Find(StringView d, std::size_t from) const;
+  bool StarterOk(std::size_t pos, StringView d) const;
+  bool ForwardBoundaryOk(std::size_t pos, StringView d) const;
+  bool BackwardBoundaryOk(std::size_t end, StringView d) const;
+  bool CloserTouchesIdent(std::size_t q, StringView d) const;
+  bool EndsWithOddMetas(std::size_t from) const;
+  std::size_t MetasBefore(std::size_t q, std::size_t floor) const;
+  int AttrOf(const Tok& t) const;
+
+  TCompiledScheme& m_scheme;
+  StringView m_text;
+  std::size_t m_pos = 0;
+  int m_stack = 0;
+  const TCompiledBlock* m_block = nullptr;
+  int m_blockIndex = 0;
+  int m_delimiter = -1;
+  int m_pending = pdNone;
+  int m_item = 0;
+  bool m_commentInDirective = false;
+  bool m_allowDirective = true;
+  bool m_allowFullLine = true;
+  // Delimiter occurrences already used for a transition: each one moves the
+  // block stack at most once, which is what makes the bookkeeping end.
+  struct Used {
+    std::size_t from, to;
+    bool forward;
+    bool operator==(const Used&) const = default;
+  };
+  Used Occurrence(std::size_t from, std::size_t to) const { return Used{from, to, from == m_pos}; }
+  std::vector<Used> m_used;
+};
+
+}  // namespace qs

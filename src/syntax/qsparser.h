@@ -1,0 +1,71 @@
+// The scheme highlighter: runs a syntax scheme over one line at a time for
+// the documents that use it, and maps the style bytes it writes to fonts and
+// backgrounds.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "syntax/linescanner.h"
+#include "syntax/qsSyntax.h"
+#include "textmodel/lineparser.h"
+
+namespace qs {
+
+class TSyntaxParser;
+using TGetTokenEvent = std::function<void(TSyntaxParser& sender, int tokenId, StringView tokenStr)>;
+
+class TSyntaxParser : public TSimpleParser {
+ public:
+  TSyntaxParser();
+  ~TSyntaxParser() override;
+
+  std::string_view ClassName() const override { return "TSyntaxParser"; }
+
+  TSyntaxScheme& SyntaxScheme() noexcept { return *m_scheme; }
+  const TSyntaxScheme& SyntaxScheme() const noexcept { return *m_scheme; }
+  // Copies the scheme in (after clearing ours) and rebuilds.
+  void SetSyntaxScheme(const TSyntaxScheme& scheme);
+  TDefAttrItem& DefaultAttr() noexcept { return m_defAttr; }
+  bool UseGlobalOptions() const noexcept { return m_useGlobal; }
+  void SetUseGlobalOptions(bool on);
+  // Where the global text styles come from; the editor's options install it.
+  void SetStyleResolver(const IStyleResolver* resolver);
+  // The global text styles changed.
+  void GlobalStylesChanged();
+
+  // Compile the scheme, then resolve attributes and tell the documents.
+  virtual void Rebuild();
+  // Resolve attributes and tell the documents (deferred inside an update).
+  virtual void ApplyAttributes();
+  void BeginUpdate() { ++m_updateCount; }
+  void EndUpdate();
+
+  std::int32_t ParseLine(StringView text, std::int32_t startState, bool reset,
+                         std::string& styleBytes) override;
+  // The token at the end of text[0..column] parsed from startState.
+  TTokenInfo TokenAt(StringView text, std::int32_t startState, std::int64_t column, bool reset);
+
+  const TAttrFont& GetAttrFont(std::int32_t id) const { return m_scheme->GetAttrFont(id); }
+  bool GetAttrBackColor(std::int32_t id, TColor& color) const;
+
+  TGetTokenEvent OnGetToken;
+
+  // Lines run through ParseLine since the last reset of the count.
+  std::int64_t ParsedLineCount() const noexcept { return m_parsedLines; }
+  void ResetParsedLineCount() noexcept { m_parsedLines = 0; }
+
+ private:
+  std::unique_ptr<TSyntaxScheme> m_scheme;
+  TDefAttrItem m_defAttr;
+  bool m_useGlobal = false;
+  const IStyleResolver* m_resolver = nullptr;
+  int m_updateCount = 0;
+  bool m_applyPending = false;
+  TLineScanner m_scanner;
+  std::int64_t m_parsedLines = 0;
+};
+
+}  // namespace qs

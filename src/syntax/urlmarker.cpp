@@ -1,0 +1,65 @@
+#include "syntax/urlmarker.h"
+
+#include <algorithm>
+#include <array>
+
+#include "syntax/attritem.h"
+#include "syntax/keywordtable.h"
+
+namespace qs {
+namespace {
+
+bool IsWordChar(Char c) {
+  return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') ||
+         c == U'_';
+}
+
+bool IsUrlChar(Char c) {
+  return IsWordChar(c) || StringView(U"&+-./:=?@~").find(c) != StringView::npos;
+}
+
+bool StartsWithNoCase(StringView s, StringView prefix) {
+  if (s.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i)
+    if (FoldCase(s[i]) != FoldCase(prefix[i])) return false;
+  return true;
+}
+
+bool LooksLikeMail(StringView s) {
+  if (s.find(U"://") != StringView::npos) return false;
+  const std::size_t at = s.find(U'@');
+  if (at == StringView::npos || s.find(U'@', at + 1) != StringView::npos) return false;
+  return at + 1 < s.size() && IsWordChar(s[at + 1]) && s.find(U'.', at) != StringView::npos;
+}
+
+bool IsUrl(StringView s) {
+  // Secure web addresses are addresses too.
+  static constexpr std::array<StringView, 6> kPrefixes = {U"www.",      U"http://", U"https://",
+                                                          U"gopher://", U"ftp://",  U"mailto:"};
+  return std::any_of(kPrefixes.begin(), kPrefixes.end(),
+                     [&](StringView p) { return StartsWithNoCase(s, p); }) ||
+         LooksLikeMail(s);
+}
+
+}  // namespace
+
+void MarkUrls(StringView text, std::string& styleBytes) {
+  if (styleBytes.size() != text.size()) return;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (!IsWordChar(text[i])) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < text.size() && IsUrlChar(text[end])) ++end;
+    const StringView candidate = text.substr(i, end - i);
+    if (IsUrl(candidate))
+      std::fill(styleBytes.begin() + static_cast<std::ptrdiff_t>(i),
+                styleBytes.begin() + static_cast<std::ptrdiff_t>(end),
+                static_cast<char>(kUrlAttrId));
+    i = end + (end < text.size() ? 1 : 0);
+  }
+}
+
+}  // namespace qs

@@ -1,0 +1,58 @@
+// Bytes read a chunk at a time, so a large file never has to sit in memory
+// whole beside its decoded lines.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace qs {
+
+class TByteSource {
+ public:
+  virtual ~TByteSource() = default;
+  // Up to size bytes into buffer; 0 at the end. Throws qs::Error on a read failure.
+  virtual std::size_t Read(char* buffer, std::size_t size) = 0;
+  // Back to the first byte (a second reading in another encoding).
+  virtual void Rewind() = 0;
+};
+
+class TMemoryByteSource : public TByteSource {
+ public:
+  explicit TMemoryByteSource(std::string_view bytes) : m_bytes(bytes) {}
+  std::size_t Read(char* buffer, std::size_t size) override;
+  void Rewind() override { m_pos = 0; }
+
+ private:
+  std::string_view m_bytes;
+  std::size_t m_pos = 0;
+};
+
+// Splits a byte source into lines at CR LF, CR and LF, in units of one byte or
+// of two (UTF-16, either byte order).
+class TChunkedLines {
+ public:
+  enum class Unit { Byte, Utf16LE, Utf16BE };
+  TChunkedLines(TByteSource& source, std::size_t skip, Unit unit);
+  // The next line's bytes without its break, valid until the next call; false at the end.
+  bool Next(std::string_view& line);
+  // With two-byte units: whether an odd byte was left at the end.
+  bool OddTail() const noexcept { return m_oddTail; }
+
+ private:
+  bool Fill();
+  // The first break at or after from: its offset and length, or npos.
+  std::size_t FindBreak(std::size_t from, std::size_t& length) const;
+  unsigned UnitAt(std::size_t offset) const;
+
+  TByteSource& m_source;
+  Unit m_unit;
+  std::vector<char> m_buffer;
+  std::size_t m_pos = 0;
+  std::size_t m_end = 0;
+  std::size_t m_scanned = 0;  // where the search for a break resumes
+  bool m_eof = false;
+  bool m_oddTail = false;
+};
+
+}  // namespace qs

@@ -1,0 +1,170 @@
+// Caret moves: the relative primitive and the commands built on it.
+#include <algorithm>
+
+#include "textmodel/qsstring.h"
+#include "textmodel/textload.h"
+
+namespace qs {
+namespace {
+
+class Flag {
+ public:
+  explicit Flag(bool& flag) : m_flag(flag), m_old(flag) { m_flag = true; }
+  ~Flag() { m_flag = m_old; }
+  Flag(const Flag&) = delete;
+  Flag& operator=(const Flag&) = delete;
+
+ private:
+  bool& m_flag;
+  bool m_old;
+};
+
+}  // namespace
+
+std::int64_t TCustomMemoSource::SnapToTabEdge(std::int32_t line, std::int64_t column) const {
+  const StringView text = StoredLine(line);
+  const TTabStops::Place place = m_tabStops.Locate(text, column);
+  const bool onTab = place.index < static_cast<std::int64_t>(text.size()) &&
+                     text[static_cast<std::size_t>(place.index)] == kTab;
+  if (!onTab || column == place.start) return column;
+  const std::int64_t after = place.start + place.width;
+  return column - place.start < after - column ? place.start : after;
+}
+
+void TCustomMemoSource::TrimLineOnLeave(std::int32_t line) {
+  if (m_keepTrailingBlanks || !CanEditLine(line)) return;
+  TStringItem* item = GetLineItem(line);
+  if (!item) return;
+  const std::size_t kept = TrimmedSize(item->Text());
+  if (kept == item->Text().size()) return;
+  item->SetText(item->Text().substr(0, kept));
+  item->SetFlag(kLineParsed, false);
+  MarkChanged(line, line);
+}
+
+void TCustomMemoSource::MoveCaret(std::int64_t lineDelta, std::int64_t columnDelta) {
+  if (!m_absolute && OnMoveQuery) OnMoveQuery(*this, lineDelta, columnDelta);
+  // Deltas may be anything a caller computed; targets are clamped, never wrapped.
+  lineDelta = std::clamp<std::int64_t>(lineDelta, -kMaxIndex, kMaxIndex);
+  columnDelta = std::clamp<std::int64_t>(columnDelta, -kMaxIndex, kMaxIndex);
+  std::int64_t line = ClampedAdd(m_caret.Line, lineDelta);
+  std::int64_t column = ClampedAdd(m_caret.Column, columnDelta);
+  const std::int64_t lastLine = std::max(LineCount() - 1, 0);
+  if (!HasOption(soBeyondFileEnd) && line > lastLine && lineDelta > 0)
+    line = std::max<std::int64_t>(lastLine, std::min<std::int64_t>(m_caret.Line, line));
+  const auto target = static_cast<std::int32_t>(line);
+  if (HasOption(soLimitEOL)) column = std::min<std::int64_t>(column, LineLength(target));
+  if (HasOption(soCursorAlwaysOnTabs)) column = SnapToTabEdge(target, column);
+  if (target == m_caret.Line && column == m_caret.Column && !m_bookmarkJump) return;
+
+  BeginUpdate(upd::kCaretMove);
+  if (target != m_caret.Line) TrimLineOnLeave(m_caret.Line);
+  m_caret = {target, static_cast<std::int32_t>(column)};
+  if (m_absolute && !IsLineVisible(target)) ExpandRegionAbove(target);
+  EndUpdate();
+}
+
+void TCustomMemoSource::SetCaretPos(std::int64_t column, std::int64_t line) {
+  Flag absolute(m_absolute);
+  line = std::clamp<std::int64_t>(line, 0, kMaxIndex);
+  column = std::clamp<std::int64_t>(column, 0, kMaxIndex);
+  MoveCaret(line - m_caret.Line, column - m_caret.Column);
+}
+
+void TCustomMemoSource::CursorLeft() {
+  const std::int32_t column = m_caret.Column;
+  if (column == 0) return;
+  if (HasOption(soCursorOnTabs) || HasOption(soCursorAlwaysOnTabs)) {
+    const StringView text = StoredLine(m_caret.Line);
+    const TTabStops::Place place = m_tabStops.Locate(text, column - 1);
+    if (place.index < static_cast<std::int64_t>(text.size()) &&
+        text[static_cast<std::size_t>(place.index)] == kTab) {
+      MoveCaret(0, place.start - column);
+      return;
+    }
+  }
+  MoveCaret(0, -1);
+}
+
+void TCustomMemoSource::CursorRight() {
+  const std::int32_t column = m_caret.Column;
+  if (HasOption(soCursorOnTabs) || HasOption(soCursorAlwaysOnTabs)) {
+    const StringView text = StoredLine(m_caret.Line);
+    const TTabStops::Place place = m_tabStops.Locate(text, column);
+    if (place.index < static_cast<std::int64_t>(text.size()) &&
+        text[static_cast<std::size_t>(place.index)] == kTab) {
+      MoveCaret(0, place.start + place.width - column);
+      return;
+    }
+  }
+  if (HasOption(soLimitEOL) && column >= LineLength(m_caret.Line)) {
+    if (!m_columnSelecting && m_caret.Line + 1 < LineCount()) MoveCaret(1, -std::int64_t{column});
+    return;
+  }
+  MoveCaret(0, 1);
+}
+
+void TCustomMemoSource::WordRight() {
+  const String text = ExpandedLine(m_caret.Line);
+  const auto size = static_cast<std::int64_t>(text.size());
+  const std::int64_t column = m_caret.Column;
+  if (column >= size) {
+    if (m_caret.Line + 1 < LineCount()) MoveCaret(1, -column);
+    return;
+  }
+  std::int64_t i = column;
+  while (i < size && !IsDelimiterChar(text[static_cast<std::size_t>(i)])) ++i;
+  while (i < size && IsDelimiterChar(text[static_cast<std::size_t>(i)])) ++i;
+  MoveCaret(0, i - column);
+}
+
+void TCustomMemoSource::WordLeft() {
+  const String text = ExpandedLine(m_caret.Line);
+  const std::int64_t column = m_caret.Column;
+  std::int64_t i = std::min<std::int64_t>(column, static_cast<std::int64_t>(text.size()));
+  while (i > 0 && IsDelimiterChar(text[static_cast<std::size_t>(i - 1)])) --i;
+  if (i == 0) {
+    if (m_caret.Line == 0) {
+      MoveCaret(0, -column);
+      return;
+    }
+    BeginUpdate(upd::kCaretMove);
+    MoveCaret(-1, 0);
+    JumpToLineEnd();
+    EndUpdate();
+    return;
+  }
+  while (i > 0 && !IsDelimiterChar(text[static_cast<std::size_t>(i - 1)])) --i;
+  MoveCaret(0, i - column);
+}
+
+void TCustomMemoSource::JumpToLineBegin() {
+  MoveCaret(0, -std::int64_t{m_caret.Column});
+}
+
+void TCustomMemoSource::JumpToLineEnd() {
+  const std::int32_t end =
+      m_keepTrailingBlanks ? LineLength(m_caret.Line) : TrimmedLineLength(m_caret.Line);
+  MoveCaret(0, std::int64_t{end} - m_caret.Column);
+}
+
+void TCustomMemoSource::JumpToFileBegin() {
+  SetCaretPos(0, 0);
+}
+
+void TCustomMemoSource::JumpToFileEnd() {
+  BeginUpdate(upd::kCaretMove);
+  SetCaretPos(m_caret.Column, std::max(LineCount() - 1, 0));
+  JumpToLineEnd();
+  EndUpdate();
+}
+
+void TCustomMemoSource::JumpToBlockBegin() {
+  if (HasSelection()) SetCaretPos(BlockBegin().Column, BlockBegin().Line);
+}
+
+void TCustomMemoSource::JumpToBlockEnd() {
+  if (HasSelection()) SetCaretPos(BlockEnd().Column, BlockEnd().Line);
+}
+
+}  // namespace qs

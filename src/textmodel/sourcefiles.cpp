@@ -1,0 +1,117 @@
+// Loading and saving a document: bulk loads, line breaks on save, backups.
+#include "textmodel/documentfile.h"
+#include "textmodel/qsstring.h"
+#include "textmodel/textload.h"
+
+namespace qs {
+
+void TCustomMemoSource::ResetPositions() {
+  m_positions.ResetAll();
+  m_caret = {};
+  m_selType = stNotSelected;
+  if (m_tracked) m_tracked->selType = stNotSelected;
+}
+
+void TCustomMemoSource::ClearDocumentState() {
+  m_bookmarks.Clear();
+  m_hidden.Clear();
+  m_highlightLine = -1;
+  m_firstUnparsed = 0;
+  ResetPositions();
+}
+
+void TCustomMemoSource::SwapInLoaded(TInternalStrings& loaded, Encoding encoding, bool bom) {
+  m_strings.SwapContent(loaded);
+  m_encoding = encoding;
+  m_bom = bom;
+  ClearDocumentState();
+  RescanLongestLine();
+}
+
+void TCustomMemoSource::LoadFromFile(const std::string& fileName) {
+  LoadFromSource(*OpenDocumentFile(fileName));
+}
+
+void TCustomMemoSource::LoadFromBytes(std::string_view bytes) {
+  TMemoryByteSource source(bytes);
+  LoadFromSource(source);
+}
+
+void TCustomMemoSource::LoadFromSource(TByteSource& bytes) {
+  // Decode into a list of its own first: a failure leaves the document untouched.
+  TInternalStrings fresh;
+  fresh.SetItemFactory([this] { return GetStringItemClass(); });
+  const TLoadRules rules{m_eightBitCodePage, m_keepTrailingBlanks, HasOption(soUseTabCharacter),
+                         m_spacesInTab};
+  const TLoadResult loaded = DecodeIntoLines(bytes, rules, fresh);
+  BeginUpdate(upd::kLoad);
+  SwapInLoaded(fresh, loaded.encoding, loaded.bom);
+  m_changes |= kAllViewStates;
+  MarkDirty(0, kToEnd);
+  m_docModified = false;  // what is on disk now
+  EndUpdate();
+}
+
+void TCustomMemoSource::LoadFromText(StringView text) {
+  TInternalStrings fresh;
+  fresh.SetItemFactory([this] { return GetStringItemClass(); });
+  const bool storeTabs = HasOption(soUseTabCharacter);
+  for (const String& line : SplitLines(text))
+    fresh.Insert(fresh.Count(),
+                 ConvertForStoring(line, storeTabs, m_spacesInTab, !m_keepTrailingBlanks));
+  BeginTrackedUpdate(upd::kLinesText);
+  SwapInLoaded(fresh, m_encoding, m_bom);
+  MarkChanged(0, kToEnd);
+  EndUpdate();
+}
+
+String TCustomMemoSource::SavedText() const {
+  const bool exclude = HasOption(soExcludeReadOnlyLines);
+  const bool joined = m_outFormat == ofWindows && !exclude;
+  const StringView lineBreak = m_outFormat == ofWindows ? U"\r\n"
+                               : m_outFormat == ofMac   ? U"\r"
+                                                        : U"\n";
+  String out;
+  for (std::int32_t i = 0; i < LineCount(); ++i) {
+    if (exclude && IsLineReadOnly(i)) continue;
+    if (joined && i > 0) out += lineBreak;
+    out += StoredLine(i);
+    if (!joined) out += lineBreak;
+  }
+  return out;
+}
+
+std::string TCustomMemoSource::SaveToBytes() const {
+  return EncodeText(SavedText(), m_encoding, m_bom);
+}
+
+void TCustomMemoSource::SaveToFile(const std::string& fileName) {
+  WriteDocumentFile(fileName, SaveToBytes());
+}
+
+void TCustomMemoSource::SaveToFileWithBackup(const std::string& fileName,
+                                             const TBackupFaultHook& fault) {
+  if (!HasOption(soCreateBackups)) {
+    SaveToFile(fileName);
+    return;
+  }
+  const std::string bytes = SaveToBytes();
+  SaveWithBackup(fileName, GetBackupName(fileName), bytes, fault);
+}
+
+std::string TCustomMemoSource::GetBackupName(const std::string& fileName) {
+  const std::size_t slash = fileName.rfind('/');
+  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  const std::size_t dot = fileName.rfind('.');
+  std::string backup;
+  if (dot == std::string::npos || dot < nameStart) {
+    backup = fileName + ".~";
+  } else {
+    const std::string extension = ".~" + fileName.substr(dot + 1);
+    backup = fileName.substr(0, dot) + extension.substr(0, 4);
+  }
+  if (OnGetBackupName) OnGetBackupName(*this, fileName, backup);
+  return backup;
+}
+
+}  // namespace qs

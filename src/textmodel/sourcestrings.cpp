@@ -1,0 +1,115 @@
+// Lines and the selection seen as string lists.
+#include <algorithm>
+
+#include "textmodel/qsstring.h"
+
+namespace qs {
+
+int TExternalStrings::Count() const {
+  return m_source.LineCount();
+}
+
+String TExternalStrings::Get(int index) const {
+  return m_source.ExpandedLine(index);
+}
+
+void* TExternalStrings::GetObject(int index) const {
+  const TStringItem* item = m_source.GetLineItem(index);
+  return item ? item->Obj : nullptr;
+}
+
+void TExternalStrings::Put(int index, StringView text) {
+  if (index < 0 || index >= Count()) return;
+  m_source.BeginTrackedUpdate(upd::kLinesPut);
+  m_source.m_strings.Put(index, m_source.StoringConversion(text));
+  m_source.MarkChanged(index, index);
+  m_source.UpdateLongestLine(index);
+  m_source.EndUpdate();
+}
+
+void TExternalStrings::PutObject(int index, void* obj) {
+  m_source.m_strings.PutObject(index, obj);
+}
+
+void TExternalStrings::Insert(int index, StringView text) {
+  TCustomMemoSource& s = m_source;
+  index = std::clamp(index, 0, Count());
+  s.BeginTrackedUpdate(upd::kLinesInsert);
+  s.m_caret = {index, 0};
+  // A whole new line: everything from line index down moves with its text, a
+  // position at column 0 included (a break at the caret would leave it behind).
+  s.m_positions.ShiftLinesFrom(index, 1);
+  s.m_strings.Insert(index, s.StoringConversion(text));
+  s.m_hidden.LineInserted(index - 1);
+  // Bookmarks stay on their text, as for a line break at the start of the line.
+  s.m_bookmarks.ShiftLines(index, 0, 1);
+  s.MarkChanged(index, kToEnd);
+  if (s.m_longestIndex >= index) ++s.m_longestIndex;
+  s.UpdateLongestLine(index);
+  s.EndUpdate();
+}
+
+void TExternalStrings::Delete(int index) {
+  TCustomMemoSource& s = m_source;
+  if (index < 0 || index >= Count()) return;
+  s.BeginTrackedUpdate(upd::kLinesDelete);
+  s.m_caret = {index, 0};
+  s.ShiftPositions(skDeleteChars, static_cast<std::int64_t>(s.StoredLine(index).size()));
+  s.ShiftPositions(skJoinLine, 0);
+  s.m_strings.Delete(index);
+  s.m_hidden.LineDeleted(index);
+  s.m_bookmarks.ShiftLines(index + 1, 0, -1);
+  s.MarkChanged(index, kToEnd);
+  if (index == s.m_longestIndex)
+    s.RescanLongestLine();
+  else if (index < s.m_longestIndex)
+    --s.m_longestIndex;
+  s.EndUpdate();
+}
+
+void TExternalStrings::Clear() {
+  TCustomMemoSource& s = m_source;
+  s.BeginTrackedUpdate(upd::kLinesClear);
+  TInternalStrings empty;
+  s.SwapInLoaded(empty, s.m_encoding, s.m_bom);
+  s.MarkChanged(0, kToEnd);
+  s.EndUpdate();
+}
+
+String TExternalStrings::Text() const {
+  String out;
+  for (int i = 0; i < Count(); ++i) {
+    if (i > 0) out += U"\r\n";
+    out += m_source.StoredLine(i);
+  }
+  return out;
+}
+
+void TExternalStrings::SetText(StringView text) {
+  m_source.LoadFromText(text);
+}
+
+void TExternalStrings::Assign(const TStrings& other) {
+  if (&other == this) return;
+  TCustomMemoSource& s = m_source;
+  TInternalStrings fresh;
+  fresh.SetItemFactory([&s] { return s.GetStringItemClass(); });
+  for (int i = 0; i < other.Count(); ++i) {
+    fresh.Insert(i, s.StoringConversion(other.Get(i)));
+    fresh.PutObject(i, other.GetObject(i));
+  }
+  s.BeginTrackedUpdate(upd::kLinesAssign);
+  s.SwapInLoaded(fresh, s.m_encoding, s.m_bom);
+  s.MarkChanged(0, kToEnd);
+  s.EndUpdate();
+}
+
+int TSelectionStrings::Count() const {
+  return m_source.SelectionLineCount();
+}
+
+String TSelectionStrings::Get(int index) const {
+  return m_source.SelectionLine(index);
+}
+
+}  // namespace qs

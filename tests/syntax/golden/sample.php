@@ -1,0 +1,27 @@
+<!DOCTYPE html>
+<html lang="en">
+<!-- a comment
+     over two lines -->
+<head>
+<style type="text/css">
+  body { color: #336699; margin: 10px 1.5em; } /* note */
+</style>
+<script type="text/javascript">
+  var s = "text"; // line comment
+  if (a < 0x1F) { f(3.5e2, 'q'); }
+</script>
+</head>
+<body class="main">
+<p>Hello <?php echo "a ?> b"; $x = 42; ?> world</p>
+<a href="<?= $url ?>">link</a>
+<script>var t = `multi
+line`; </script>
+</body>
+</html>
+<?php
+/* block
+   comment */
+function greet($name) {
+  return 'Hi ' . $name; # hash comment
+}
+?>

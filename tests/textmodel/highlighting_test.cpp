@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include "sourcefixture.h"
+
+namespace qs {
+namespace {
+
+using test::Fill;
+using test::U;
+
+// A highlighter that styles every character 1 and carries a count of '{' minus
+// '}' over lines as its state.
+class BraceParser : public TSimpleParser {
+ public:
+  std::string_view ClassName() const override { return name; }
+  std::int32_t ParseLine(StringView text, std::int32_t state, bool,
+                         std::string& styleBytes) override {
+    ++parsed;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      styleBytes[i] = 1;
+      state += text[i] == U'{' ? 1 : text[i] == U'}' ? -1 : 0;
+    }
+    return state;
+  }
+  int parsed = 0;
+  std::string_view name = "TNullParser";
+};
+
+TEST(Highlighting, LinesAreParsedOnceAndStatesRippleDown) {
+  TMemoSource source;
+  Fill(source, {"a {", "b", "}"});
+  BraceParser parser;
+  source.SetSyntaxParser(&parser);
+  EXPECT_EQ(source.ParseLines(0, 10, false), 2);  // line 2 ends in its old state, 0
+  EXPECT_EQ(parser.parsed, 3);
+  EXPECT_EQ(source.GetLineItem(1)->StartState, 1);
+  EXPECT_EQ(source.GetLineItem(2)->EndState, 0);
+  EXPECT_EQ(source.GetLineItem(0)->StyleBytes, std::string(3, '\1'));
+  EXPECT_EQ(source.ParseLines(0, 2, false), 0);  // nothing to do
+  EXPECT_EQ(parser.parsed, 3);
+  EXPECT_EQ(source.FirstUnparsed(), 3);
+  source.Lines().Put(0, U"a");  // the state after line 0 changes: the rest is reparsed
+  EXPECT_EQ(source.ParseLines(0, 2, false), 3);
+  EXPECT_EQ(source.GetLineItem(2)->EndState, -1);
+}
+
+TEST(Highlighting, AParsingRangeAheadOfTheMarkDoesNotSkipLines) {
+  TMemoSource source;
+  Fill(source, {"a", "b", "c", "d"});
+  BraceParser parser;
+  source.SetSyntaxParser(&parser);
+  source.ParseLines(2, 3, false);
+  EXPECT_EQ(source.FirstUnparsed(), 0);
+}
+
+TEST(Highlighting, ADestroyedHighlighterIsDropped) {
+  TMemoSource source;
+  Fill(source, {"x"});
+  test::Recorder rec(source);
+  {
+    BraceParser parser;
+    parser.name = "tsyntaxparser";
+    source.SetSyntaxParser(&parser);
+    EXPECT_TRUE(source.IsSchemeParser());
+    EXPECT_TRUE(rec.Last().changes.Has(msParserChanged));
+  }
+  EXPECT_EQ(source.SyntaxParser(), nullptr);
+  EXPECT_FALSE(source.IsSchemeParser());
+  EXPECT_EQ(source.ParseLines(0, 0, false), 0);
+}
+
+TEST(Highlighting, ASchemeChangeResetsEveryLine) {
+  TMemoSource source;
+  Fill(source, {"a", "b"});
+  BraceParser parser;
+  source.SetSyntaxParser(&parser);
+  source.ParseLines(0, 1, false);
+  source.GetLineItem(1)->DisplayLen = 7;
+  parser.NotifyClients();
+  EXPECT_FALSE(source.GetLineItem(0)->IsParsed());
+  EXPECT_EQ(source.GetLineItem(1)->DisplayLen, 0);
+  EXPECT_EQ(source.FirstUnparsed(), 0);
+}
+
+TEST(Highlighting, WithoutAHighlighterOnlyAForcedPassRunsTheHooks) {
+  TMemoSource source;
+  Fill(source, {"ab", "c"});
+  std::vector<std::int32_t> measured;
+  source.OnMeasureLine = [&](TCustomMemoSource&, std::int32_t line, TStringItem& item) {
+    measured.push_back(line);
+    item.DisplayLen = static_cast<std::int32_t>(item.Text().size()) * 10;
+  };
+  source.ParseLines(0, 1, false);
+  EXPECT_TRUE(measured.empty());
+  source.ParseLines(0, 1, true);
+  EXPECT_EQ(measured, (std::vector<std::int32_t>{0, 1}));
+  EXPECT_TRUE(source.GetLineItem(0)->IsParsed());
+}
+
+TEST(LongestLine, FullScanThenIncrementalUpdates) {
+  TMemoSource source;
+  Fill(source, {"abc", "abcde", "ab", "abcde"});
+  source.SetTrackLongestLine(true);
+  EXPECT_EQ(source.LongestLineWidth(), 5);
+  EXPECT_EQ(source.LongestLineIndex(), 3);  // the last of the widest
+  source.Lines().Put(2, U"abcdefg");
+  EXPECT_EQ(source.LongestLineIndex(), 2);
+  source.Lines().Put(2, U"a");
+  EXPECT_EQ(source.LongestLineWidth(), 5);
+  EXPECT_EQ(source.LongestLineIndex(), 3);
+  source.Lines().Insert(0, U"z");
+  EXPECT_EQ(source.LongestLineIndex(), 4);
+  source.Lines().Delete(4);
+  EXPECT_EQ(source.LongestLineIndex(), 2);
+  source.BeginDeferRescan();
+  source.Lines().Delete(2);
+  EXPECT_EQ(source.LongestLineIndex(), 2);  // deferred
+  source.EndDeferRescan();
+  EXPECT_EQ(source.LongestLineWidth(), 3);
+  EXPECT_EQ(source.LongestLineIndex(), 1);
+}
+
+TEST(LongestLine, UsesTheViewsMeasureWhenItHasOne) {
+  TMemoSource source;
+  Fill(source, {"wide", "iiiiiiii"});
+  source.OnMeasureLine = [](TCustomMemoSource&, std::int32_t, TStringItem& item) {
+    std::int32_t width = 0;
+    for (Char c : item.Text()) width += c == U'i' ? 1 : 5;
+    item.DisplayLen = width;
+  };
+  source.SetTrackLongestLine(true);
+  EXPECT_EQ(source.LongestLineIndex(), 0);
+  EXPECT_EQ(source.LongestLineWidth(), 16);
+}
+
+}  // namespace
+}  // namespace qs

@@ -1,0 +1,317 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "sourcefixture.h"
+#include "support/errors.h"
+#include "textmodel/qsstring.h"
+
+namespace qs {
+namespace {
+
+using test::StoredLines;
+using test::U;
+namespace fs = std::filesystem;
+
+class DocumentFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir = fs::temp_directory_path() / ("qs_docfiles_" + std::to_string(::getpid()));
+    fs::remove_all(m_dir);
+    fs::create_directories(m_dir);
+  }
+  void TearDown() override {
+    fs::permissions(m_dir, fs::perms::owner_all);
+    fs::remove_all(m_dir);
+  }
+  std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+  std::string Write(const std::string& name, std::string_view bytes) const {
+    std::ofstream(Path(name), std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return Path(name);
+  }
+  static std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  std::vector<std::string> Files() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(m_dir)) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  fs::path m_dir;
+};
+
+TEST(LoadText, LineBreaksAndTrailingBlanks) {
+  struct Row {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> lines;
+  } rows[] = {
+      {"cr lf", "a\r\nb", {"a", "b"}},
+      {"final break", "a\r\nb\r\n", {"a", "b"}},
+      {"mixed", "a\rb\nc", {"a", "b", "c"}},
+      {"lf cr is two breaks", "a\n\rb", {"a", "", "b"}},
+      {"empty", "", {}},
+      {"only a break", "\n", {""}},
+      {"blanks cut", "x  \t \n", {"x"}},
+      {"nul kept inside, cut at the end", std::string("a\0b\0", 4), {std::string("a\0b", 3)}},
+  };
+  for (const Row& row : rows) {
+    TMemoSource source;
+    source.LoadFromBytes(row.bytes);
+    EXPECT_EQ(StoredLines(source), row.lines) << row.name;
+  }
+}
+
+TEST(LoadText, StoringRulesFollowTheOptions) {
+  TMemoSource source;
+  source.SetSpacesInTab(4);
+  source.LoadFromBytes("\tx\n");
+  EXPECT_EQ(StoredLines(source), std::vector<std::string>{"    x"});
+  source.SetKeepTrailingBlanks(true);
+  source.LoadFromBytes("x  \t \n");
+  EXPECT_EQ(StoredLines(source), std::vector<std::string>{"x       "});
+  source.SetOptions(TStringsOptions{soUseTabCharacter});
+  source.LoadFromBytes("\tx\t\n");
+  EXPECT_EQ(StoredLines(source), std::vector<std::string>{"\tx\t"});
+}
+
+TEST(LoadText, EncodingsAreDetectedAndSavedBackByteForByte) {
+  struct Row {
+    const char* name;
+    std::string bytes;
+    Encoding encoding;
+    bool bom;
+    std::string firstLine;  // UTF-8 of the stored line
+  } rows[] = {
+      {"utf-8", "gr\xC3\xBC\xC3\x9F\r\nx", Encoding::Utf8, false, "grüß"},
+      {"utf-8 bom", "\xEF\xBB\xBFz\xE2\x82\xAC\r\ny", Encoding::Utf8, true, "z€"},
+      {"utf-16le",
+       std::string("\xFF\xFE"
+                   "a\0\r\0\n\0\x3D\xD8\x00\xDE",
+                   12),
+       Encoding::Utf16LE, true, "a"},
+      {"a lone utf-16 surrogate is read byte for byte", std::string("\xFE\xFF\xD8\x00\0b", 6),
+       Encoding::Windows1252, false, ""},
+      {"invalid utf-8 is 8-bit", "caf\xE9\r\n\x80", Encoding::Windows1252, false, "café"},
+      {"damaged bom", "\xEF\xBB\xBF\xFF", Encoding::Windows1252, false, "ï»¿ÿ"},
+      {"odd utf-16 is not utf-16", "\xFF\xFEz", Encoding::Windows1252, false, "ÿþz"},
+  };
+  for (const Row& row : rows) {
+    TMemoSource source;
+    source.LoadFromBytes(row.bytes);
+    EXPECT_EQ(source.FileEncoding(), row.encoding) << row.name;
+    EXPECT_EQ(source.HasBom(), row.bom) << row.name;
+    if (!row.firstLine.empty()) {
+      EXPECT_EQ(test::S(source.StoredLine(0)), row.firstLine) << row.name;
+    }
+    EXPECT_EQ(source.SaveToBytes(), row.bytes) << row.name;
+  }
+}
+
+TEST(LoadText, TheEightBitCodePageIsASetting) {
+  const std::string bytes = "\xF0\xD2\xC9\xD7\xC5\xD4\r\n\x80";  // KOI8-R, not UTF-8
+  for (Encoding cp : {Encoding::Koi8R, Encoding::Windows1251, Encoding::Cp866}) {
+    TMemoSource source;
+    source.SetEightBitCodePage(cp);
+    source.LoadFromBytes(bytes);
+    EXPECT_EQ(source.FileEncoding(), cp);
+    EXPECT_EQ(source.SaveToBytes(), bytes);
+  }
+  TMemoSource source;
+  source.SetEightBitCodePage(Encoding::Koi8R);
+  source.LoadFromBytes(bytes);
+  EXPECT_EQ(test::S(source.StoredLine(0)), "Привет");
+}
+
+TEST(LoadText, UnixAndMacFilesRoundTripWithTheirFormat) {
+  TMemoSource source;
+  source.SetOutFormat(ofUnix);
+  source.LoadFromBytes("a\nb\n");
+  EXPECT_EQ(source.SaveToBytes(), "a\nb\n");
+  source.SetOutFormat(ofMac);
+  source.LoadFromBytes("a\rb\r");
+  EXPECT_EQ(source.SaveToBytes(), "a\rb\r");
+}
+
+TEST(SaveText, LineBreaksByOutFormatAndReadOnlyExclusion) {
+  TMemoSource source;
+  test::Fill(source, {"a", "ro", "b"});
+  source.SetLineReadOnly(1, true);
+  struct Row {
+    TOutFormatType format;
+    bool exclude;
+    std::string bytes;
+  } rows[] = {
+      {ofWindows, false, "a\r\nro\r\nb"}, {ofUnix, false, "a\nro\nb\n"},
+      {ofMac, false, "a\rro\rb\r"},       {ofWindows, true, "a\r\nb\r\n"},
+      {ofUnix, true, "a\nb\n"},
+  };
+  for (const Row& row : rows) {
+    source.SetOutFormat(row.format);
+    TStringsOptions o = source.Options();
+    o.Set(soExcludeReadOnlyLines, row.exclude);
+    source.SetOptions(o);
+    EXPECT_EQ(source.SaveToBytes(), row.bytes);
+  }
+}
+
+TEST(SaveText, ACharacterTheEncodingCannotHoldFailsTheSave) {
+  TMemoSource source;
+  source.LoadFromBytes("caf\xE9");  // windows-1252
+  source.Lines().Put(0, U"\u4E2D");
+  EXPECT_THROW(source.SaveToBytes(), Error);
+}
+
+TEST_F(DocumentFiles, LoadAndSaveAFile) {
+  const std::string path = Write("doc.txt", "one\r\ntwo");
+  TMemoSource source;
+  source.LoadFromFile(path);
+  EXPECT_EQ(StoredLines(source), (std::vector<std::string>{"one", "two"}));
+  EXPECT_FALSE(source.DocModified());
+  source.Lines().Put(1, U"three");
+  EXPECT_TRUE(source.DocModified());
+  source.SaveToFile(path);
+  EXPECT_EQ(Read(path), "one\r\nthree");
+  EXPECT_TRUE(source.DocModified());  // saving leaves the flag to the caller
+}
+
+TEST_F(DocumentFiles, AFailedLoadKeepsTheDocumentAndItsModifiedFlag) {
+  const std::string unreadable = Write("secret.txt", "x");
+  ::chmod(unreadable.c_str(), 0);
+  fs::create_directory(Path("folder"));
+  const std::string vanished = Write("gone.txt", "x");
+  fs::remove(vanished);
+  const std::string fifo = Path("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // opening it for reading must not block
+  for (const std::string& path :
+       {Path("missing.txt"), Path("folder"), vanished, fifo, unreadable}) {
+    if (path == unreadable && ::geteuid() == 0) continue;  // root reads anything
+    TMemoSource source;
+    test::Fill(source, {"kept"});
+    source.SetCaretPos(2, 0);
+    ASSERT_TRUE(source.DocModified());
+    try {
+      source.LoadFromFile(path);
+      ADD_FAILURE() << "loaded " << path;
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(StoredLines(source), std::vector<std::string>{"kept"});
+    EXPECT_TRUE(source.DocModified());
+    EXPECT_EQ(source.CaretColumn(), 2);
+  }
+}
+
+TEST_F(DocumentFiles, BinaryAndHugeLinesLoad) {
+  std::string binary;
+  for (int i = 0; i < 256; ++i) binary.push_back(static_cast<char>(i));
+  binary += "z";  // keeps the last line from ending in control characters
+  TMemoSource source;
+  source.SetKeepTrailingBlanks(true);
+  source.SetOptions(TStringsOptions{soUseTabCharacter});
+  source.LoadFromFile(Write("bin", binary));
+  EXPECT_EQ(source.FileEncoding(), Encoding::Windows1252);
+  // The lone CR and LF of the byte run became line breaks; the text around them is intact.
+  EXPECT_EQ(source.LineCount(), 3);
+  EXPECT_EQ(source.StoredLine(0).size(), 10u);
+
+  const std::string longLine(10 * 1024 * 1024, 'q');
+  source.LoadFromFile(Write("long", longLine + "\nend"));
+  ASSERT_EQ(source.LineCount(), 2);
+  EXPECT_EQ(source.StoredLine(0).size(), longLine.size());
+  EXPECT_EQ(source.StoredLine(1), U"end");
+}
+
+TEST(BackupName, ExtensionBecomesTildeAndIsCutToFourCharacters) {
+  struct Row {
+    const char* file;
+    const char* backup;
+  } rows[] = {
+      {"/d/page.html", "/d/page.~ht"}, {"/d/page.htm", "/d/page.~ht"},   {"/d/x.c", "/d/x.~c"},
+      {"/d/README", "/d/README.~"},    {"/d.v/README", "/d.v/README.~"}, {"x.~~~", "x.~~~"},
+  };
+  TMemoSource source;
+  for (const Row& r : rows) EXPECT_EQ(source.GetBackupName(r.file), r.backup) << r.file;
+  source.OnGetBackupName = [](TCustomMemoSource&, const std::string& file, std::string& backup) {
+    backup = file + ".bak";
+  };
+  EXPECT_EQ(source.GetBackupName("/d/a.txt"), "/d/a.txt.bak");
+}
+
+TEST_F(DocumentFiles, BackupSaveKeepsThePreviousFile) {
+  const std::string path = Write("page.html", "old");
+  Write("page.~ht", "older");
+  TMemoSource source;
+  source.SetOptions(source.Options() | TStringsOptions{soCreateBackups});
+  test::Fill(source, {"new"});
+  source.SaveToFileWithBackup(path);
+  EXPECT_EQ(Read(path), "new");
+  EXPECT_EQ(Read(Path("page.~ht")), "old");
+  EXPECT_EQ(Files(), (std::vector<std::string>{"page.html", "page.~ht"}));
+
+  TStringsOptions plain = source.Options();
+  plain.Exclude(soCreateBackups);
+  source.SetOptions(plain);
+  source.Lines().Put(0, U"newer");
+  source.SaveToFileWithBackup(path);
+  EXPECT_EQ(Read(Path("page.~ht")), "old");  // no backup without the option
+  EXPECT_EQ(Read(path), "newer");
+}
+
+TEST_F(DocumentFiles, AFailingBackupSaveLeavesTargetAndNoTemporary) {
+  for (TBackupStep step : {TBackupStep::bsCreateTemp, TBackupStep::bsWriteTemp,
+                           TBackupStep::bsBackup, TBackupStep::bsRename}) {
+    const std::string path = Write("page.html", "old");
+    Write("page.~ht", "older");
+    TMemoSource source;
+    source.SetOptions(source.Options() | TStringsOptions{soCreateBackups});
+    test::Fill(source, {"new"});
+    EXPECT_THROW(source.SaveToFileWithBackup(path, [&](TBackupStep s) { return s == step; }),
+                 Error);
+    EXPECT_EQ(Read(path), "old") << static_cast<int>(step);
+    EXPECT_EQ(Files(), (std::vector<std::string>{"page.html", "page.~ht"}))
+        << static_cast<int>(step);
+  }
+}
+
+TEST_F(DocumentFiles, ABackupNamingTheTargetNeverDeletesTheOnlyCopy) {
+  const std::string path = Write("x.~~~", "old");
+  TMemoSource source;
+  source.SetOptions(source.Options() | TStringsOptions{soCreateBackups});
+  test::Fill(source, {"new"});
+  source.SaveToFileWithBackup(path);
+  EXPECT_EQ(Read(path), "new");
+  EXPECT_EQ(Files(), std::vector<std::string>{"x.~~~"});
+
+  const std::string other = Write("a.txt", "old");
+  source.OnGetBackupName = [&](TCustomMemoSource&, const std::string&, std::string& backup) {
+    backup = (m_dir / "." / "a.txt").string();  // the same file by another name
+  };
+  source.SaveToFileWithBackup(other);
+  EXPECT_EQ(Read(other), "new");
+}
+
+TEST_F(DocumentFiles, ABackupThatIsAFolderFailsCleanly) {
+  const std::string path = Write("page.html", "old");
+  fs::create_directory(Path("page.~ht"));
+  TMemoSource source;
+  source.SetOptions(source.Options() | TStringsOptions{soCreateBackups});
+  test::Fill(source, {"new"});
+  try {
+    source.SaveToFileWithBackup(path);
+    ADD_FAILURE();
+  } catch (const Error& e) {
+    EXPECT_NE(std::string(e.what()).find("Can't delete file"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(Read(path), "old");
+  EXPECT_EQ(Files(), (std::vector<std::string>{"page.html", "page.~ht"}));
+}
+
+}  // namespace
+}  // namespace qs
