@@ -42,6 +42,7 @@ class TMemoEnvOptions : public TOptionExt {
   TLineSeparator& LineSeparator() noexcept { return m_lineSeparator; }
   TLineHighlight& LineHighlight() noexcept { return m_lineHighlight; }
   TMemoFont& Font() noexcept { return m_font; }
+  const TMemoFont& Font() const noexcept { return m_font; }
   TTextStyles& TextStyles() noexcept { return m_textStyles; }
   const TTextStyles& TextStyles() const noexcept { return m_textStyles; }
   TColor Color() const noexcept { return m_color; }

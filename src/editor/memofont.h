@@ -10,12 +10,11 @@
 #include "editor/notifyingobject.h"
 #include "support/colors.h"
 #include "support/qschar.h"
+#include "syntax/attrfont.h"
 
 namespace qs {
 
-enum class TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
-using enum TFontStyle;
-using TFontStyles = std::uint32_t;  // bit n: the n-th TFontStyle
+// The style set is the one scheme attributes use.
 inline constexpr std::array<std::string_view, 4> kFontStyleNames = {"fsBold", "fsItalic",
                                                                     "fsUnderline", "fsStrikeOut"};
 inline constexpr TFontStyles kAllFontStyles = 0xF;

@@ -1,0 +1,64 @@
+#include "editor/canvasfontmeasure.h"
+
+#include "editor/memofont.h"
+#include "platform/canvas.h"
+
+namespace qs {
+
+namespace {
+
+FontPitch ToPitch(TFontPitch pitch) {
+  switch (pitch) {
+    case fpFixed:
+      return FontPitch::Fixed;
+    case fpVariable:
+      return FontPitch::Variable;
+    case fpDefault:
+      break;
+  }
+  return FontPitch::Default;
+}
+
+// Measures with the font selected, whatever the measurement throws.
+template <class F>
+auto WithFont(ICanvas& canvas, const TMemoFont& font, F measure) {
+  const FontSpec previous = canvas.Font();
+  canvas.SetFont(ToFontSpec(font));
+  struct Restore {
+    ICanvas& canvas;
+    const FontSpec& font;
+    ~Restore() { canvas.SetFont(font); }
+  } restore{canvas, previous};
+  return measure();
+}
+
+}  // namespace
+
+FontSpec ToFontSpec(const TMemoFont& font) {
+  FontSpec spec;
+  spec.name = font.Name();
+  spec.height = font.Height();
+  spec.size = font.Size();
+  spec.bold = font.HasStyle(fsBold);
+  spec.italic = font.HasStyle(fsItalic);
+  spec.underline = font.HasStyle(fsUnderline);
+  spec.strikeOut = font.HasStyle(fsStrikeOut);
+  spec.charset = font.Charset();
+  spec.pitch = ToPitch(font.Pitch());
+  return spec;
+}
+
+TextExtent CanvasFontMeasure::Extent(const TMemoFont& font, StringView text) const {
+  const TSize size = WithFont(m_canvas, font, [&] { return m_canvas.TextExtent(text); });
+  return {size.cx, size.cy};
+}
+
+int CanvasFontMeasure::AverageCharWidth(const TMemoFont& font) const {
+  return WithFont(m_canvas, font, [&] { return m_canvas.Metrics().averageCharWidth; });
+}
+
+bool CanvasFontMeasure::IsFixedPitch(const TMemoFont& font) const {
+  return WithFont(m_canvas, font, [&] { return m_canvas.Metrics().fixedPitch; });
+}
+
+}  // namespace qs
