@@ -31,7 +31,9 @@ int CreateTemporary(const std::string& path, std::string& tempName) {
   return ::mkstemp(tempName.data());
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+}  // namespace
+
+bool WriteAllToDescriptor(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
     if (n < 0 && errno == EINTR) continue;
@@ -40,8 +42,6 @@ bool WriteAll(int fd, std::string_view bytes) {
   }
   return true;
 }
-
-}  // namespace
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes,
                          const AtomicFaultHook& fault) {
@@ -56,7 +56,8 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes,
     Fail(what, path, err);
   };
   errno = 0;
-  if (Faulty(fault, AtomicStep::Write) || !WriteAll(fd, bytes)) abandon("Cannot write file");
+  if (Faulty(fault, AtomicStep::Write) || !WriteAllToDescriptor(fd, bytes))
+    abandon("Cannot write file");
   if (Faulty(fault, AtomicStep::Flush) || ::fsync(fd) != 0) abandon("Cannot write file");
   // Keep the permissions of the file being replaced.
   struct stat old;

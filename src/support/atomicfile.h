@@ -19,6 +19,10 @@ using AtomicFaultHook = std::function<bool(AtomicStep)>;  // true: fail this ste
 void WriteFileAtomically(const std::string& path, std::string_view bytes,
                          const AtomicFaultHook& fault = {});
 
+// Writes every byte to an open descriptor, retrying short and interrupted
+// writes; false on the first real failure (errno says why).
+bool WriteAllToDescriptor(int fd, std::string_view bytes);
+
 // Reads a whole file; throws qs::Error naming the file when it cannot.
 std::string ReadWholeFile(const std::string& path);
 

@@ -37,16 +37,6 @@ bool Faulty(const TBackupFaultHook& fault, TBackupStep step) {
   return fault && fault(step);
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
 bool SameFile(const std::string& a, const std::string& b) {
   if (a == b) return true;
   struct stat sa, sb;
@@ -148,7 +138,7 @@ void SaveWithBackup(const std::string& target, const std::string& backup, std::s
   struct stat old;
   const bool targetExists = ::stat(target.c_str(), &old) == 0;
   ::fchmod(fd.Get(), targetExists ? (old.st_mode & 07777) : 0644);
-  if (Faulty(fault, TBackupStep::bsWriteTemp) || !WriteAll(fd.Get(), bytes) ||
+  if (Faulty(fault, TBackupStep::bsWriteTemp) || !WriteAllToDescriptor(fd.Get(), bytes) ||
       ::fsync(fd.Get()) != 0)
     abandon("Cannot write file \"" + temp + "\"", errno);
   if (::close(fd.Release()) != 0) {
