@@ -117,17 +117,26 @@ std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset
   m_commentInDirective = false;
   m_allowDirective = m_allowFullLine = true;
   m_used.clear();
+  ++m_run;
   if (last) *last = TTokenInfo{m_blockIndex, 0, tkText, -1};
 
   const std::size_t n = text.size();
   std::size_t reported = 0;
   int lastId = tkText;
   while (true) {
+    // A closer that belongs to the enclosing language ends whatever the
+    // embedded one has open, as markup ends a script inside its strings.
+    if (m_pending != pdNone && ParentCut() == m_pos) m_pending = m_item = 0;
     if (m_pending == pdNone) Bookkeeping();
     if (m_pos >= n) break;
+    const std::size_t cut = ParentCut();
     Tok t = Scan();
     if (t.end <= m_pos) t.end = m_pos + 1;  // every step moves on
     t.end = std::min(t.end, n);
+    if (cut > m_pos && t.end > cut) {
+      t.end = cut;
+      m_pending = m_item = 0;
+    }
     const int attr = AttrOf(t);
     if (bytes) std::fill(bytes + m_pos, bytes + t.end, static_cast<char>(attr));
     if (last) *last = TTokenInfo{m_blockIndex, attr, t.id, t.item};
@@ -247,6 +256,46 @@ std::size_t TLineScanner::MetasBefore(std::size_t q, std::size_t floor) const {
 // The line ends in a meta symbol that is not itself escaped.
 bool TLineScanner::EndsWithOddMetas(std::size_t from) const {
   return !m_text.empty() && MetasBefore(m_text.size(), from) % 2 == 1;
+}
+
+// ---- Closers inside tokens -------------------------------------------------
+
+// Where the innermost block's closer starts, at or after the cursor, when the
+// closer is not part of the block: the enclosing language finds it before the
+// embedded one reads its tokens. npos when there is none.
+std::size_t TLineScanner::ParentCut() {
+  if (m_stack == 0 || m_delimiter < 0) return StringView::npos;
+  const TCloser& closer = m_block->closers[static_cast<std::size_t>(m_delimiter)];
+  if (closer.partOfBlock || closer.right.empty()) return StringView::npos;
+  // The first occurrence from an earlier point is still the first from here
+  // as long as the cursor has not passed it.
+  Cut& cut = m_cuts[static_cast<std::size_t>(m_stack)];
+  if (cut.run == m_run && cut.from <= m_pos && cut.at >= m_pos) return cut.at;
+  const bool rootCase = m_scheme.Blocks().front().caseSensitive;
+  const StringView right = closer.right;
+  std::size_t at = StringView::npos;
+  for (std::size_t q = m_pos; q + right.size() <= m_text.size(); ++q)
+    if (At(q, right, rootCase) && ForwardBoundaryOk(q, right)) {
+      at = q;
+      break;
+    }
+  cut = Cut{m_run, m_pos, at};
+  return at;
+}
+
+// A comment that runs to the end of the line stops at the closer of a block
+// whose closer is part of it, as a script's line comment ends at the mark
+// that ends the script. Strings and comments with their own end do not.
+std::size_t TLineScanner::LineCommentEnd(std::size_t from) const {
+  const std::size_t n = m_text.size();
+  if (m_stack == 0 || m_delimiter < 0) return n;
+  const TCloser& closer = m_block->closers[static_cast<std::size_t>(m_delimiter)];
+  if (!closer.partOfBlock || closer.right.empty()) return n;
+  const StringView right = closer.right;
+  for (std::size_t q = from; q + right.size() <= n; ++q)
+    if (At(q, right, m_block->caseSensitive) && BackwardBoundaryOk(q + right.size(), right))
+      return q;
+  return n;
 }
 
 // ---- Block bookkeeping -----------------------------------------------------
@@ -374,14 +423,14 @@ bool TLineScanner::ScanComment(Tok& t, bool inDirective) {
     for (const TStarter& s : m_block->List(L::FullLineCommentDelimiters))
       if (At(m_pos, s.left) && StarterOk(m_pos, s.left)) {
         if (inDirective) m_pending = pdNone;
-        t = Tok{tkFullLineComment, s.fontId, s.item, m_text.size()};
+        t = Tok{tkFullLineComment, s.fontId, s.item, LineCommentEnd(m_pos + s.left.size())};
         return true;
       }
   for (const TStarter& s : m_block->List(L::SingleLineCommentDelimiters))
     if (At(m_pos, s.left) && StarterOk(m_pos, s.left)) {
       // The comment takes the rest of the line, directive included.
       if (inDirective) m_pending = pdNone;
-      t = Tok{tkSingleLineComment, s.fontId, s.item, m_text.size()};
+      t = Tok{tkSingleLineComment, s.fontId, s.item, LineCommentEnd(m_pos + s.left.size())};
       return true;
     }
   return false;
