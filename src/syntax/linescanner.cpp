@@ -117,6 +117,7 @@ std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset
   m_commentInDirective = false;
   m_allowDirective = m_allowFullLine = true;
   m_used.clear();
+  m_openEnd = 0;
   ++m_run;
   if (last) *last = TTokenInfo{m_blockIndex, 0, tkText, -1};
 
@@ -327,7 +328,10 @@ bool TLineScanner::TryClose() {
   if (right.empty()) return false;
   std::size_t from = 0, to = 0;
   if (closer.partOfBlock) {
-    if (!EndsAt(m_pos, right, m_block->caseSensitive) || !BackwardBoundaryOk(m_pos, right))
+    // The closer lies wholly after the opening delimiter: the end of a tag
+    // just left cannot end the next tag that starts where it stops.
+    if (m_pos < m_openEnd + right.size() || !EndsAt(m_pos, right, m_block->caseSensitive) ||
+        !BackwardBoundaryOk(m_pos, right))
       return false;
     from = m_pos - right.size();
     to = m_pos;
@@ -339,6 +343,7 @@ bool TLineScanner::TryClose() {
   }
   if (!Claim(from, to)) return false;
   SetStack(m_scheme.Pop(m_stack));
+  m_openEnd = 0;  // the outer block opened before anything on this line that is left
   return true;
 }
 
@@ -348,6 +353,7 @@ bool TLineScanner::Enter(const TChildStart& start, std::size_t from, std::size_t
   if (stack < 0) return false;  // the state has no room for another stack
   Claim(from, to);
   SetStack(stack);
+  m_openEnd = to;
   return true;
 }
 

@@ -142,6 +142,9 @@ class TLineScanner {
   };
   Used Occurrence(std::size_t from, std::size_t to) const { return Used{from, to, from == m_pos}; }
   std::vector<Used> m_used;
+  // Where the opening delimiter of the innermost block ended, if it was
+  // entered on this line since the last pop (else 0).
+  std::size_t m_openEnd = 0;
   // Per stack, where the parent's closer of the innermost block was last
   // found on this line (runs are told apart by a count, so nothing is reset).
   struct Cut {

@@ -105,3 +105,33 @@ TEST_F(Closers, APartOfBlockCloserEndsOnlyLineComments) {
 
 }  // namespace
 }  // namespace qs
+
+namespace qs {
+namespace {
+
+// A tag that starts right where a longer closer ended is not closed by the
+// tail of that closer.
+TEST(CloserTails, DoNotEndTheNextBlock) {
+  TSyntaxScheme s;
+  s.SetSyntaxVersion(3);
+  s.SyntaxBlocks().Items(0).SetAttr(TBlockAttr::FIText, 1);
+  fixtures::AddBlock(s, 1, 0, U"<?", U"?>", true).SetAttr(TBlockAttr::FIText, 2);
+  fixtures::AddBlock(s, 2, 0, U"<", U">", true).SetAttr(TBlockAttr::FIText, 3);
+  TSyntaxParser parser;
+  parser.SetSyntaxScheme(s);
+  const std::pair<String, std::string> cases[] = {
+      {U"<?a?><b>c", "222223331"},
+      {U"<a><b>c", "3333331"},
+      {U"<?a?>b", "222221"},
+  };
+  for (const auto& [text, expected] : cases) {
+    std::string bytes(text.size(), '\0');
+    EXPECT_EQ(parser.ParseLine(text, 0, false, bytes), 0) << ToUtf8(text);
+    std::string d;
+    for (char c : bytes) d += static_cast<char>('0' + c);
+    EXPECT_EQ(d, expected) << ToUtf8(text);
+  }
+}
+
+}  // namespace
+}  // namespace qs
