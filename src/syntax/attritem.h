@@ -7,11 +7,12 @@
 
 #include "support/collection.h"
 #include "syntax/attrfont.h"
+#include "textmodel/urlmarker.h"
 
 namespace qs {
 
 // The attribute ID the URL marking writes; never handed out to a new attribute.
-inline constexpr std::int32_t kUrlAttrId = 17;
+inline constexpr std::int32_t kUrlAttrId = kUrlStyleByte;
 
 class TAttrItem : public TCollectionItem {
  public:

@@ -117,17 +117,27 @@ std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset
   m_commentInDirective = false;
   m_allowDirective = m_allowFullLine = true;
   m_used.clear();
+  m_openEnd = 0;
+  ++m_run;
   if (last) *last = TTokenInfo{m_blockIndex, 0, tkText, -1};
 
   const std::size_t n = text.size();
   std::size_t reported = 0;
   int lastId = tkText;
   while (true) {
+    // A closer that belongs to the enclosing language ends whatever the
+    // embedded one has open, as markup ends a script inside its strings.
+    if (m_pending != pdNone && ParentCut() == m_pos) m_pending = m_item = 0;
     if (m_pending == pdNone) Bookkeeping();
     if (m_pos >= n) break;
+    const std::size_t cut = ParentCut();
     Tok t = Scan();
     if (t.end <= m_pos) t.end = m_pos + 1;  // every step moves on
     t.end = std::min(t.end, n);
+    if (cut > m_pos && t.end > cut) {
+      t.end = cut;
+      m_pending = m_item = 0;
+    }
     const int attr = AttrOf(t);
     if (bytes) std::fill(bytes + m_pos, bytes + t.end, static_cast<char>(attr));
     if (last) *last = TTokenInfo{m_blockIndex, attr, t.id, t.item};
@@ -249,6 +259,46 @@ bool TLineScanner::EndsWithOddMetas(std::size_t from) const {
   return !m_text.empty() && MetasBefore(m_text.size(), from) % 2 == 1;
 }
 
+// ---- Closers inside tokens -------------------------------------------------
+
+// Where the innermost block's closer starts, at or after the cursor, when the
+// closer is not part of the block: the enclosing language finds it before the
+// embedded one reads its tokens. npos when there is none.
+std::size_t TLineScanner::ParentCut() {
+  if (m_stack == 0 || m_delimiter < 0) return StringView::npos;
+  const TCloser& closer = m_block->closers[static_cast<std::size_t>(m_delimiter)];
+  if (closer.partOfBlock || closer.right.empty()) return StringView::npos;
+  // The first occurrence from an earlier point is still the first from here
+  // as long as the cursor has not passed it.
+  Cut& cut = m_cuts[static_cast<std::size_t>(m_stack)];
+  if (cut.run == m_run && cut.from <= m_pos && cut.at >= m_pos) return cut.at;
+  const bool rootCase = m_scheme.Blocks().front().caseSensitive;
+  const StringView right = closer.right;
+  std::size_t at = StringView::npos;
+  for (std::size_t q = m_pos; q + right.size() <= m_text.size(); ++q)
+    if (At(q, right, rootCase) && ForwardBoundaryOk(q, right)) {
+      at = q;
+      break;
+    }
+  cut = Cut{m_run, m_pos, at};
+  return at;
+}
+
+// A comment that runs to the end of the line stops at the closer of a block
+// whose closer is part of it, as a script's line comment ends at the mark
+// that ends the script. Strings and comments with their own end do not.
+std::size_t TLineScanner::LineCommentEnd(std::size_t from) const {
+  const std::size_t n = m_text.size();
+  if (m_stack == 0 || m_delimiter < 0) return n;
+  const TCloser& closer = m_block->closers[static_cast<std::size_t>(m_delimiter)];
+  if (!closer.partOfBlock || closer.right.empty()) return n;
+  const StringView right = closer.right;
+  for (std::size_t q = from; q + right.size() <= n; ++q)
+    if (At(q, right, m_block->caseSensitive) && BackwardBoundaryOk(q + right.size(), right))
+      return q;
+  return n;
+}
+
 // ---- Block bookkeeping -----------------------------------------------------
 
 // An occurrence is claimed at one of its ends: before it (a forward
@@ -278,7 +328,10 @@ bool TLineScanner::TryClose() {
   if (right.empty()) return false;
   std::size_t from = 0, to = 0;
   if (closer.partOfBlock) {
-    if (!EndsAt(m_pos, right, m_block->caseSensitive) || !BackwardBoundaryOk(m_pos, right))
+    // The closer lies wholly after the opening delimiter: the end of a tag
+    // just left cannot end the next tag that starts where it stops.
+    if (m_pos < m_openEnd + right.size() || !EndsAt(m_pos, right, m_block->caseSensitive) ||
+        !BackwardBoundaryOk(m_pos, right))
       return false;
     from = m_pos - right.size();
     to = m_pos;
@@ -290,6 +343,7 @@ bool TLineScanner::TryClose() {
   }
   if (!Claim(from, to)) return false;
   SetStack(m_scheme.Pop(m_stack));
+  m_openEnd = 0;  // the outer block opened before anything on this line that is left
   return true;
 }
 
@@ -299,6 +353,7 @@ bool TLineScanner::Enter(const TChildStart& start, std::size_t from, std::size_t
   if (stack < 0) return false;  // the state has no room for another stack
   Claim(from, to);
   SetStack(stack);
+  m_openEnd = to;
   return true;
 }
 
@@ -374,14 +429,14 @@ bool TLineScanner::ScanComment(Tok& t, bool inDirective) {
     for (const TStarter& s : m_block->List(L::FullLineCommentDelimiters))
       if (At(m_pos, s.left) && StarterOk(m_pos, s.left)) {
         if (inDirective) m_pending = pdNone;
-        t = Tok{tkFullLineComment, s.fontId, s.item, m_text.size()};
+        t = Tok{tkFullLineComment, s.fontId, s.item, LineCommentEnd(m_pos + s.left.size())};
         return true;
       }
   for (const TStarter& s : m_block->List(L::SingleLineCommentDelimiters))
     if (At(m_pos, s.left) && StarterOk(m_pos, s.left)) {
       // The comment takes the rest of the line, directive included.
       if (inDirective) m_pending = pdNone;
-      t = Tok{tkSingleLineComment, s.fontId, s.item, m_text.size()};
+      t = Tok{tkSingleLineComment, s.fontId, s.item, LineCommentEnd(m_pos + s.left.size())};
       return true;
     }
   return false;

@@ -3,6 +3,7 @@
 // current block's rules, writes their attribute bytes and packs the end state.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <utility>
@@ -114,6 +115,8 @@ class TLineScanner {
   bool ForwardBoundaryOk(std::size_t pos, StringView d) const;
   bool BackwardBoundaryOk(std::size_t end, StringView d) const;
   bool CloserTouchesIdent(std::size_t q, StringView d) const;
+  std::size_t ParentCut();
+  std::size_t LineCommentEnd(std::size_t from) const;
   bool EndsWithOddMetas(std::size_t from) const;
   std::size_t MetasBefore(std::size_t q, std::size_t floor) const;
   int AttrOf(const Tok& t) const;
@@ -139,6 +142,18 @@ class TLineScanner {
   };
   Used Occurrence(std::size_t from, std::size_t to) const { return Used{from, to, from == m_pos}; }
   std::vector<Used> m_used;
+  // Where the opening delimiter of the innermost block ended, if it was
+  // entered on this line since the last pop (else 0).
+  std::size_t m_openEnd = 0;
+  // Per stack, where the parent's closer of the innermost block was last
+  // found on this line (runs are told apart by a count, so nothing is reset).
+  struct Cut {
+    std::uint64_t run = 0;
+    std::size_t from = 0;
+    std::size_t at = 0;
+  };
+  std::array<Cut, kMaxStacks> m_cuts{};
+  std::uint64_t m_run = 0;
 };
 
 }  // namespace qs

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "textmodel/qsstring.h"
+#include "textmodel/urlmarker.h"
 
 namespace qs {
 
@@ -66,6 +67,7 @@ std::int32_t TCustomMemoSource::ParseLines(std::int32_t first, std::int32_t last
       state = m_parser->ParseLine(item.Text(), state, false, item.StyleBytes);
       item.SetFlag(kLineParsed, true);
       if (OnParsedLine) OnParsedLine(*this, l, item.Text(), item.StyleBytes);
+      if (m_highlightUrls) MarkUrls(item.Text(), item.StyleBytes);
       if (state != item.EndState) {
         changedTo = l + 1;
         item.EndState = state;
@@ -82,6 +84,7 @@ std::int32_t TCustomMemoSource::ParseLines(std::int32_t first, std::int32_t last
         item.StyleBytes.clear();
       item.SetFlag(kLineParsed, true);
       if (OnParsedLine) OnParsedLine(*this, l, item.Text(), item.StyleBytes);
+      if (m_highlightUrls) MarkUrls(item.Text(), item.StyleBytes);
       if (OnMeasureLine) OnMeasureLine(*this, l, item);
     }
   }

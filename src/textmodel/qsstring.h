@@ -118,7 +118,7 @@ class TCustomMemoSource {
   int UndoLimit() const noexcept { return m_undoLimit; }
   void SetUndoLimit(int limit) { m_undoLimit = limit < 0 ? 0 : limit; }
   bool HighlightUrls() const noexcept { return m_highlightUrls; }
-  void SetHighlightUrls(bool on) { m_highlightUrls = on; }
+  void SetHighlightUrls(bool on);  // re-highlights when it changes
   TOutFormatType OutFormat() const noexcept { return m_outFormat; }
   void SetOutFormat(TOutFormatType f) { m_outFormat = f; }
   const String& TemplatesType() const { return m_templatesType; }
@@ -313,6 +313,17 @@ class TCustomMemoSource {
   std::int32_t FirstUnparsed() const noexcept { return m_firstUnparsed; }
   std::int32_t DefaultStartState() const noexcept { return m_defaultStartState; }
   void SetDefaultStartState(std::int32_t s) { m_defaultStartState = s; }
+  // What views and exporters ask for (stylebytes.cpp). ParseAhead parses up to
+  // 100 lines past a line at or beyond the first unparsed one, else up to it.
+  void ParseAhead(std::int32_t line, bool force);
+  // One byte per stored character, parsed first if needed; empty out of range.
+  std::string GetStyleBytes(std::int32_t line);
+  // One byte per column of the expanded line: a TAB's byte covers its width.
+  std::string GetExpandedStyleBytes(std::int32_t line);
+  // Inside an edit's update: parses the edited line now, leaving the first
+  // unparsed mark; widens the changed range to the end when the end state
+  // (or the view's ViewData1) changed, and tells whether the end state did.
+  bool ReparseLine(std::int32_t line);
 
   // ---- Hooks ---------------------------------------------------------------
   TMoveQueryEvent OnMoveQuery;

@@ -25,3 +25,6 @@ function greet($name) {
   return 'Hi ' . $name; # hash comment
 }
 ?>
+<?php echo 1; // the line comment ends with PHP ?> <b>markup</b>
+<?php $a = 2; # so does a hash comment ?> text
+<?php $s = '?> in a string'; /* ?> in a comment */ ?> end

@@ -1,10 +1,7 @@
-#include "syntax/urlmarker.h"
+#include "textmodel/urlmarker.h"
 
 #include <algorithm>
 #include <array>
-
-#include "syntax/attritem.h"
-#include "syntax/keywordtable.h"
 
 namespace qs {
 namespace {
@@ -18,10 +15,15 @@ bool IsUrlChar(Char c) {
   return IsWordChar(c) || StringView(U"&+-./:=?@~").find(c) != StringView::npos;
 }
 
-bool StartsWithNoCase(StringView s, StringView prefix) {
-  if (s.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i)
-    if (FoldCase(s[i]) != FoldCase(prefix[i])) return false;
+// Candidates hold only ASCII characters, so ASCII folding is exact here.
+Char FoldAscii(Char c) {
+  return c >= U'A' && c <= U'Z' ? c + 32 : c;
+}
+
+bool StartsWithNoCase(StringView s, StringView lowerPrefix) {
+  if (s.size() < lowerPrefix.size()) return false;
+  for (std::size_t i = 0; i < lowerPrefix.size(); ++i)
+    if (FoldAscii(s[i]) != lowerPrefix[i]) return false;
   return true;
 }
 
@@ -53,11 +55,10 @@ void MarkUrls(StringView text, std::string& styleBytes) {
     }
     std::size_t end = i;
     while (end < text.size() && IsUrlChar(text[end])) ++end;
-    const StringView candidate = text.substr(i, end - i);
-    if (IsUrl(candidate))
+    if (IsUrl(text.substr(i, end - i)))
       std::fill(styleBytes.begin() + static_cast<std::ptrdiff_t>(i),
                 styleBytes.begin() + static_cast<std::ptrdiff_t>(end),
-                static_cast<char>(kUrlAttrId));
+                static_cast<char>(kUrlStyleByte));
     i = end + (end < text.size() ? 1 : 0);
   }
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/utf8.h"
-#include "syntax/urlmarker.h"
+#include "textmodel/urlmarker.h"
 
 namespace qs {
 namespace {

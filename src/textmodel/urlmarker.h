@@ -1,0 +1,19 @@
+// Marking addresses in a highlighted line: web and mail addresses get the
+// style byte of the URL attribute, which every scheme reserves.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "support/qschar.h"
+
+namespace qs {
+
+// The style byte of a character of a highlighted address.
+inline constexpr std::uint8_t kUrlStyleByte = 17;
+
+// Writes kUrlStyleByte over every address in text; nothing when the bytes are
+// not one per character.
+void MarkUrls(StringView text, std::string& styleBytes);
+
+}  // namespace qs
