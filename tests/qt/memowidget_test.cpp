@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -111,6 +112,36 @@ TEST(MemoWidget, TheScrollBarMovesTheView) {
   EXPECT_EQ(editor.Memo().TopLine(), 120);
   editor.Memo().SetTopLine(5);
   EXPECT_EQ(editor.verticalScrollBar()->value(), 5);
+}
+
+}  // namespace
+
+namespace {
+
+void Press(QWidget& w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+  QKeyEvent event(QEvent::KeyPress, key, mods);
+  QApplication::sendEvent(&w, &event);
+}
+
+TEST(MemoWidget, CaretKeysMoveTheCaretAndShiftSelects) {
+  QTemporaryDir dir;
+  qs::qt::MainWindow window(nullptr, SchemeFolder());
+  window.OpenFile(WriteFile(dir, "keys.txt", "first line\nsecond line\n"));
+  qs::qt::QtMemoWidget& editor = window.Editor();
+  qs::TCustomMemoSource& source = editor.Memo().Source();
+  Press(editor, Qt::Key_Down);
+  Press(editor, Qt::Key_End);
+  EXPECT_EQ(source.CaretLine(), 1);
+  EXPECT_EQ(source.CaretColumn(), 11);
+  Press(editor, Qt::Key_Home);
+  Press(editor, Qt::Key_Right, Qt::ShiftModifier);
+  Press(editor, Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(source.SelectionType(), qs::stStreamSel);
+  EXPECT_EQ(source.SelectedRange(1), std::make_pair(0, 2));
+  Press(editor, Qt::Key_Left);
+  EXPECT_FALSE(source.HasSelection());
+  Press(editor, Qt::Key_Home, Qt::ControlModifier);
+  EXPECT_EQ(source.CaretLine(), 0);
 }
 
 }  // namespace
