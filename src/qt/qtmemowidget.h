@@ -1,0 +1,47 @@
+// The editor control as a Qt widget: a scroll area whose viewport the
+// control paints with QPainter, whose scroll bars move its view, and which
+// turns the caret keys into caret moves of the document.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+
+#include "editor/qsmemo.h"
+#include "qt/qtcanvas.h"
+#include "qt/qtwindowhost.h"
+
+namespace qs::qt {
+
+class QtMemoWidget : public QAbstractScrollArea {
+  Q_OBJECT
+
+ public:
+  explicit QtMemoWidget(QWidget* parent = nullptr);
+  ~QtMemoWidget() override;
+
+  TQSMemo& Memo() noexcept { return *m_memo; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // Moves the caret for a caret key; false when the key is not one.
+  bool CaretKey(int key, Qt::KeyboardModifiers modifiers);
+
+  QtWindowHost m_host;
+  // Fonts are measured on an image of our own, so measuring never needs a
+  // paint event.
+  QImage m_measureImage{1, 1, QImage::Format_RGB32};
+  QPainter m_measurePainter;
+  std::unique_ptr<QtCanvas> m_measureCanvas;
+  std::unique_ptr<TQSMemo> m_memo;
+};
+
+}  // namespace qs::qt
