@@ -204,13 +204,8 @@ void TCustomMemoSource::Loaded() {
   m_docModified = false;
   SetCaretPos(0, 0);
   EndUpdate();
-}
-
-void TCustomMemoSource::SetDocModified(bool modified) {
-  if (m_docModified == modified) return;
-  BeginUpdate(upd::kSetModified);
-  m_docModified = modified;
-  EndUpdate();
+  ClearUndo();
+  ResetModified();
 }
 
 void TCustomMemoSource::SetEncoding(Encoding encoding, bool bom) {
