@@ -224,6 +224,7 @@ bool TCustomMemoSource::RawInsertLines(std::int32_t at, const std::vector<String
   m_strings.InsertRange(at, lines);
   for (std::int32_t i = 0; i < count; ++i) m_hidden.LineInserted(at - 1);
   m_bookmarks.ShiftLines(at, 0, count);
+  m_editAt = {at - 1, 0};
   m_positions.ShiftLinesFrom(at, count);
   if (TUndoRecord* r = Record(ukLinesInserted, at, 0)) r->DeltaLine = count;
   if (m_longestIndex >= at) m_longestIndex += count;
@@ -245,6 +246,7 @@ bool TCustomMemoSource::RawDeleteLines(std::int32_t first, std::int64_t count) {
   m_strings.DeleteRange(first, n);
   for (std::int32_t l = first + n - 1; l >= first; --l) m_hidden.LineDeleted(l);
   m_bookmarks.ShiftLines(first + n, 0, -count);
+  m_editAt = {first - 1, 0};
   m_positions.LinesRemoved(first, count);
   if (TUndoRecord* r = Record(ukLinesDeleted, first, 0)) {
     r->DeltaLine = n;

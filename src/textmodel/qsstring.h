@@ -369,6 +369,7 @@ class TCustomMemoSource {
   // ---- Tracked positions ---------------------------------------------------
   TPositionList& Positions() noexcept { return m_positions; }
   void ShiftPositions(TShiftKind kind, std::int64_t count) {
+    m_editAt = m_caret;
     m_positions.Shift(kind, m_caret, count);
   }
 

@@ -39,6 +39,7 @@ void TExternalStrings::Insert(int index, StringView text) {
   s.m_caret = {index, 0};
   // A whole new line: everything from line index down moves with its text, a
   // position at column 0 included (a break at the caret would leave it behind).
+  s.m_editAt = {index - 1, 0};
   s.m_positions.ShiftLinesFrom(index, 1);
   s.m_strings.Insert(index, s.StoringConversion(text));
   s.m_hidden.LineInserted(index - 1);
