@@ -43,8 +43,6 @@ void TCustomMemoSource::TransformBlock(int code,
         StoredLine(l).substr(static_cast<std::size_t>(a), static_cast<std::size_t>(z - a));
     const String changed = transform(part);
     if (changed == part) continue;
-    // Same length for the case transforms: replace character runs that differ.
-    String old(part);
     RawDelete(l, a, z - a, false);
     RawInsert(l, a, changed, nullptr);
   }

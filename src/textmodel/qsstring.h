@@ -220,8 +220,6 @@ class TCustomMemoSource {
   // The selected text as stored (TABs kept), one string per selected line; a
   // column block is padded to its width.
   std::vector<String> SelectedStoredLines() const;
-  // Moves the caret onto the bracket matching the one at the caret.
-  void MatchBracket();
 
   // ---- Clipboard (plain text, through the platform's clipboard) ----------
   void CopyToClipboard();
