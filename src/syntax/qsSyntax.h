@@ -10,7 +10,7 @@
 
 #include "support/persistent.h"
 #include "syntax/attritem.h"
-#include "syntax/codetemplates.h"
+#include "textmodel/codetemplates.h"
 #include "syntax/compiledscheme.h"
 #include "syntax/styleresolver.h"
 #include "syntax/syntaxblock.h"

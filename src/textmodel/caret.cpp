@@ -37,9 +37,9 @@ void TCustomMemoSource::TrimLineOnLeave(std::int32_t line) {
   if (!item) return;
   const std::size_t kept = TrimmedSize(item->Text());
   if (kept == item->Text().size()) return;
-  item->SetText(item->Text().substr(0, kept));
-  item->SetFlag(kLineParsed, false);
-  MarkChanged(line, line);
+  // Recorded, so undo puts back exactly the blanks the user typed.
+  RawDelete(line, static_cast<std::int64_t>(kept),
+            static_cast<std::int64_t>(item->Text().size() - kept), false);
 }
 
 void TCustomMemoSource::MoveCaret(std::int64_t lineDelta, std::int64_t columnDelta) {
@@ -59,8 +59,26 @@ void TCustomMemoSource::MoveCaret(std::int64_t lineDelta, std::int64_t columnDel
 
   BeginUpdate(upd::kCaretMove);
   if (target != m_caret.Line) TrimLineOnLeave(m_caret.Line);
+  if (TUndoRecord* r = AddUndoRecord(ukCaretMoved)) {
+    r->DeltaLine = target - m_caret.Line;
+    r->DeltaColumn = static_cast<std::int32_t>(column - m_caret.Column);
+  }
   m_caret = {target, static_cast<std::int32_t>(column)};
   if (m_absolute && !IsLineVisible(target)) ExpandRegionAbove(target);
+  EndUpdate();
+}
+
+void TCustomMemoSource::PlaceCaret(TPosition p) {
+  p.Line = std::max(p.Line, 0);
+  p.Column = std::max(p.Column, 0);
+  if (p == m_caret) return;
+  BeginUpdate(upd::kCaretMove);
+  if (p.Line != m_caret.Line) TrimLineOnLeave(m_caret.Line);
+  if (TUndoRecord* r = AddUndoRecord(ukCaretMoved)) {
+    r->DeltaLine = p.Line - m_caret.Line;
+    r->DeltaColumn = p.Column - m_caret.Column;
+  }
+  m_caret = p;
   EndUpdate();
 }
 

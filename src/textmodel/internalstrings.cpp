@@ -90,6 +90,26 @@ TStringItem& TInternalStrings::InsertItem(int index) {
   return ref;
 }
 
+void TInternalStrings::InsertRange(int index, const std::vector<String>& texts) {
+  index = std::clamp(index, 0, Count());
+  if (m_items.size() + texts.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+    throw Error("Too many lines");
+  std::vector<std::unique_ptr<TStringItem>> fresh;
+  fresh.reserve(texts.size());
+  for (const String& text : texts) {
+    fresh.push_back(m_factory());
+    fresh.back()->SetText(text);
+  }
+  m_items.insert(m_items.begin() + index, std::make_move_iterator(fresh.begin()),
+                 std::make_move_iterator(fresh.end()));
+}
+
+void TInternalStrings::DeleteRange(int index, int count) {
+  if (!Valid(index) || count <= 0) return;
+  count = std::min(count, Count() - index);
+  m_items.erase(m_items.begin() + index, m_items.begin() + index + count);
+}
+
 void TInternalStrings::SwapContent(TInternalStrings& other) noexcept {
   m_items.swap(other.m_items);
   std::swap(m_blocks, other.m_blocks);

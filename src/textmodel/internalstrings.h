@@ -55,6 +55,10 @@ class TInternalStrings : public TStrings {
   const TStringItem* Item(int index) const noexcept;
   // Inserts a fresh record (made by the factory) and returns it.
   TStringItem& InsertItem(int index);
+  // Inserts fresh records holding texts before index, in one move of the list.
+  void InsertRange(int index, const std::vector<String>& texts);
+  // Removes count records from index, in one move of the list.
+  void DeleteRange(int index, int count);
   std::size_t Capacity() const noexcept { return m_items.capacity(); }
 
   void SetItemFactory(ItemFactory factory) { m_factory = std::move(factory); }

@@ -32,9 +32,11 @@ std::unique_ptr<TStringItem> TCustomMemoSource::GetStringItemClass() const {
   return std::make_unique<TStringItem>();
 }
 
-void TCustomMemoSource::CheckBlockShift(const TTrackedPosition&, bool& column, bool& line) const {
-  // A column block keeps its rectangle while text moves inside it.
-  column = line = m_selType != stBlockSel;
+void TCustomMemoSource::CheckBlockShift(const TTrackedPosition& p, bool& column, bool& line) const {
+  // A column block keeps its rectangle while text moves inside its lines, and
+  // moves down or up with its text when lines above it come or go.
+  column = m_selType != stBlockSel;
+  line = column || p.Line > m_editAt.Line;
 }
 
 // ---- Lines ----------------------------------------------------------------
@@ -204,13 +206,8 @@ void TCustomMemoSource::Loaded() {
   m_docModified = false;
   SetCaretPos(0, 0);
   EndUpdate();
-}
-
-void TCustomMemoSource::SetDocModified(bool modified) {
-  if (m_docModified == modified) return;
-  BeginUpdate(upd::kSetModified);
-  m_docModified = modified;
-  EndUpdate();
+  ClearUndo();
+  ResetModified();
 }
 
 void TCustomMemoSource::SetEncoding(Encoding encoding, bool bom) {

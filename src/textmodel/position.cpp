@@ -33,6 +33,21 @@ void TPositionList::ShiftLinesFrom(std::int32_t from, std::int64_t delta) noexce
   }
 }
 
+void TPositionList::LinesRemoved(std::int32_t first, std::int64_t count) noexcept {
+  for (TTrackedPosition* p : m_items) {
+    if (p->Line < first) continue;
+    bool canColumn = true;
+    bool canLine = true;
+    if (p->OnCheckShift) p->OnCheckShift(*p, canColumn, canLine);
+    if (p->Line - std::int64_t{first} < count) {
+      if (canLine) p->Line = first;
+      if (canColumn) p->Column = 0;
+    } else if (canLine) {
+      p->Line = ClampedAdd(p->Line, -count);
+    }
+  }
+}
+
 void TPositionList::ResetAll() noexcept {
   for (TTrackedPosition* p : m_items) p->Assign({});
 }

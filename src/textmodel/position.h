@@ -72,6 +72,9 @@ class TPositionList {
   // A whole line was inserted (delta 1) before line `from`: every position on
   // it or below moves down with its text.
   void ShiftLinesFrom(std::int32_t from, std::int64_t delta) noexcept;
+  // count whole lines from line `first` were removed: positions on them go to
+  // the start of line first, later ones move up.
+  void LinesRemoved(std::int32_t first, std::int64_t count) noexcept;
   // Puts every tracked position at (0, 0).
   void ResetAll() noexcept;
   std::size_t Size() const noexcept { return m_items.size(); }

@@ -10,9 +10,11 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "support/encoding.h"
 #include "textmodel/bookmarks.h"
+#include "textmodel/codetemplates.h"
 #include "textmodel/documentfile.h"
 #include "textmodel/hiddenlines.h"
 #include "textmodel/internalstrings.h"
@@ -22,6 +24,7 @@
 #include "textmodel/position.h"
 #include "textmodel/sourcestrings.h"
 #include "textmodel/tabstops.h"
+#include "textmodel/undolist.h"
 
 namespace qs {
 
@@ -48,6 +51,8 @@ using TParsedLineEvent = std::function<void(TCustomMemoSource&, std::int32_t lin
 using TGetBackupNameEvent =
     std::function<void(TCustomMemoSource&, const std::string& fileName, std::string& backupName)>;
 using TGetSelectionTypeEvent = std::function<void(TCustomMemoSource&, TSelectionType&)>;
+// Sees (and may change) the lines a paste is about to insert.
+using TPasteEvent = std::function<void(TCustomMemoSource&, TStrings& lines)>;
 
 class TCustomMemoSource {
  public:
@@ -114,7 +119,7 @@ class TCustomMemoSource {
   virtual void SetEditedName(StringView name);
   virtual void ChangeEditedName(StringView name) { SetEditedName(name); }
   bool AllowUndo() const noexcept { return m_allowUndo; }
-  void SetAllowUndo(bool allow) { m_allowUndo = allow; }
+  void SetAllowUndo(bool allow);
   int UndoLimit() const noexcept { return m_undoLimit; }
   void SetUndoLimit(int limit) { m_undoLimit = limit < 0 ? 0 : limit; }
   bool HighlightUrls() const noexcept { return m_highlightUrls; }
@@ -122,7 +127,10 @@ class TCustomMemoSource {
   TOutFormatType OutFormat() const noexcept { return m_outFormat; }
   void SetOutFormat(TOutFormatType f) { m_outFormat = f; }
   const String& TemplatesType() const { return m_templatesType; }
-  void SetTemplatesType(StringView t) { m_templatesType.assign(t); }
+  // A registered template type is stored and fills CodeTemplates; others are ignored.
+  void SetTemplatesType(StringView t);
+  TMemoCodeTemplates& CodeTemplates() noexcept { return m_codeTemplates; }
+  const TMemoCodeTemplates& CodeTemplates() const noexcept { return m_codeTemplates; }
   bool KeepTrailingBlanks() const noexcept { return m_keepTrailingBlanks; }
   void SetKeepTrailingBlanks(bool keep) { m_keepTrailingBlanks = keep; }
   bool UseGlobalOptions() const noexcept { return m_useGlobalOptions; }
@@ -135,13 +143,105 @@ class TCustomMemoSource {
   // ---- Document state ------------------------------------------------------
   bool DocModified() const noexcept { return m_docModified; }
   void SetDocModified(bool modified);
-  void ResetModified() { SetDocModified(false); }
+  // What saving and loading use: the current text becomes the saved state.
+  void ResetModified();
   Encoding FileEncoding() const noexcept { return m_encoding; }
   bool HasBom() const noexcept { return m_bom; }
   void SetEncoding(Encoding encoding, bool bom);
   // The 8-bit code page a file that is neither UTF-16 nor valid UTF-8 is read in.
   Encoding EightBitCodePage() const noexcept { return m_eightBitCodePage; }
   void SetEightBitCodePage(Encoding e) { m_eightBitCodePage = e; }
+
+  // ---- Editing primitives --------------------------------------------------
+  // Each changes the caret line at the caret, writes one undo record and keeps
+  // bookmarks, folds, tracked positions and the longest line in step.
+  // Inserts at the caret, which stays; a CR or LF in text breaks the line there.
+  virtual bool InsertText(StringView text);
+  // InsertText with the style bytes of the text (kept only when the
+  // highlighter keeps style bytes); returns the inserted width.
+  std::int32_t InsertTextWithStyle(StringView text, const std::string& styleBytes);
+  // Columns the last InsertText added, and the column where its text ends.
+  std::int32_t InsertedWidth() const noexcept { return m_insertedWidth; }
+  std::int32_t InsertedEnd() const noexcept { return m_insertedEnd; }
+  // Deletes count stored characters at the caret (kToEnd: to the line end).
+  virtual void DeleteChars(std::int64_t count);
+  virtual void InsertLineBreak();
+  virtual void JoinLine();
+  // The attribute text typed at (column, line) takes in attribute-keeping mode.
+  int AttributeAt(std::int32_t column, std::int32_t line) const;
+  // Replaces style bytes of line from 1-based position from, undoably.
+  void ReplaceStyleBytes(std::int32_t line, std::int32_t from, const std::string& bytes);
+  void AddStyleUndo(const std::string& oldBytes, std::int32_t line, std::int32_t from);
+  bool KeepsStyleBytes() const;
+  int TypingAttribute() const noexcept { return m_typingAttribute; }
+  void SetTypingAttribute(int a) noexcept { m_typingAttribute = a < 0 ? -1 : a; }
+  bool KeepTypingAttribute() const noexcept { return m_keepTypingAttribute; }
+  void SetKeepTypingAttribute(bool keep) noexcept { m_keepTypingAttribute = keep; }
+
+  // ---- Editing commands ----------------------------------------------------
+  // The program-wide overwrite mode (false: insert mode).
+  static bool OverwriteMode() noexcept;
+  void ToggleInsertMode();
+  // Typing one character as a key press does (printable characters only).
+  void TypeChar(Char c);
+  void BackSpace();
+  void DeleteChar();
+  void DeleteLine();
+  void DeleteToLineBegin();
+  void DeleteToLineEnd();
+  void DeleteWordRight();
+  void DeleteWordLeft();
+  void DeleteWord();
+  void NewLine();
+  void InsertTab();
+  void BackTab();
+  // The column the Tab key goes to from column on line (soSmartTab's rule).
+  std::int32_t SmartTabColumn(std::int32_t line, std::int32_t column) const;
+
+  // ---- Block commands ------------------------------------------------------
+  void IndentBlock();
+  void UnindentBlock();
+  void QuoteBlock();
+  void UpperCaseBlock();
+  void LowerCaseBlock();
+  void ToggleCaseBlock();
+  void CapitalizeBlock();
+  void UpperCaseWord();
+  void LowerCaseWord();
+  void CapitalizeWord();
+  void CopyBlock();
+  void MoveBlock();
+  void DeleteBlock();
+  void InsertGUID();
+  void InsertTextBlock(StringView text);
+  void ClearAll();
+  // Inserts lines at the caret as a stream or column block and selects them.
+  void InsertBlockLines(std::vector<String> lines, TSelectionType mode);
+  // The selected text as stored (TABs kept), one string per selected line; a
+  // column block is padded to its width.
+  std::vector<String> SelectedStoredLines() const;
+
+  // ---- Clipboard (plain text, through the platform's clipboard) ----------
+  void CopyToClipboard();
+  void CutToClipboard();
+  void PasteFromClipboard();
+  // Whether the last copy by this program was a column block.
+  static bool ColumnClipboard() noexcept;
+  TPasteEvent OnPasteFromClipboard;
+
+  // ---- Undo and redo -------------------------------------------------------
+  void Undo();
+  void Redo();
+  bool CanUndo() const noexcept { return !m_undo.Empty(); }
+  bool CanRedo() const noexcept { return !m_redo.Empty(); }
+  void ClearUndo();
+  void BeginUndoBlock() noexcept { ++m_undoBlockDepth; }
+  void EndUndoBlock();
+  // The new record for the caller to fill, or nullptr while AllowUndo is off.
+  TUndoRecord* AddUndoRecord(TUndoKind kind);
+  const TUndoList& UndoRecords() const noexcept { return m_undo; }
+  const TUndoList& RedoRecords() const noexcept { return m_redo; }
+  bool Replaying() const noexcept { return m_replaying; }
 
   // ---- Update protocol -----------------------------------------------------
   void BeginUpdate(int code);
@@ -267,6 +367,7 @@ class TCustomMemoSource {
   // ---- Tracked positions ---------------------------------------------------
   TPositionList& Positions() noexcept { return m_positions; }
   void ShiftPositions(TShiftKind kind, std::int64_t count) {
+    m_editAt = m_caret;
     m_positions.Shift(kind, m_caret, count);
   }
 
@@ -370,6 +471,44 @@ class TCustomMemoSource {
   void ParserGone(TSimpleParser* parser);
   void ClampCaretTo(TPosition& p) const;
 
+  // Raw edits at absolute places (stored indexes); each writes its record and
+  // does the bookkeeping. Undo replays them; false when refused.
+  bool RawInsert(std::int32_t line, std::int64_t index, StringView text, const std::string* style);
+  bool RawDelete(std::int32_t line, std::int64_t index, std::int64_t count, bool emptyRule = true);
+  bool RawBreak(std::int32_t line, std::int64_t index);
+  bool RawJoin(std::int32_t line);
+  bool RawAppendLines(std::int64_t count);
+  bool RawRemoveLastLines(std::int64_t count);
+  bool RawInsertLines(std::int32_t at, const std::vector<String>& lines);
+  bool RawDeleteLines(std::int32_t first, std::int64_t count);
+  void EmptyDocumentRule();
+  void LineEdited(std::int32_t line, bool toEnd);
+  void ShiftAt(TShiftKind kind, TPosition at, std::int64_t count);
+  TUndoRecord* Record(TUndoKind kind, std::int32_t line, std::int64_t index);
+  void NoteUnrecordedChange() noexcept;
+  void ApplyUndoLimit();
+  bool ApplyInverse(const TUndoRecord& r);
+  void Replay(TUndoList& from, TUndoList& to);
+  bool ComputeModified() const noexcept;
+  // Puts the caret exactly at p (no clamps), recorded as a caret move.
+  void PlaceCaret(TPosition p);
+  // The overwrite-blocks rule: deletes the selection; true when it did.
+  bool OverwriteBlocksRule();
+  bool OverwriteBlocksApplies() const;
+  // Deletes expanded columns [from, to) of line, splitting a TAB at from.
+  void DeleteColumnSpan(std::int32_t line, std::int64_t from, std::int64_t to);
+  // The stored index range of line covering expanded columns [from, to).
+  std::pair<std::int64_t, std::int64_t> StoredSpan(std::int32_t line, std::int64_t from,
+                                                   std::int64_t to) const;
+  // Selected lines a line transform works on: [first, last].
+  std::pair<std::int32_t, std::int32_t> TransformLines() const;
+  void TransformBlock(int code, const std::function<String(StringView)>& transform);
+  void IndentLines(int code, StringView indent, bool quote);
+  void UnindentBy(std::int64_t count);
+  void TransformWord(int code, const std::function<String(StringView)>& transform);
+  void DeleteSelectedWord(int code, TWordSelectionType kind, bool left);
+  void InsertIndent(std::int32_t line, std::int32_t column);
+
   // Lines
   TInternalStrings m_strings;
   std::unique_ptr<TExternalStrings> m_lines;
@@ -392,6 +531,7 @@ class TCustomMemoSource {
   String m_templatesType = U"None";
   bool m_useGlobalOptions = false;
   bool m_keepTrailingBlanks = false;
+  TMemoCodeTemplates m_codeTemplates;
 
   // Document state
   bool m_docModified = false;
@@ -447,6 +587,23 @@ class TCustomMemoSource {
   std::int32_t m_defaultStartState = 0;
   std::int32_t m_lowestEndStateChange = -1;
   std::int32_t m_parsedChangedTo = 0;
+
+  // Editing
+  std::int32_t m_insertedWidth = 0;
+  std::int32_t m_insertedEnd = 0;
+  TPosition m_editAt;
+  String m_tabText;  // set by InsertTab for the IndentBlock it runs
+  int m_typingAttribute = -1;
+  bool m_keepTypingAttribute = false;
+
+  // Undo
+  TUndoList m_undo;
+  TUndoList m_redo;
+  TUndoList* m_active = &m_undo;
+  bool m_replaying = false;
+  int m_undoBlockDepth = 0;
+  std::int32_t m_savedMarker = -1;
+  bool m_savedLost = false;
 };
 
 // Publishes the behaviour of TCustomMemoSource; adds none of its own.

@@ -50,6 +50,8 @@ void TCustomMemoSource::LoadFromSource(TByteSource& bytes) {
   MarkDirty(0, kToEnd);
   m_docModified = false;  // what is on disk now
   EndUpdate();
+  ClearUndo();
+  ResetModified();
 }
 
 void TCustomMemoSource::LoadFromText(StringView text) {
@@ -63,6 +65,7 @@ void TCustomMemoSource::LoadFromText(StringView text) {
   SwapInLoaded(fresh, m_encoding, m_bom);
   MarkChanged(0, kToEnd);
   EndUpdate();
+  ClearUndo();
 }
 
 String TCustomMemoSource::SavedText() const {

@@ -25,6 +25,7 @@ void TExternalStrings::Put(int index, StringView text) {
   m_source.MarkChanged(index, index);
   m_source.UpdateLongestLine(index);
   m_source.EndUpdate();
+  m_source.ClearUndo();
 }
 
 void TExternalStrings::PutObject(int index, void* obj) {
@@ -38,6 +39,7 @@ void TExternalStrings::Insert(int index, StringView text) {
   s.m_caret = {index, 0};
   // A whole new line: everything from line index down moves with its text, a
   // position at column 0 included (a break at the caret would leave it behind).
+  s.m_editAt = {index - 1, 0};
   s.m_positions.ShiftLinesFrom(index, 1);
   s.m_strings.Insert(index, s.StoringConversion(text));
   s.m_hidden.LineInserted(index - 1);
@@ -47,6 +49,7 @@ void TExternalStrings::Insert(int index, StringView text) {
   if (s.m_longestIndex >= index) ++s.m_longestIndex;
   s.UpdateLongestLine(index);
   s.EndUpdate();
+  s.ClearUndo();
 }
 
 void TExternalStrings::Delete(int index) {
@@ -65,6 +68,7 @@ void TExternalStrings::Delete(int index) {
   else if (index < s.m_longestIndex)
     --s.m_longestIndex;
   s.EndUpdate();
+  s.ClearUndo();
 }
 
 void TExternalStrings::Clear() {
@@ -74,6 +78,7 @@ void TExternalStrings::Clear() {
   s.SwapInLoaded(empty, s.m_encoding, s.m_bom);
   s.MarkChanged(0, kToEnd);
   s.EndUpdate();
+  s.ClearUndo();
 }
 
 String TExternalStrings::Text() const {
@@ -102,6 +107,7 @@ void TExternalStrings::Assign(const TStrings& other) {
   s.SwapInLoaded(fresh, s.m_encoding, s.m_bom);
   s.MarkChanged(0, kToEnd);
   s.EndUpdate();
+  s.ClearUndo();
 }
 
 int TSelectionStrings::Count() const {

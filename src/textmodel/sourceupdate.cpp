@@ -118,6 +118,11 @@ void TCustomMemoSource::EndUpdate() {
     m_docModified = true;
     m_firstUnparsed = std::min(m_firstUnparsed, std::max(m_firstChanged, 0));
   }
+  // After a replay the records decide: back at the saved text is unmodified.
+  if (m_replaying && m_docModified) m_docModified = ComputeModified();
+  // A move or an edit of its own makes what was undone unreachable.
+  if ((m_changes.Has(msPositionChanged) || m_changes.Has(msEdited)) && !m_changes.Has(msUndo))
+    m_redo.Clear();
   if (m_changes.Has(msParserChanged)) {
     m_firstUnparsed = 0;
     m_firstChanged = 0;

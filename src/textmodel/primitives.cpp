@@ -1,0 +1,409 @@
+// The four primitive edits. Each public one works at the caret and turns the
+// caret column into a stored index; the raw ones work at absolute places, do
+// the bookkeeping and write the undo record, so undo can replay them exactly.
+#include <algorithm>
+
+#include "textmodel/qsstring.h"
+#include "textmodel/textload.h"
+
+namespace qs {
+namespace {
+
+bool IsBreak(Char c) noexcept {
+  return c == U'\r' || c == U'\n';
+}
+
+}  // namespace
+
+TUndoRecord* TCustomMemoSource::Record(TUndoKind kind, std::int32_t line, std::int64_t index) {
+  TUndoRecord* r = AddUndoRecord(kind);
+  if (!r) {
+    NoteUnrecordedChange();
+    return nullptr;
+  }
+  r->Line = line;
+  r->Index = static_cast<std::int32_t>(index);
+  return r;
+}
+
+void TCustomMemoSource::ShiftAt(TShiftKind kind, TPosition at, std::int64_t count) {
+  m_editAt = at;
+  m_positions.Shift(kind, at, count);
+}
+
+void TCustomMemoSource::LineEdited(std::int32_t line, bool toEnd) {
+  TStringItem* item = GetLineItem(line);
+  item->SetFlag(kLineParsed, false);
+  bool endChanged = false;
+  // Lines above parsed: highlight this one now, so a changed end state is known.
+  if (m_parser && line < m_firstUnparsed) endChanged = ParseLines(line, line, false) > 0;
+  MarkChanged(line, toEnd || endChanged ? kToEnd : line);
+  if (endChanged)
+    RescanLongestLine();
+  else
+    UpdateLongestLine(line);
+}
+
+bool TCustomMemoSource::RawInsert(std::int32_t line, std::int64_t index, StringView text,
+                                  const std::string* style) {
+  TStringItem* item = GetLineItem(line);
+  if (!item || text.empty() || !CanEditLine(line)) return false;
+  const StringView old = item->Text();
+  if (index < 0 || index > static_cast<std::int64_t>(old.size())) return false;
+  const std::int32_t column = m_tabStops.IndexToColumn(old, index);
+  const std::int32_t oldWidth = LineLength(line);
+  String s(old);
+  s.insert(static_cast<std::size_t>(index), text);
+  if (KeepsStyleBytes()) {
+    std::string bytes = style ? *style : std::string();
+    bytes.resize(text.size(), style ? '\0' : static_cast<char>(AttributeAt(column, line)));
+    item->StyleBytes.resize(old.size(), '\0');
+    item->StyleBytes.insert(static_cast<std::size_t>(index), bytes);
+  }
+  item->SetText(s);
+  const std::int64_t growth = std::int64_t{LineLength(line)} - oldWidth;
+  if (TUndoRecord* r = Record(ukInserted, line, index))
+    r->DeltaLine = static_cast<std::int32_t>(text.size());
+  if (growth > 0) {
+    m_bookmarks.ShiftColumns(line, column, growth);
+    ShiftAt(skInsertChars, {line, column}, growth);
+  }
+  LineEdited(line, false);
+  return true;
+}
+
+bool TCustomMemoSource::RawDelete(std::int32_t line, std::int64_t index, std::int64_t count,
+                                  bool emptyRule) {
+  TStringItem* item = GetLineItem(line);
+  if (!item || count <= 0 || !CanEditLine(line)) return false;
+  const StringView old = item->Text();
+  const auto size = static_cast<std::int64_t>(old.size());
+  if (index < 0 || index >= size) return false;
+  count = std::min(count, size - index);
+  const std::int32_t column = m_tabStops.IndexToColumn(old, index);
+  const std::int32_t oldWidth = LineLength(line);
+  const auto at = static_cast<std::size_t>(index);
+  const auto n = static_cast<std::size_t>(count);
+  String deleted(old.substr(at, n));
+  String s(old);
+  s.erase(at, n);
+  std::string deletedStyle;
+  if (KeepsStyleBytes()) {
+    item->StyleBytes.resize(old.size(), '\0');
+    deletedStyle = item->StyleBytes.substr(at, n);
+    item->StyleBytes.erase(at, n);
+  }
+  item->SetText(s);
+  const std::int64_t width = oldWidth - std::int64_t{LineLength(line)};
+  if (TUndoRecord* r = Record(ukDeleted, line, index)) {
+    r->Text = std::move(deleted);
+    r->StyleData = std::move(deletedStyle);
+  }
+  if (width > 0) {
+    ShiftAt(skDeleteChars, {line, column}, width);
+    m_bookmarks.MoveColumnsLeft(line, ClampedAdd(column, width), static_cast<std::int32_t>(width));
+  }
+  LineEdited(line, false);
+  if (emptyRule) EmptyDocumentRule();
+  return true;
+}
+
+bool TCustomMemoSource::RawBreak(std::int32_t line, std::int64_t index) {
+  TStringItem* item = GetLineItem(line);
+  if (!item || !CanEditLine(line)) return false;
+  const auto size = static_cast<std::int64_t>(item->Text().size());
+  if (index < 0 || index > size) return false;
+  if (item->Flags & kLineFoldCollapsed) SetRegionState(line, rsExpanded);
+  const std::int32_t column = m_tabStops.IndexToColumn(item->Text(), index);
+  const bool wasEmpty = size == 0;
+  TStringItem& fresh = m_strings.InsertItem(line + 1);
+  item = GetLineItem(line);
+  if (item->Flags & (kLineFoldStart | kLineFoldBody)) fresh.SetFlag(kLineFoldBody, true);
+  if (index == 0 && !item->LineData().empty()) {
+    fresh.SetLineData(item->LineData());
+    item->SetLineData({});
+  }
+  const auto at = static_cast<std::size_t>(index);
+  fresh.SetText(item->Text().substr(at));
+  item->SetText(String(item->Text().substr(0, at)));
+  if (KeepsStyleBytes()) {
+    item->StyleBytes.resize(static_cast<std::size_t>(size), '\0');
+    fresh.StyleBytes = item->StyleBytes.substr(at);
+    item->StyleBytes.resize(at);
+    if (!m_replaying) {
+      m_typingAttribute = fresh.StyleBytes.empty()
+                              ? (item->StyleBytes.empty() ? 0 : item->StyleBytes.back())
+                              : static_cast<unsigned char>(fresh.StyleBytes.front());
+      m_keepTypingAttribute = true;
+    }
+  }
+  m_bookmarks.ShiftLines(line, column, 1);
+  m_bookmarks.MoveColumnsLeft(line + 1, 0, column);
+  m_hidden.LineInserted(line);
+  if (index == 0 || wasEmpty) {
+    fresh.GutterImages |= std::exchange(item->GutterImages, 0u);
+    if (!fresh.LineStyle) fresh.LineStyle = std::exchange(item->LineStyle, 0);
+    if (!fresh.Obj) fresh.Obj = std::exchange(item->Obj, nullptr);
+  }
+  if (m_longestIndex > line) ++m_longestIndex;
+  Record(ukLineBroken, line, index);
+  ShiftAt(skLineBreak, {line, column}, 0);
+  if (m_longestIndex == line) RescanLongestLine();
+  LineEdited(line, true);
+  UpdateLongestLine(line + 1);
+  return true;
+}
+
+bool TCustomMemoSource::RawJoin(std::int32_t line) {
+  TStringItem* item = GetLineItem(line);
+  TStringItem* next = GetLineItem(line + 1);
+  if (!item || !next || !CanEditLine(line) || !CanEditLine(line + 1)) return false;
+  if (item->Flags & kLineFoldCollapsed) SetRegionState(line, rsExpanded);
+  if (next->Flags & kLineFoldCollapsed) SetRegionState(line + 1, rsExpanded);
+  item = GetLineItem(line);
+  next = GetLineItem(line + 1);
+  const auto index = static_cast<std::int64_t>(item->Text().size());
+  const std::int32_t column = LineLength(line);
+  if (index == 0 && item->LineData().empty()) item->SetLineData(next->LineData());
+  item->GutterImages |= next->GutterImages;
+  if (!item->LineStyle) item->LineStyle = next->LineStyle;
+  if (!item->Obj) item->Obj = next->Obj;
+  if (KeepsStyleBytes()) {
+    item->StyleBytes.resize(static_cast<std::size_t>(index), '\0');
+    std::string tail = next->StyleBytes;
+    tail.resize(next->Text().size(), '\0');
+    item->StyleBytes += tail;
+  }
+  String joined(item->Text());
+  joined += next->Text();
+  item->SetText(joined);
+  m_strings.Delete(line + 1);
+  m_bookmarks.ShiftColumns(line + 1, 0, column);
+  m_bookmarks.ShiftLines(line + 1, 0, -1);
+  m_hidden.LineDeleted(line + 1);
+  Record(ukLinesJoined, line, index);
+  ShiftAt(skJoinLine, {line, column}, 0);
+  if (m_longestIndex == line + 1 || m_longestIndex == line)
+    RescanLongestLine();
+  else if (m_longestIndex > line + 1)
+    --m_longestIndex;
+  LineEdited(line, true);
+  EmptyDocumentRule();
+  return true;
+}
+
+bool TCustomMemoSource::RawAppendLines(std::int64_t count) {
+  if (count <= 0 || GetReadOnly() || !CanEdit()) return false;
+  const std::int32_t first = LineCount();
+  m_strings.InsertRange(first, std::vector<String>(static_cast<std::size_t>(count)));
+  if (TUndoRecord* r = Record(ukLinesAppended, first, 0))
+    r->DeltaLine = static_cast<std::int32_t>(count);
+  MarkChanged(first, kToEnd);
+  if (m_longestIndex < 0) RescanLongestLine();
+  return true;
+}
+
+bool TCustomMemoSource::RawRemoveLastLines(std::int64_t count) {
+  const std::int32_t first = LineCount() - static_cast<std::int32_t>(count);
+  if (count <= 0 || first < 0) return false;
+  for (std::int32_t l = first; l < LineCount(); ++l)
+    if (!StoredLine(l).empty() || !CanEditLine(l)) return false;
+  m_strings.DeleteRange(first, static_cast<int>(count));
+  for (std::int32_t l = LineCount() + static_cast<std::int32_t>(count) - 1; l >= first; --l)
+    m_hidden.LineDeleted(l);
+  if (TUndoRecord* r = Record(ukLinesRemoved, first, 0))
+    r->DeltaLine = static_cast<std::int32_t>(count);
+  MarkChanged(std::max(first - 1, 0), kToEnd);
+  RescanLongestLine();
+  return true;
+}
+
+bool TCustomMemoSource::RawInsertLines(std::int32_t at, const std::vector<String>& lines) {
+  if (lines.empty() || at < 0 || at > LineCount() || GetReadOnly() || !CanEdit()) return false;
+  const auto count = static_cast<std::int32_t>(lines.size());
+  m_strings.InsertRange(at, lines);
+  for (std::int32_t i = 0; i < count; ++i) m_hidden.LineInserted(at - 1);
+  m_bookmarks.ShiftLines(at, 0, count);
+  m_editAt = {at - 1, 0};
+  m_positions.ShiftLinesFrom(at, count);
+  if (TUndoRecord* r = Record(ukLinesInserted, at, 0)) r->DeltaLine = count;
+  if (m_longestIndex >= at) m_longestIndex += count;
+  for (std::int32_t l = at; l < at + count; ++l) UpdateLongestLine(l);
+  MarkChanged(at, kToEnd);
+  return true;
+}
+
+bool TCustomMemoSource::RawDeleteLines(std::int32_t first, std::int64_t count) {
+  if (count <= 0 || first < 0 || first + count > LineCount()) return false;
+  const auto n = static_cast<std::int32_t>(count);
+  for (std::int32_t l = first; l < first + n; ++l)
+    if (!CanEditLine(l)) return false;
+  String text;
+  for (std::int32_t l = first; l < first + n; ++l) {
+    if (l > first) text.push_back(U'\n');
+    text += StoredLine(l);
+  }
+  m_strings.DeleteRange(first, n);
+  for (std::int32_t l = first + n - 1; l >= first; --l) m_hidden.LineDeleted(l);
+  m_bookmarks.ShiftLines(first + n, 0, -count);
+  m_editAt = {first - 1, 0};
+  m_positions.LinesRemoved(first, count);
+  if (TUndoRecord* r = Record(ukLinesDeleted, first, 0)) {
+    r->DeltaLine = n;
+    r->Text = std::move(text);
+  }
+  if (m_longestIndex >= first + n)
+    m_longestIndex -= n;
+  else if (m_longestIndex >= first)
+    RescanLongestLine();
+  MarkChanged(std::max(first - 1, 0), kToEnd);
+  return true;
+}
+
+void TCustomMemoSource::EmptyDocumentRule() {
+  // Undo replays the record of the removal itself, so it does not apply then.
+  if (!m_replaying && LineCount() == 1 && StoredLine(0).empty()) RawRemoveLastLines(1);
+}
+
+// ---- The primitives at the caret ---------------------------------------------
+
+bool TCustomMemoSource::InsertText(StringView text) {
+  if (text.empty() || !CanEditLine(m_caret.Line)) return false;
+  BeginUpdate(upd::kInsertText);
+  const std::int32_t line = m_caret.Line;
+  if (line >= LineCount()) RawAppendLines(std::int64_t{line} + 1 - LineCount());
+  const StringView stored = StoredLine(line);
+  const std::int64_t column = m_caret.Column;
+  const std::int64_t width = LineLength(line);
+  String prefix;
+  std::int64_t index = 0;
+  if (column > width) {
+    prefix.assign(static_cast<std::size_t>(column - width), U' ');
+    index = static_cast<std::int64_t>(stored.size());
+  } else {
+    const TTabStops::Place place = m_tabStops.Locate(stored, column);
+    index = place.index;
+    if (column > place.start) prefix.assign(static_cast<std::size_t>(column - place.start), U' ');
+  }
+  // A line record never holds a break: the text's own breaks break the line.
+  std::size_t from = 0;
+  std::int32_t at = line;
+  bool done = false;
+  const std::int32_t before = LineLength(line);
+  while (true) {
+    std::size_t end = from;
+    while (end < text.size() && !IsBreak(text[end])) ++end;
+    String piece = prefix + String(text.substr(from, end - from));
+    prefix.clear();
+    if (!piece.empty()) done = RawInsert(at, index, piece, nullptr) || done;
+    index += static_cast<std::int64_t>(piece.size());
+    if (end >= text.size()) break;
+    from = end + (text[end] == U'\r' && end + 1 < text.size() && text[end + 1] == U'\n' ? 2 : 1);
+    if (!RawBreak(at, index)) break;
+    done = true;
+    ++at;
+    index = 0;
+    if (from >= text.size()) break;
+  }
+  m_insertedEnd = m_tabStops.IndexToColumn(StoredLine(at), index);
+  m_insertedWidth = at == line && text.find(kTab) == StringView::npos
+                        ? static_cast<std::int32_t>(text.size())
+                        : (at == line ? LineLength(line) - before : m_insertedEnd);
+  EndUpdate();
+  return done;
+}
+
+std::int32_t TCustomMemoSource::InsertTextWithStyle(StringView text,
+                                                    const std::string& styleBytes) {
+  if (!KeepsStyleBytes()) return InsertText(text) ? m_insertedWidth : 0;
+  // Only single-line text carries bytes; the bytes go in with the text.
+  if (text.empty() || !CanEditLine(m_caret.Line)) return 0;
+  for (Char c : text)
+    if (IsBreak(c)) return InsertText(text) ? m_insertedWidth : 0;
+  BeginUpdate(upd::kInsertText);
+  const std::int32_t line = m_caret.Line;
+  if (line >= LineCount()) RawAppendLines(std::int64_t{line} + 1 - LineCount());
+  const StringView stored = StoredLine(line);
+  const std::int64_t column = m_caret.Column;
+  const std::int64_t width = LineLength(line);
+  const int a = AttributeAt(m_caret.Column, line);
+  std::string bytes = styleBytes;
+  bytes.resize(text.size(), '\0');
+  String prefix;
+  std::int64_t index = 0;
+  char prefixByte = static_cast<char>(a);
+  if (column > width) {
+    prefix.assign(static_cast<std::size_t>(column - width), U' ');
+    index = static_cast<std::int64_t>(stored.size());
+  } else {
+    const TTabStops::Place place = m_tabStops.Locate(stored, column);
+    index = place.index;
+    if (column > place.start) prefix.assign(static_cast<std::size_t>(column - place.start), U' ');
+    if (!bytes.empty()) prefixByte = bytes.front();
+  }
+  const std::int32_t before = LineLength(line);
+  const std::string all = std::string(prefix.size(), prefixByte) + bytes;
+  RawInsert(line, index, prefix + String(text), &all);
+  m_insertedEnd = m_tabStops.IndexToColumn(
+      StoredLine(line), index + static_cast<std::int64_t>(prefix.size() + text.size()));
+  m_insertedWidth = LineLength(line) - before;
+  EndUpdate();
+  return m_insertedWidth;
+}
+
+void TCustomMemoSource::DeleteChars(std::int64_t count) {
+  const std::int32_t line = m_caret.Line;
+  if (count <= 0 || line >= LineCount() || !CanEditLine(line) || m_caret.Column >= LineLength(line))
+    return;
+  BeginUpdate(upd::kDeleteChars);
+  const TTabStops::Place place = m_tabStops.Locate(StoredLine(line), m_caret.Column);
+  std::int64_t index = place.index;
+  if (m_caret.Column > place.start) {
+    // Inside a TAB's fill: the part left of the caret becomes spaces, and the
+    // deletion starts at the TAB that remains.
+    const String fill(static_cast<std::size_t>(m_caret.Column - place.start), U' ');
+    const std::string style(fill.size(), static_cast<char>(AttributeAt(m_caret.Column, line)));
+    RawInsert(line, index, fill, &style);
+    index += static_cast<std::int64_t>(fill.size());
+  }
+  RawDelete(line, index, count);
+  EndUpdate();
+}
+
+void TCustomMemoSource::InsertLineBreak() {
+  const std::int32_t line = m_caret.Line;
+  if (line > std::max(LineCount() - 1, 0) || !CanEditLine(line)) return;
+  BeginUpdate(upd::kLineBreak);
+  if (LineCount() == 0) RawAppendLines(1);
+  const StringView stored = StoredLine(line);
+  const std::int64_t index = std::min<std::int64_t>(ColumnToIndex(stored, m_caret.Column) - 1,
+                                                    static_cast<std::int64_t>(stored.size()));
+  if (RawBreak(line, index) && !m_keepTrailingBlanks) {
+    const StringView first = StoredLine(line);
+    const std::size_t kept = TrimmedSize(first);
+    if (kept < first.size())
+      RawDelete(line, static_cast<std::int64_t>(kept),
+                static_cast<std::int64_t>(first.size() - kept), false);
+  }
+  EndUpdate();
+}
+
+void TCustomMemoSource::JoinLine() {
+  const std::int32_t line = m_caret.Line;
+  if (line + 1 >= LineCount() || !CanEditLine(line) || !CanEditLine(line + 1)) return;
+  const StringView stored = StoredLine(line);
+  if (ColumnToIndex(stored, m_caret.Column) - 1 < static_cast<std::int64_t>(stored.size())) return;
+  BeginUpdate(upd::kJoin);
+  const std::int64_t pad = std::int64_t{m_caret.Column} - LineLength(line);
+  if (pad > 0) {
+    const TStringItem* item = GetLineItem(line);
+    const std::string style(static_cast<std::size_t>(pad),
+                            item->StyleBytes.empty() ? '\0' : item->StyleBytes.back());
+    RawInsert(line, static_cast<std::int64_t>(stored.size()),
+              String(static_cast<std::size_t>(pad), U' '), &style);
+  }
+  RawJoin(line);
+  EndUpdate();
+}
+
+}  // namespace qs

@@ -1,0 +1,194 @@
+// Undo and redo: writing records, replaying steps, the undo limit and the
+// saved-position marker that decides whether the document is modified.
+#include <algorithm>
+
+#include "textmodel/qsstring.h"
+
+namespace qs {
+
+TUndoRecord* TCustomMemoSource::AddUndoRecord(TUndoKind kind) {
+  if (!m_allowUndo) return nullptr;
+  ApplyUndoLimit();
+  TUndoRecord& r = m_active->Append();
+  r.Kind = kind;
+  r.First = m_undoStepPending;
+  r.UpdateCode = static_cast<std::uint8_t>(std::clamp(m_updateCode, 0, 255));
+  r.InBlock = m_undoBlockDepth > 0;
+  r.Caret = m_caret;
+  m_undoStepPending = false;
+  return &r;
+}
+
+void TCustomMemoSource::NoteUnrecordedChange() noexcept {
+  // A change no record can take back: the saved text is out of reach.
+  m_savedLost = true;
+}
+
+void TCustomMemoSource::ApplyUndoLimit() {
+  if (m_replaying || m_undoLimit <= 0 || m_undo.Count() <= m_undoLimit + 100) return;
+  std::int32_t n = m_undo.Count() - m_undoLimit - 1;
+  while (n > 0 && m_undo[n].InBlock) --n;
+  if (n <= 0) return;
+  bool textRemoved = false;
+  for (std::int32_t i = 0; i <= n; ++i) textRemoved = textRemoved || m_undo[i].ChangesText();
+  m_undo.RemoveFirst(n + 1);
+  m_savedMarker -= n + 1;
+  if (m_savedMarker < 0) {
+    m_savedMarker = -1;
+    if (textRemoved) m_savedLost = true;
+  }
+}
+
+void TCustomMemoSource::EndUndoBlock() {
+  if (m_undoBlockDepth <= 0 || --m_undoBlockDepth > 0) return;
+  // The closing mark keeps two blocks in a row apart; a block that recorded
+  // nothing needs none.
+  if (m_allowUndo && !m_active->Empty() && m_active->Back().InBlock) {
+    if (TUndoRecord* r = AddUndoRecord(ukCaretMoved)) r->First = false;
+  }
+}
+
+void TCustomMemoSource::ClearUndo() {
+  m_undo.Clear();
+  m_redo.Clear();
+  // Without the history the saved text can only come back by saving again.
+  if (m_docModified) m_savedLost = true;
+  m_savedMarker = -1;
+}
+
+void TCustomMemoSource::SetAllowUndo(bool allow) {
+  if (m_allowUndo == allow) return;
+  m_allowUndo = allow;
+  if (!allow) ClearUndo();
+}
+
+bool TCustomMemoSource::ComputeModified() const noexcept {
+  return m_savedLost || m_undo.TextChangedAfter(m_savedMarker);
+}
+
+void TCustomMemoSource::SetDocModified(bool modified) {
+  if (m_docModified == modified) return;
+  BeginUpdate(upd::kSetModified);
+  m_docModified = modified;
+  if (!modified) m_savedMarker = m_undo.NewestTextChange();
+  EndUpdate();
+}
+
+void TCustomMemoSource::ResetModified() {
+  m_savedLost = false;
+  m_savedMarker = m_undo.NewestTextChange();
+  SetDocModified(false);
+}
+
+void TCustomMemoSource::Undo() {
+  if (GetReadOnly() || m_undo.Empty()) return;
+  Replay(m_undo, m_redo);
+}
+
+void TCustomMemoSource::Redo() {
+  if (GetReadOnly() || m_redo.Empty()) return;
+  Replay(m_redo, m_undo);
+}
+
+bool TCustomMemoSource::ApplyInverse(const TUndoRecord& r) {
+  bool done = true;
+  switch (r.Kind) {
+    case ukCaretMoved:
+      if (r.Caret != m_caret) {
+        if (TUndoRecord* back = AddUndoRecord(ukCaretMoved)) {
+          back->DeltaLine = m_caret.Line - r.Caret.Line;
+          back->DeltaColumn = m_caret.Column - r.Caret.Column;
+        }
+      }
+      break;
+    case ukInserted:
+      done = r.Index + std::int64_t{r.DeltaLine} <=
+                 static_cast<std::int64_t>(StoredLine(r.Line).size()) &&
+             RawDelete(r.Line, r.Index, r.DeltaLine);
+      break;
+    case ukDeleted:
+      done = RawInsert(r.Line, r.Index, r.Text,
+                       KeepsStyleBytes() && !r.StyleData.empty() ? &r.StyleData : nullptr);
+      break;
+    case ukLineBroken:
+      done = r.Line + 1 < LineCount() &&
+             static_cast<std::int64_t>(StoredLine(r.Line).size()) == r.Index && RawJoin(r.Line);
+      break;
+    case ukLinesJoined:
+      done = RawBreak(r.Line, r.Index);
+      break;
+    case ukStyleReplaced:
+      if (KeepsStyleBytes() && !r.StyleData.empty()) {
+        ReplaceStyleBytes(r.DeltaLine, r.DeltaColumn, r.StyleData);
+        if (TStringItem* item = GetLineItem(r.DeltaLine)) {
+          item->SetFlag(kLineParsed, false);
+          LineEdited(r.DeltaLine, false);
+        }
+      }
+      break;
+    case ukLinesAppended:
+      done = LineCount() - r.DeltaLine == r.Line && RawRemoveLastLines(r.DeltaLine);
+      break;
+    case ukLinesRemoved:
+      done = LineCount() == r.Line && RawAppendLines(r.DeltaLine);
+      break;
+    case ukLinesInserted:
+      done = RawDeleteLines(r.Line, r.DeltaLine);
+      break;
+    case ukLinesDeleted: {
+      std::vector<String> lines;
+      String current;
+      for (Char c : r.Text) {
+        if (c == U'\n') {
+          lines.push_back(std::move(current));
+          current.clear();
+        } else {
+          current.push_back(c);
+        }
+      }
+      lines.push_back(std::move(current));
+      done =
+          static_cast<std::int32_t>(lines.size()) == r.DeltaLine && RawInsertLines(r.Line, lines);
+      break;
+    }
+  }
+  if (done) m_caret = r.Caret;
+  return done;
+}
+
+void TCustomMemoSource::Replay(TUndoList& from, TUndoList& to) {
+  const bool wasAbsolute = std::exchange(m_absolute, true);
+  m_replaying = true;
+  m_active = &to;
+  const int code = from.Back().UpdateCode;
+  BeginUpdate(code);
+  AddChanges({msUndo});
+  // The inverses form one block, so the step comes back whole whatever the
+  // grouping option says.
+  BeginUndoBlock();
+  bool first = true;
+  bool sawBlock = false;
+  while (!from.Empty()) {
+    m_undoStepPending = true;
+    const TUndoRecord& r = from.Back();
+    if (!first && ((r.UpdateCode != code && !r.InBlock) || (sawBlock && !r.InBlock))) break;
+    if (!ApplyInverse(r)) break;  // refused: the record stays for a later try
+    if (&from == &m_undo && from.Count() == m_savedMarker + 1) {
+      m_savedMarker = -1;
+      m_savedLost = true;
+    }
+    const bool stop = r.First && !r.InBlock && !HasOption(soGroupUndo);
+    sawBlock = sawBlock || r.InBlock;
+    from.RemoveLast();
+    first = false;
+    if (stop) break;
+  }
+  EndUndoBlock();
+  m_selType = stNotSelected;
+  EndUpdate();
+  m_replaying = false;
+  m_active = &m_undo;
+  m_absolute = wasAbsolute;
+}
+
+}  // namespace qs
