@@ -3,7 +3,7 @@
 # Each prints: BENCH <name> <value> <unit> baseline=<value> ratio=<value>
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/install-deps.sh
+tools/install-deps.sh pcre2-utils  # the search benchmark compares with pcre2grep
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLON_BUILD_BENCH=ON >/dev/null
 cmake --build build-bench -j "$(nproc)"
 shopt -s nullglob
