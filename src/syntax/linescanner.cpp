@@ -15,10 +15,6 @@ constexpr bool IsHexDigit(Char c) {
   return IsDigit(c) || (c >= U'A' && c <= U'F') || (c >= U'a' && c <= U'f');
 }
 
-bool SameChar(Char a, Char b, bool caseSensitive) {
-  return a == b || (!caseSensitive && FoldCase(a) == FoldCase(b));
-}
-
 const CharSet& Punctuation() {
   static const CharSet set = PunctuationChars();
   return set;
@@ -144,7 +140,7 @@ std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset
     // A closer that belongs to the enclosing language ends whatever the
     // embedded one has open, as markup ends a script inside its strings.
     if (m_pending != pdNone && ParentCut() == m_pos) m_pending = m_item = 0;
-    if (m_pending == pdNone) Bookkeeping();
+    if (m_pending == pdNone && MayMove()) Bookkeeping();
     if (m_pos >= n) break;
     const std::size_t cut = ParentCut();
     Tok t = Scan();
@@ -321,16 +317,7 @@ bool TLineScanner::Claim(std::size_t from, std::size_t to) {
   return true;
 }
 
-// Whether any transition could happen at the cursor, by the quick tests of
-// the three kinds.
-bool TLineScanner::MayMove() const {
-  return m_closer || (m_pos > 0 && m_block->childEndChars.Contains(m_text[m_pos - 1])) ||
-         (m_pos < m_text.size() && m_block->childStartChars.Contains(m_text[m_pos]) &&
-          (MaskAt(m_pos) & TCompiledBlock::kPartStartBit) != 0);
-}
-
 void TLineScanner::Bookkeeping() {
-  if (!MayMove()) return;
   // An occurrence ending before the cursor can never be compared again.
   std::erase_if(m_used, [this](const auto& o) { return o.to < m_pos; });
   // Each transition claims a new occurrence near the cursor, of which there

@@ -131,7 +131,24 @@ class TLineScanner {
   bool CloserTouchesIdent(std::size_t q, StringView d) const;
   std::size_t ParentCut() { return m_parentCloser ? FindParentCut() : StringView::npos; }
   std::size_t FindParentCut();
-  bool MayMove() const;
+  // Whether any transition could happen at the cursor, by a one-character
+  // test of each kind; most token boundaries fail all three.
+  bool MayMove() const {
+    return CloseMayMatch() || (m_pos > 0 && m_block->childEndChars.Contains(m_text[m_pos - 1])) ||
+           (m_pos < m_text.size() && (MaskAt(m_pos) & TCompiledBlock::kPartStartBit) != 0 &&
+            m_block->childStartChars.Contains(m_text[m_pos]));
+  }
+  bool CloseMayMatch() const {
+    if (!m_closer) return false;
+    const StringView right = m_closer->right;
+    if (m_closer->partOfBlock)
+      return m_pos >= right.size() &&
+             SameChar(m_text[m_pos - 1], right.back(), m_block->caseSensitive);
+    return m_pos < m_text.size() && SameChar(m_text[m_pos], right.front(), m_rootCase);
+  }
+  static bool SameChar(Char a, Char b, bool caseSensitive) {
+    return a == b || (!caseSensitive && FoldCase(a) == FoldCase(b));
+  }
   std::size_t LineCommentEnd(std::size_t from) const;
   bool EndsWithOddMetas(std::size_t from) const;
   std::size_t MetasBefore(std::size_t q, std::size_t floor) const;
