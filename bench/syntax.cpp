@@ -59,6 +59,27 @@ std::string SchemeDir() {
   std::exit(1);
 }
 
+// QUILLON_BENCH_SCALE shrinks or grows every input (e.g. 0.05 for a slice
+// small enough to run under an instruction counter); QUILLON_BENCH_ONLY runs
+// only the named measurements ("php", "js", "longline", "edits",
+// "allocations", comma-separated).
+double Scale() {
+  const char* text = std::getenv("QUILLON_BENCH_SCALE");
+  const double scale = text ? std::atof(text) : 1.0;
+  return scale > 0 ? scale : 1.0;
+}
+
+std::size_t Scaled(std::size_t bytes) {
+  return std::max<std::size_t>(1, static_cast<std::size_t>(static_cast<double>(bytes) * Scale()));
+}
+
+bool Selected(const char* group) {
+  const char* only = std::getenv("QUILLON_BENCH_ONLY");
+  if (!only || !*only) return true;
+  const std::string list = std::string(",") + only + ",";
+  return list.find(std::string(",") + group + ",") != std::string::npos;
+}
+
 // ---- Inputs ----------------------------------------------------------------
 
 std::string Fill(std::string text, int n) {
@@ -211,7 +232,7 @@ std::pair<double, double> BestOf(int rounds, const std::function<double()>& a,
 }
 
 void BenchThroughput(const char* name, const char* scheme, const char* chunk, std::size_t bytes) {
-  Document d(scheme, Repeat(chunk, bytes));
+  Document d(scheme, Repeat(chunk, Scaled(bytes)));
   const auto [highlight, read] = BestOf(
       3, [&] { return HighlightSeconds(d); }, [&] { return ReadSeconds(d); });
   Report(name, d.megabytes / highlight, "MB/s", d.megabytes / read);
@@ -219,7 +240,7 @@ void BenchThroughput(const char* name, const char* scheme, const char* chunk, st
 
 void BenchLongLine() {
   // The same 365 000 characters as one line and as 5 000 lines of 73.
-  constexpr std::size_t kChars = 365'000, kShort = 73;
+  const std::size_t kChars = Scaled(365'000), kShort = 73;
   // Line comments would take the rest of the long line: they are left out.
   std::string flat;
   for (int n = 0; flat.size() < kChars; ++n) flat += WithoutLineComments(Fill(kJsChunk, n));
@@ -237,7 +258,7 @@ void BenchEdits() {
   // About a million lines of script without block comments, the first one a
   // plain statement.
   const std::string chunk = WithoutBlockComments(kJsChunk);
-  Document d("javascript.sch", "var first = 1;\n" + Repeat(chunk.c_str(), 28'000'000));
+  Document d("javascript.sch", "var first = 1;\n" + Repeat(chunk.c_str(), Scaled(28'000'000)));
   const std::int32_t count = d.source.LineCount();
   const auto full = static_cast<double>(count);
   d.source.ParseLines(0, count - 1, false);
@@ -271,13 +292,13 @@ void BenchEdits() {
 }
 
 void BenchAllocations() {
-  Document d("php.sch", Repeat(kPhpPage, 2'000'000));
+  Document d("php.sch", Repeat(kPhpPage, Scaled(2'000'000)));
   long tokens = 0;
   d.parser.OnGetToken = [&](qs::TSyntaxParser&, int, qs::StringView) { ++tokens; };
   HighlightSeconds(d);
   d.parser.OnGetToken = nullptr;
   // A fresh document: the pass also sizes every line's style bytes once.
-  Document fresh("php.sch", Repeat(kPhpPage, 2'000'000));
+  Document fresh("php.sch", Repeat(kPhpPage, Scaled(2'000'000)));
   const long before = g_allocations.load();
   fresh.source.ParseLines(0, fresh.source.LineCount() - 1, false);
   const long allocations = g_allocations.load() - before;
@@ -289,11 +310,11 @@ void BenchAllocations() {
 }  // namespace
 
 int main() {
-  BenchThroughput("php_html_20mb_highlight", "php.sch", kPhpPage, 20'000'000);
-  BenchThroughput("js_10mb_highlight", "javascript.sch", kJsChunk, 10'000'000);
-  BenchLongLine();
-  BenchEdits();
-  BenchAllocations();
+  if (Selected("php")) BenchThroughput("php_html_20mb_highlight", "php.sch", kPhpPage, 20'000'000);
+  if (Selected("js")) BenchThroughput("js_10mb_highlight", "javascript.sch", kJsChunk, 10'000'000);
+  if (Selected("longline")) BenchLongLine();
+  if (Selected("edits")) BenchEdits();
+  if (Selected("allocations")) BenchAllocations();
   if (g_sink == 42) std::puts("");  // keeps the reading pass
   return 0;
 }

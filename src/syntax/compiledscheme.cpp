@@ -82,14 +82,15 @@ void CompileLists(const TSyntaxBlock& block, TCompiledBlock& out, CharSet& runni
 }
 
 void CompileKeywords(const TSyntaxBlock& block, TCompiledBlock& out) {
+  out.keywordIndex = TKeywordTable(out.caseSensitive);
   if (!block.Has(TBlockFlag::UseKeywords)) return;
   const TKeywordSetList& sets = block.KeywordSets();
   for (int i = 0; i < sets.Count(); ++i) {
     const TKeywordSet& set = sets.Items(i);
     if (!set.UseToken()) continue;
-    TCompiledKeywords k{TKeywordTable(out.caseSensitive), set.FontID(), i};
-    for (const String& word : SplitCommaText(set.Keywords())) k.table.Add(word);
-    out.keywords.push_back(std::move(k));
+    const int index = static_cast<int>(out.keywords.size());
+    out.keywords.push_back(TCompiledKeywords{set.FontID(), i});
+    for (const String& word : SplitCommaText(set.Keywords())) out.keywordIndex.Add(word, index);
   }
 }
 
@@ -130,6 +131,24 @@ void CompileChildren(const TSyntaxScheme& scheme, int self, TCompiledBlock& out)
       (s.partOfBlock ? out.partStarts : out.otherStarts).push_back(std::move(s));
     }
   }
+}
+
+void AddStartBit(TCompiledBlock& out, StringView starter, std::uint32_t bit) {
+  if (starter.empty()) return;
+  const Char first = starter.front();
+  for (Char c = 0; c < 256; ++c)
+    if (c == first || (!out.caseSensitive && FoldCase(c) == FoldCase(first)))
+      out.startMask[c] |= bit;
+}
+
+void CompileStartMask(TCompiledBlock& out) {
+  out.startMask.fill(0);
+  for (std::size_t l = 0; l < out.lists.size(); ++l)
+    for (const TStarter& s : out.lists[l])
+      AddStartBit(out, s.left, TCompiledBlock::Bit(static_cast<TTokenList>(l)));
+  for (const TChildStart& s : out.partStarts)
+    AddStartBit(out, s.left, TCompiledBlock::kPartStartBit);
+  AddStartBit(out, out.directivePrefix, TCompiledBlock::kDirectiveBit);
 }
 
 }  // namespace
@@ -179,7 +198,10 @@ void TCompiledScheme::Compile(const TSyntaxScheme& scheme) {
     CompileLists(block, out, running);
     CompileKeywords(block, out);
   }
-  for (int b = 0; b < count; ++b) CompileChildren(scheme, b, m_blocks[static_cast<std::size_t>(b)]);
+  for (int b = 0; b < count; ++b) {
+    CompileChildren(scheme, b, m_blocks[static_cast<std::size_t>(b)]);
+    CompileStartMask(m_blocks[static_cast<std::size_t>(b)]);
+  }
   for (Char c = 0; c < 256; ++c)
     if (running.Contains(c)) m_symbols.Remove(c);
 }

@@ -39,7 +39,6 @@ struct TChildStart {
 };
 
 struct TCompiledKeywords {
-  TKeywordTable table;
   std::int32_t fontId = -1;
   int set = 0;
 };
@@ -63,12 +62,27 @@ struct TCompiledBlock {
   std::vector<TChildStart> partStarts;
   std::vector<TChildStart> otherStarts;
   std::vector<TCompiledKeywords> keywords;
+  // Every word of the keyword sets, mapped to the first set (in `keywords`)
+  // that holds it: one probe answers what trying the sets in order would.
+  TKeywordTable keywordIndex;
   std::vector<TCloser> closers;
   String directivePrefix;
   // For a quick miss: first characters (both cases) of the child starts that
   // are part of their block, last characters of the others.
   CharSet childStartChars;
   CharSet childEndChars;
+  // Per character below 256, the rules whose starter may begin with it under
+  // the block's case rule: bit l for token list l, and the bits below. A
+  // character above 255 has every bit, so it takes the full comparisons.
+  static_assert(static_cast<int>(TTokenList::Count) <= 24);
+  static constexpr std::uint32_t kPartStartBit = 1u << 24;
+  static constexpr std::uint32_t kDirectiveBit = 1u << 25;
+  std::array<std::uint32_t, 256> startMask{};
+
+  static constexpr std::uint32_t Bit(TTokenList l) noexcept {
+    return 1u << static_cast<unsigned>(l);
+  }
+  std::uint32_t StartMask(Char c) const noexcept { return c < 256 ? startMask[c] : ~0u; }
 
   bool Has(TBlockFlag f) const noexcept { return flags.test(static_cast<std::size_t>(f)); }
   const std::vector<TStarter>& List(TTokenList l) const {

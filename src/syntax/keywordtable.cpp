@@ -1,6 +1,13 @@
 #include "syntax/keywordtable.h"
 
 namespace qs {
+namespace {
+
+std::uint64_t LengthBit(std::size_t length) {
+  return std::uint64_t{1} << (length < 63 ? length : 63);
+}
+
+}  // namespace
 
 std::uint64_t TKeywordTable::Hash(StringView word) const {
   std::uint64_t h = 1469598103934665603ull;
@@ -20,36 +27,45 @@ bool TKeywordTable::Equal(StringView stored, StringView word) const {
 }
 
 void TKeywordTable::Grow() {
-  std::vector<String> old = std::move(m_slots);
-  m_slots.assign(old.empty() ? 16 : old.size() * 2, String());
+  std::vector<Slot> old = std::move(m_slots);
+  m_slots.assign(old.empty() ? 16 : old.size() * 2, Slot());
   m_count = 0;
-  for (String& w : old)
-    if (!w.empty()) Add(w);
+  for (Slot& s : old)
+    if (!s.word.empty()) Insert(std::move(s.word), s.hash, s.value);
 }
 
-void TKeywordTable::Add(StringView word) {
+void TKeywordTable::Insert(String folded, std::uint64_t hash, int value) {
+  const std::size_t mask = m_slots.size() - 1;
+  for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+    Slot& slot = m_slots[i];
+    if (slot.word.empty()) {
+      m_lengths |= LengthBit(folded.size());
+      slot = Slot{std::move(folded), hash, value};
+      ++m_count;
+      return;
+    }
+    if (slot.hash == hash && slot.word == folded) return;
+  }
+}
+
+void TKeywordTable::Add(StringView word, int value) {
   if (word.empty()) return;
   if ((m_count + 1) * 2 > m_slots.size()) Grow();
   String folded(word);
   if (!m_caseSensitive)
     for (Char& c : folded) c = FoldCase(c);
-  const std::size_t mask = m_slots.size() - 1;
-  for (std::size_t i = Hash(folded) & mask;; i = (i + 1) & mask) {
-    if (m_slots[i].empty()) {
-      m_slots[i] = std::move(folded);
-      ++m_count;
-      return;
-    }
-    if (m_slots[i] == folded) return;
-  }
+  const std::uint64_t hash = Hash(folded);
+  Insert(std::move(folded), hash, value);
 }
 
-bool TKeywordTable::Contains(StringView word) const {
-  if (m_count == 0 || word.empty()) return false;
+int TKeywordTable::Find(StringView word) const {
+  if (m_count == 0 || word.empty() || (m_lengths & LengthBit(word.size())) == 0) return -1;
+  const std::uint64_t hash = Hash(word);
   const std::size_t mask = m_slots.size() - 1;
-  for (std::size_t i = Hash(word) & mask;; i = (i + 1) & mask) {
-    if (m_slots[i].empty()) return false;
-    if (Equal(m_slots[i], word)) return true;
+  for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+    const Slot& slot = m_slots[i];
+    if (slot.word.empty()) return -1;
+    if (slot.hash == hash && Equal(slot.word, word)) return slot.value;
   }
 }
 

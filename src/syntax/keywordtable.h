@@ -1,5 +1,6 @@
 // A set of keywords looked up by a token's text without copying it: an open
-// hash table over the words, folded to lower case when the block ignores case.
+// hash table over the words, folded to lower case when the block ignores case,
+// each word carrying a value (the first one it was added with).
 #pragma once
 
 #include <cstdint>
@@ -19,17 +20,29 @@ inline Char FoldCase(Char c) {
 class TKeywordTable {
  public:
   explicit TKeywordTable(bool caseSensitive = false) : m_caseSensitive(caseSensitive) {}
-  void Add(StringView word);
-  bool Contains(StringView word) const;
+  // A word already present keeps its first value.
+  void Add(StringView word, int value = 0);
+  // The word's value, or -1 when it is not in the table.
+  int Find(StringView word) const;
+  bool Contains(StringView word) const { return Find(word) >= 0; }
   bool Empty() const noexcept { return m_count == 0; }
 
  private:
+  struct Slot {
+    String word;  // empty: free slot
+    std::uint64_t hash = 0;
+    int value = 0;
+  };
   std::uint64_t Hash(StringView word) const;
   bool Equal(StringView stored, StringView word) const;
   void Grow();
+  void Insert(String folded, std::uint64_t hash, int value);
 
   bool m_caseSensitive;
-  std::vector<String> m_slots;  // empty string: free slot
+  std::vector<Slot> m_slots;
+  // Lengths of the stored words (bit n for length n, the last bit for any
+  // longer): most identifiers are ruled out before hashing.
+  std::uint64_t m_lengths = 0;
   std::size_t m_count = 0;
 };
 

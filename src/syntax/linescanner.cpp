@@ -15,14 +15,19 @@ constexpr bool IsHexDigit(Char c) {
   return IsDigit(c) || (c >= U'A' && c <= U'F') || (c >= U'a' && c <= U'f');
 }
 
-bool SameChar(Char a, Char b, bool caseSensitive) {
-  return a == b || (!caseSensitive && FoldCase(a) == FoldCase(b));
-}
-
 const CharSet& Punctuation() {
   static const CharSet set = PunctuationChars();
   return set;
 }
+
+constexpr std::uint32_t Bit(TTokenList l) {
+  return TCompiledBlock::Bit(l);
+}
+constexpr std::uint32_t kCommentBits = Bit(L::MultiLineCommentDelimiters) |
+                                       Bit(L::FullLineCommentDelimiters) |
+                                       Bit(L::SingleLineCommentDelimiters);
+constexpr std::uint32_t kStringBits =
+    Bit(L::MultiLineStringDelimiters) | Bit(L::SingleLineStringDelimiters);
 
 constexpr std::uint32_t kPartBit = 1u << 23;
 constexpr std::uint32_t kCaseBit = 1u << 22;
@@ -102,6 +107,12 @@ void TLineScanner::SetStack(int stack) {
   m_blockIndex = top.block;
   m_delimiter = top.delimiter;
   m_block = &m_scheme.Blocks()[static_cast<std::size_t>(top.block)];
+  m_closer = m_parentCloser = nullptr;
+  if (stack != 0 && m_delimiter >= 0) {
+    const TCloser& closer = m_block->closers[static_cast<std::size_t>(m_delimiter)];
+    if (!closer.right.empty()) m_closer = &closer;
+    if (m_closer && !closer.partOfBlock) m_parentCloser = m_closer;
+  }
 }
 
 // ---- The line --------------------------------------------------------------
@@ -109,6 +120,7 @@ void TLineScanner::SetStack(int stack) {
 std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset, char* bytes,
                                 TTokenInfo* last, const TTokenCallback* onToken) {
   m_text = text;
+  m_rootCase = m_scheme.Blocks().front().caseSensitive;
   const TLineState s = Decode(state);
   SetStack(s.stack);
   m_pending = reset ? pdNone : s.pending;
@@ -128,7 +140,7 @@ std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset
     // A closer that belongs to the enclosing language ends whatever the
     // embedded one has open, as markup ends a script inside its strings.
     if (m_pending != pdNone && ParentCut() == m_pos) m_pending = m_item = 0;
-    if (m_pending == pdNone) Bookkeeping();
+    if (m_pending == pdNone && MayMove()) Bookkeeping();
     if (m_pos >= n) break;
     const std::size_t cut = ParentCut();
     Tok t = Scan();
@@ -203,9 +215,8 @@ int TLineScanner::AttrOf(const Tok& t) const {
 
 // ---- Comparisons -----------------------------------------------------------
 
-bool TLineScanner::At(std::size_t pos, StringView d, bool caseSensitive) const {
-  if (d.empty() || pos > m_text.size() || m_text.size() - pos < d.size()) return false;
-  for (std::size_t i = 0; i < d.size(); ++i)
+bool TLineScanner::RestAt(std::size_t pos, StringView d, bool caseSensitive) const {
+  for (std::size_t i = 1; i < d.size(); ++i)
     if (!SameChar(m_text[pos + i], d[i], caseSensitive)) return false;
   return true;
 }
@@ -264,19 +275,15 @@ bool TLineScanner::EndsWithOddMetas(std::size_t from) const {
 // Where the innermost block's closer starts, at or after the cursor, when the
 // closer is not part of the block: the enclosing language finds it before the
 // embedded one reads its tokens. npos when there is none.
-std::size_t TLineScanner::ParentCut() {
-  if (m_stack == 0 || m_delimiter < 0) return StringView::npos;
-  const TCloser& closer = m_block->closers[static_cast<std::size_t>(m_delimiter)];
-  if (closer.partOfBlock || closer.right.empty()) return StringView::npos;
+std::size_t TLineScanner::FindParentCut() {
   // The first occurrence from an earlier point is still the first from here
   // as long as the cursor has not passed it.
   Cut& cut = m_cuts[static_cast<std::size_t>(m_stack)];
   if (cut.run == m_run && cut.from <= m_pos && cut.at >= m_pos) return cut.at;
-  const bool rootCase = m_scheme.Blocks().front().caseSensitive;
-  const StringView right = closer.right;
+  const StringView right = m_parentCloser->right;
   std::size_t at = StringView::npos;
   for (std::size_t q = m_pos; q + right.size() <= m_text.size(); ++q)
-    if (At(q, right, rootCase) && ForwardBoundaryOk(q, right)) {
+    if (At(q, right, m_rootCase) && ForwardBoundaryOk(q, right)) {
       at = q;
       break;
     }
@@ -289,10 +296,8 @@ std::size_t TLineScanner::ParentCut() {
 // that ends the script. Strings and comments with their own end do not.
 std::size_t TLineScanner::LineCommentEnd(std::size_t from) const {
   const std::size_t n = m_text.size();
-  if (m_stack == 0 || m_delimiter < 0) return n;
-  const TCloser& closer = m_block->closers[static_cast<std::size_t>(m_delimiter)];
-  if (!closer.partOfBlock || closer.right.empty()) return n;
-  const StringView right = closer.right;
+  if (!m_closer || !m_closer->partOfBlock) return n;
+  const StringView right = m_closer->right;
   for (std::size_t q = from; q + right.size() <= n; ++q)
     if (At(q, right, m_block->caseSensitive) && BackwardBoundaryOk(q + right.size(), right))
       return q;
@@ -322,10 +327,9 @@ void TLineScanner::Bookkeeping() {
 }
 
 bool TLineScanner::TryClose() {
-  if (m_stack == 0 || m_delimiter < 0) return false;
-  const TCloser& closer = m_block->closers[static_cast<std::size_t>(m_delimiter)];
+  if (!m_closer) return false;
+  const TCloser& closer = *m_closer;
   const StringView right = closer.right;
-  if (right.empty()) return false;
   std::size_t from = 0, to = 0;
   if (closer.partOfBlock) {
     // The closer lies wholly after the opening delimiter: the end of a tag
@@ -336,8 +340,7 @@ bool TLineScanner::TryClose() {
     from = m_pos - right.size();
     to = m_pos;
   } else {
-    const bool rootCase = m_scheme.Blocks().front().caseSensitive;
-    if (!At(m_pos, right, rootCase) || !ForwardBoundaryOk(m_pos, right)) return false;
+    if (!At(m_pos, right, m_rootCase) || !ForwardBoundaryOk(m_pos, right)) return false;
     from = m_pos;
     to = m_pos + right.size();
   }
@@ -368,7 +371,9 @@ bool TLineScanner::TryOtherStart() {
 }
 
 bool TLineScanner::TryPartStart() {
-  if (m_pos >= m_text.size() || !m_block->childStartChars.Contains(m_text[m_pos])) return false;
+  if (m_pos >= m_text.size() || !m_block->childStartChars.Contains(m_text[m_pos]) ||
+      (MaskAt(m_pos) & TCompiledBlock::kPartStartBit) == 0)
+    return false;
   for (const TChildStart& s : m_block->partStarts) {
     if (!At(m_pos, s.left) || !ForwardBoundaryOk(m_pos, s.left)) continue;
     if (Enter(s, m_pos, m_pos + s.left.size())) return true;
@@ -415,8 +420,10 @@ TLineScanner::Tok TLineScanner::Scan() {
 }
 
 bool TLineScanner::ScanComment(Tok& t, bool inDirective) {
+  const std::uint32_t mask = MaskAt(m_pos);
+  if ((mask & kCommentBits) == 0) return false;
   const auto& multi = m_block->List(L::MultiLineCommentDelimiters);
-  for (std::size_t i = 0; i < multi.size(); ++i) {
+  for (std::size_t i = 0; i < multi.size() && (mask & Bit(L::MultiLineCommentDelimiters)); ++i) {
     const TStarter& s = multi[i];
     if (!At(m_pos, s.left) || !StarterOk(m_pos, s.left)) continue;
     m_pending = pdComment;
@@ -425,13 +432,14 @@ bool TLineScanner::ScanComment(Tok& t, bool inDirective) {
     t = Tok{tkMultiLineComment, s.fontId, s.item, m_pos + s.left.size()};
     return true;
   }
-  if (m_allowFullLine)
+  if (m_allowFullLine && (mask & Bit(L::FullLineCommentDelimiters)))
     for (const TStarter& s : m_block->List(L::FullLineCommentDelimiters))
       if (At(m_pos, s.left) && StarterOk(m_pos, s.left)) {
         if (inDirective) m_pending = pdNone;
         t = Tok{tkFullLineComment, s.fontId, s.item, LineCommentEnd(m_pos + s.left.size())};
         return true;
       }
+  if ((mask & Bit(L::SingleLineCommentDelimiters)) == 0) return false;
   for (const TStarter& s : m_block->List(L::SingleLineCommentDelimiters))
     if (At(m_pos, s.left) && StarterOk(m_pos, s.left)) {
       // The comment takes the rest of the line, directive included.
@@ -470,8 +478,10 @@ bool TLineScanner::ScanString(Tok& t) {
     return first.Contains(s.left.front()) && other.Contains(s.left.back()) && after < n &&
            other.Contains(m_text[after]);
   };
+  const std::uint32_t mask = MaskAt(m_pos);
+  if ((mask & kStringBits) == 0) return false;
   const auto& multi = m_block->List(L::MultiLineStringDelimiters);
-  for (std::size_t i = 0; i < multi.size(); ++i) {
+  for (std::size_t i = 0; i < multi.size() && (mask & Bit(L::MultiLineStringDelimiters)); ++i) {
     const TStarter& s = multi[i];
     if (!At(m_pos, s.left) || rejected(s)) continue;
     m_pending = pdMultiLineString;
@@ -480,7 +490,7 @@ bool TLineScanner::ScanString(Tok& t) {
     return true;
   }
   const auto& single = m_block->List(L::SingleLineStringDelimiters);
-  for (std::size_t i = 0; i < single.size(); ++i) {
+  for (std::size_t i = 0; i < single.size() && (mask & Bit(L::SingleLineStringDelimiters)); ++i) {
     const TStarter& s = single[i];
     if (!At(m_pos, s.left) || rejected(s)) continue;
     const std::size_t end = m_pos + s.left.size();
@@ -567,6 +577,7 @@ std::size_t TLineScanner::ScanNumSuffixes(std::size_t p) const {
   const bool many = m_block->Has(UseMultipleNumSuffixes);
   for (bool matched = true; matched;) {
     matched = false;
+    if (!MayStart(p, L::NumSuffixes)) break;
     for (const TStarter& s : suffixes)
       if (At(p, s.left)) {
         p += s.left.size();
@@ -580,7 +591,9 @@ std::size_t TLineScanner::ScanNumSuffixes(std::size_t p) const {
 
 bool TLineScanner::ScanAffixedNumber(Tok& t) {
   const bool composition = m_block->Has(UsePSNumComposition);
-  if (m_block->Has(UsePrefixedSuffixedNumbers)) {
+  const std::uint32_t mask = MaskAt(m_pos);
+  if (m_block->Has(UsePrefixedSuffixedNumbers) &&
+      (mask & (Bit(L::NumPrefixesSuffixes) | Bit(L::NumPrefixes)))) {
     if (!composition) {
       for (const TStarter& s : m_block->List(L::NumPrefixesSuffixes)) {
         if (!At(m_pos, s.left)) continue;
@@ -604,7 +617,7 @@ bool TLineScanner::ScanAffixedNumber(Tok& t) {
       }
     }
   }
-  if (m_block->Has(UsePrefixedNumbers) && !composition) {
+  if (m_block->Has(UsePrefixedNumbers) && !composition && (mask & Bit(L::NumPrefixes))) {
     for (const TStarter& s : m_block->List(L::NumPrefixes)) {
       if (!At(m_pos, s.left)) continue;
       const std::size_t p = m_pos + s.left.size();
@@ -633,7 +646,9 @@ bool TLineScanner::ScanAffixedNumber(Tok& t) {
 }
 
 bool TLineScanner::ScanLineDirective(Tok& t) {
-  if (!m_block->Has(UseLineDirectives) || !m_allowDirective) return false;
+  if (!m_block->Has(UseLineDirectives) || !m_allowDirective ||
+      (MaskAt(m_pos) & TCompiledBlock::kDirectiveBit) == 0)
+    return false;
   const StringView prefix = m_block->directivePrefix;
   if (!At(m_pos, prefix)) return false;
   const std::size_t end = m_pos + prefix.size();
@@ -648,7 +663,10 @@ bool TLineScanner::ScanLineDirective(Tok& t) {
 TLineScanner::Tok TLineScanner::DirectiveText() {
   // Directive text runs on to where a comment could start.
   const auto& b = *m_block;
+  constexpr std::uint32_t starts =
+      Bit(L::MultiLineCommentDelimiters) | Bit(L::SingleLineCommentDelimiters);
   auto couldStartComment = [&](std::size_t p) {
+    if (m_text[p] < 256) return (b.startMask[m_text[p]] & starts) != 0;
     for (L l : {L::MultiLineCommentDelimiters, L::SingleLineCommentDelimiters})
       for (const TStarter& s : b.List(l))
         if (SameChar(m_text[p], s.left.front(), b.caseSensitive)) return true;
@@ -667,7 +685,8 @@ std::size_t TLineScanner::IdentEnd(std::size_t p) const {
 }
 
 bool TLineScanner::ScanIdentifier(Tok& t) {
-  if (m_block->Has(UsePrefixedSuffixedIdentifiers))
+  const std::uint32_t mask = MaskAt(m_pos);
+  if (m_block->Has(UsePrefixedSuffixedIdentifiers) && (mask & Bit(L::IdentPrefixesSuffixes)))
     for (const TStarter& s : m_block->List(L::IdentPrefixesSuffixes)) {
       if (!At(m_pos, s.left)) continue;
       const std::size_t p = m_pos + s.left.size();
@@ -677,7 +696,7 @@ bool TLineScanner::ScanIdentifier(Tok& t) {
         return true;
       }
     }
-  if (m_block->Has(UsePrefixedIdentifiers))
+  if (m_block->Has(UsePrefixedIdentifiers) && (mask & Bit(L::IdentPrefixes)))
     for (const TStarter& s : m_block->List(L::IdentPrefixes)) {
       if (!At(m_pos, s.left)) continue;
       const std::size_t p = m_pos + s.left.size();
@@ -687,7 +706,7 @@ bool TLineScanner::ScanIdentifier(Tok& t) {
     }
   std::size_t e = IdentEnd(m_pos);
   if (e == m_pos) return false;
-  if (m_block->Has(UseSuffixedIdentifiers))
+  if (m_block->Has(UseSuffixedIdentifiers) && MayStart(e, L::IdentSuffixes))
     for (const TStarter& s : m_block->List(L::IdentSuffixes))
       if (At(e, s.left)) {
         e += s.left.size();
@@ -699,9 +718,11 @@ bool TLineScanner::ScanIdentifier(Tok& t) {
 
 TLineScanner::Tok TLineScanner::Keyword(std::size_t from, std::size_t to) const {
   if (m_block->Has(UseKeywords)) {
-    const StringView word = m_text.substr(from, to - from);
-    for (const TCompiledKeywords& k : m_block->keywords)
-      if (k.table.Contains(word)) return Tok{tkKeyword, k.fontId, k.set, to};
+    const int k = m_block->keywordIndex.Find(m_text.substr(from, to - from));
+    if (k >= 0) {
+      const TCompiledKeywords& set = m_block->keywords[static_cast<std::size_t>(k)];
+      return Tok{tkKeyword, set.fontId, set.set, to};
+    }
   }
   return Tok{tkIdentifier, -1, -1, to};
 }

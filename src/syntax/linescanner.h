@@ -107,15 +107,48 @@ class TLineScanner {
   Tok Keyword(std::size_t from, std::size_t to) const;
   Tok DirectiveText();
 
-  bool At(std::size_t pos, StringView d, bool caseSensitive) const;
+  bool At(std::size_t pos, StringView d, bool caseSensitive) const {
+    // Most comparisons fail at the first character: that one inline.
+    if (d.empty() || pos >= m_text.size() || m_text.size() - pos < d.size()) return false;
+    const Char c = m_text[pos];
+    if (c != d.front() && (caseSensitive || FoldCase(c) != FoldCase(d.front()))) return false;
+    return RestAt(pos, d, caseSensitive);
+  }
   bool At(std::size_t pos, StringView d) const { return At(pos, d, m_block->caseSensitive); }
+  bool RestAt(std::size_t pos, StringView d, bool caseSensitive) const;
+  // The rules that may start at pos (none past the end).
+  std::uint32_t MaskAt(std::size_t pos) const {
+    return pos < m_text.size() ? m_block->StartMask(m_text[pos]) : 0;
+  }
+  bool MayStart(std::size_t pos, TTokenList l) const {
+    return (MaskAt(pos) & TCompiledBlock::Bit(l)) != 0;
+  }
   bool EndsAt(std::size_t end, StringView d, bool caseSensitive) const;
   std::size_t Find(StringView d, std::size_t from) const;
   bool StarterOk(std::size_t pos, StringView d) const;
   bool ForwardBoundaryOk(std::size_t pos, StringView d) const;
   bool BackwardBoundaryOk(std::size_t end, StringView d) const;
   bool CloserTouchesIdent(std::size_t q, StringView d) const;
-  std::size_t ParentCut();
+  std::size_t ParentCut() { return m_parentCloser ? FindParentCut() : StringView::npos; }
+  std::size_t FindParentCut();
+  // Whether any transition could happen at the cursor, by a one-character
+  // test of each kind; most token boundaries fail all three.
+  bool MayMove() const {
+    return CloseMayMatch() || (m_pos > 0 && m_block->childEndChars.Contains(m_text[m_pos - 1])) ||
+           (m_pos < m_text.size() && (MaskAt(m_pos) & TCompiledBlock::kPartStartBit) != 0 &&
+            m_block->childStartChars.Contains(m_text[m_pos]));
+  }
+  bool CloseMayMatch() const {
+    if (!m_closer) return false;
+    const StringView right = m_closer->right;
+    if (m_closer->partOfBlock)
+      return m_pos >= right.size() &&
+             SameChar(m_text[m_pos - 1], right.back(), m_block->caseSensitive);
+    return m_pos < m_text.size() && SameChar(m_text[m_pos], right.front(), m_rootCase);
+  }
+  static bool SameChar(Char a, Char b, bool caseSensitive) {
+    return a == b || (!caseSensitive && FoldCase(a) == FoldCase(b));
+  }
   std::size_t LineCommentEnd(std::size_t from) const;
   bool EndsWithOddMetas(std::size_t from) const;
   std::size_t MetasBefore(std::size_t q, std::size_t floor) const;
@@ -128,6 +161,12 @@ class TLineScanner {
   const TCompiledBlock* m_block = nullptr;
   int m_blockIndex = 0;
   int m_delimiter = -1;
+  // The innermost block's closer when it can end the block (null at the
+  // root or for an empty closer), and the same when it is not part of the
+  // block, so the enclosing language cuts the block's tokens at it.
+  const TCloser* m_closer = nullptr;
+  const TCloser* m_parentCloser = nullptr;
+  bool m_rootCase = false;
   int m_pending = pdNone;
   int m_item = 0;
   bool m_commentInDirective = false;
