@@ -6,14 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "support/colors.h"
 #include "platform/font.h"
+#include "support/colors.h"
 #include "support/qschar.h"
 
 namespace qs {
 
-enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
-enum class MsgResult { OK, Cancel, Yes, No };
+// YesNoCancelAll: a confirmation that may also accept every case still to come.
+enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel, YesNoCancelAll };
+enum class MsgResult { OK, Cancel, Yes, No, All };
 enum class MsgIcon { None, Information, Warning, Error, Question };
 
 struct FileDialogOptions {

@@ -36,6 +36,8 @@ bool ButtonsOffer(MsgButtons buttons, MsgResult result) {
     case MsgButtons::YesNo:
       return result == MsgResult::Yes || result == MsgResult::No;
     case MsgButtons::YesNoCancel:
+      return result != MsgResult::OK && result != MsgResult::All;
+    case MsgButtons::YesNoCancelAll:
       return result != MsgResult::OK;
   }
   return false;

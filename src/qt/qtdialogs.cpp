@@ -39,6 +39,8 @@ QMessageBox::StandardButtons ToQtButtons(MsgButtons buttons) {
       return QMessageBox::Yes | QMessageBox::No;
     case MsgButtons::YesNoCancel:
       return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::YesNoCancelAll:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::YesToAll;
   }
   return QMessageBox::Ok;
 }
@@ -53,6 +55,7 @@ MsgResult Mildest(MsgButtons buttons) {
       return MsgResult::No;
     case MsgButtons::OKCancel:
     case MsgButtons::YesNoCancel:
+    case MsgButtons::YesNoCancelAll:
       return MsgResult::Cancel;
   }
   return MsgResult::Cancel;
@@ -78,6 +81,8 @@ MsgResult QtDialogs::MessageBox(const String& text, const String& caption, MsgBu
       return MsgResult::Yes;
     case QMessageBox::No:
       return MsgResult::No;
+    case QMessageBox::YesToAll:
+      return MsgResult::All;
     default:
       return Mildest(buttons);
   }

@@ -22,6 +22,7 @@
 #include "textmodel/listeners.h"
 #include "textmodel/memotypes.h"
 #include "textmodel/position.h"
+#include "textmodel/searchtypes.h"
 #include "textmodel/sourcestrings.h"
 #include "textmodel/tabstops.h"
 #include "textmodel/undolist.h"
@@ -436,6 +437,27 @@ class TCustomMemoSource {
   // Whether the caret line may be edited (not ReadOnly, line not read-only).
   virtual bool CanEdit() const { return true; }
   bool CanEditLine(std::int32_t line) const;  // not GetReadOnly, CanEdit, line not read-only
+
+  // ---- Search and replace (search*.cpp) -----------------------------------
+  // The parameters are the program-wide TSearchOptions.
+  virtual bool FindText();
+  virtual bool ReplaceText();
+  virtual bool SearchAgain();
+  virtual bool ShowFindDialog();
+  virtual bool ShowReplaceDialog();
+  virtual void ShowGotoLine();
+  void ToggleCaseSensitive();
+  void ToggleRegularExpr();
+  // Offers message to OnSearchException; false when nobody handled it.
+  bool SearchMessage(const String& message);
+  std::int32_t ReplacedCount() const noexcept { return m_search.replacedCount; }
+  TSearchExceptionEvent OnSearchException;
+  TSearchStartEvent OnSearchStart;
+  TCreateDialogEvent OnCreateDialog;
+
+ private:
+  friend class TSearchEngine;
+  TSearchState m_search;
 
  protected:
   // The record class of new lines; a derived source may return a larger record.
