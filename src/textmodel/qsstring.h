@@ -213,6 +213,8 @@ class TCustomMemoSource {
   void MoveBlock();
   void DeleteBlock();
   void InsertGUID();
+  // From the bracket at the caret (or the one selected character) to its partner.
+  void MatchBracket();
   void InsertTextBlock(StringView text);
   void ClearAll();
   // Inserts lines at the caret as a stream or column block and selects them.
@@ -508,6 +510,8 @@ class TCustomMemoSource {
   void TransformWord(int code, const std::function<String(StringView)>& transform);
   void DeleteSelectedWord(int code, TWordSelectionType kind, bool left);
   void InsertIndent(std::int32_t line, std::int32_t column);
+  // The bracket MatchBracket starts from: the line and its stored index.
+  std::optional<TPosition> BracketStart() const;
 
   // Lines
   TInternalStrings m_strings;
