@@ -115,6 +115,20 @@ TEST_F(AttributeKeeping, TypedTextTakesTheAttributeBeforeTheCaretAndPadsTakeItTo
   EXPECT_EQ(Bytes(), Expect({"8103344444"}));
 }
 
+TEST_F(AttributeKeeping, TypingOverASelectionTakesTheAttributeAtTheCaretBeforeTheDeletion) {
+  s.SetOptions(TStringsOptions{soOverwriteBlocks});
+  Load({{"abcd", "1234"}});
+  s.SelectRange(stStreamSel, 1, 0, 3, 0);
+  s.SetCaretPos(3, 0);  // after c, as selecting rightwards leaves it
+  s.SetTypingAttribute(-1);
+  s.TypeChar(U'x');
+  EXPECT_EQ(StoredLines(s), Lines{"axd"});
+  EXPECT_EQ(Bytes(), Expect({"134"}));
+  EXPECT_EQ(s.TypingAttribute(), -1);  // the saved value is put back
+  s.Undo();
+  EXPECT_EQ(Bytes(), Expect({"1234"}));
+}
+
 TEST_F(AttributeKeeping, DeletedCharactersComeBackWithTheirAttributes) {
   Load({{"abcd", "1234"}, {"ef", "56"}});
   s.SetCaretPos(1, 0);
