@@ -42,7 +42,8 @@ void TCustomMemoSource::TypeChar(Char c) {
   const int savedAttribute = m_typingAttribute;
   BeginUpdate(upd::kInsertText);
   if (rule) {
-    const int before = AttributeAt(BlockBegin().Column, BlockBegin().Line);
+    // What the caret had before the selection went, usually its last character.
+    const int before = AttributeAt(m_caret.Column, m_caret.Line);
     DeleteBlock();
     if (KeepsStyleBytes()) m_typingAttribute = before;
   }

@@ -35,6 +35,9 @@ void TCustomMemoSource::TransformBlock(int code,
   if (!HasSelection()) return;
   BeginUpdate(code);
   const auto [first, last] = TransformLines();
+  const TPosition begin = BlockBegin();
+  const TPosition end = BlockEnd();
+  bool sameWidths = true;
   for (std::int32_t l = first; l <= last; ++l) {
     const auto [from, to] = SelectedRange(l);
     const auto [a, z] = StoredSpan(l, from, std::min<std::int64_t>(to, LineLength(l)));
@@ -43,8 +46,20 @@ void TCustomMemoSource::TransformBlock(int code,
         StoredLine(l).substr(static_cast<std::size_t>(a), static_cast<std::size_t>(z - a));
     const String changed = transform(part);
     if (changed == part) continue;
+    // Attributes stay with the characters they belong to; a character the
+    // transform adds takes the last one.
+    std::string style = SpanStyleBytes(l, a, z - a);
+    if (!style.empty()) style.resize(changed.size(), style.back());
+    const std::int32_t width = LineLength(l);
     RawDelete(l, a, z - a, false);
-    RawInsert(l, a, changed, nullptr);
+    RawInsert(l, a, changed, KeepsStyleBytes() ? &style : nullptr);
+    sameWidths = sameWidths && LineLength(l) == width;
+  }
+  // The replacement pulled the bounds to the span's start; where no width
+  // changed, the selection still covers the same columns.
+  if (sameWidths) {
+    m_blockBegin.Assign(begin);
+    m_blockEnd.Assign(end);
   }
   KeepSelection();
   EndUpdate();
@@ -76,8 +91,13 @@ void TCustomMemoSource::IndentLines(int code, StringView indent, bool quote) {
   if (!HasSelection() || indent.empty()) return;
   BeginUpdate(code);
   const auto [first, last] = TransformLines();
-  for (std::int32_t l = first; l <= last; ++l)
-    if (quote || !StoredLine(l).empty()) RawInsert(l, 0, indent, nullptr);
+  for (std::int32_t l = first; l <= last; ++l) {
+    if (!quote && StoredLine(l).empty()) continue;
+    // The indent looks like the text it precedes.
+    const std::string first = SpanStyleBytes(l, 0, 1);
+    const std::string style(indent.size(), first.empty() ? '\0' : first.front());
+    RawInsert(l, 0, indent, KeepsStyleBytes() ? &style : nullptr);
+  }
   KeepSelection();
   EndUpdate();
 }

@@ -218,10 +218,27 @@ bool TCustomMemoSource::RawRemoveLastLines(std::int64_t count) {
   return true;
 }
 
-bool TCustomMemoSource::RawInsertLines(std::int32_t at, const std::vector<String>& lines) {
+bool TCustomMemoSource::RawInsertLines(std::int32_t at, const std::vector<String>& lines,
+                                       const std::string* style,
+                                       const std::vector<std::string>* lineData) {
   if (lines.empty() || at < 0 || at > LineCount() || GetReadOnly() || !CanEdit()) return false;
   const auto count = static_cast<std::int32_t>(lines.size());
   m_strings.InsertRange(at, lines);
+  if (lineData && lineData->size() == lines.size())
+    for (std::int32_t i = 0; i < count; ++i)
+      GetLineItem(at + i)->SetLineData((*lineData)[static_cast<std::size_t>(i)]);
+  if (KeepsStyleBytes()) {
+    // Without saved bytes the lines take what text typed on an empty line would.
+    const char fill = static_cast<char>(std::max(m_typingAttribute, 0));
+    std::size_t from = 0;
+    for (std::int32_t i = 0; i < count; ++i) {
+      TStringItem& item = *GetLineItem(at + i);
+      const std::size_t n = item.Text().size();
+      if (style && from < style->size()) item.StyleBytes = style->substr(from, n);
+      item.StyleBytes.resize(n, style ? '\0' : fill);
+      from += n;
+    }
+  }
   for (std::int32_t i = 0; i < count; ++i) m_hidden.LineInserted(at - 1);
   m_bookmarks.ShiftLines(at, 0, count);
   m_editAt = {at - 1, 0};
@@ -239,9 +256,19 @@ bool TCustomMemoSource::RawDeleteLines(std::int32_t first, std::int64_t count) {
   for (std::int32_t l = first; l < first + n; ++l)
     if (!CanEditLine(l)) return false;
   String text;
+  std::string style;
+  std::vector<std::string> lineData;
+  const bool keep = KeepsStyleBytes();
   for (std::int32_t l = first; l < first + n; ++l) {
     if (l > first) text.push_back(U'\n');
     text += StoredLine(l);
+    TStringItem& item = *GetLineItem(l);
+    if (keep) {
+      FitStyleBytes(item);
+      style += item.StyleBytes;
+    }
+    if (!item.LineData().empty()) lineData.resize(static_cast<std::size_t>(n));
+    if (!lineData.empty()) lineData[static_cast<std::size_t>(l - first)] = item.LineData();
   }
   m_strings.DeleteRange(first, n);
   for (std::int32_t l = first + n - 1; l >= first; --l) m_hidden.LineDeleted(l);
@@ -251,6 +278,8 @@ bool TCustomMemoSource::RawDeleteLines(std::int32_t first, std::int64_t count) {
   if (TUndoRecord* r = Record(ukLinesDeleted, first, 0)) {
     r->DeltaLine = n;
     r->Text = std::move(text);
+    r->StyleData = std::move(style);
+    r->LineData = std::move(lineData);
   }
   if (m_longestIndex >= first + n)
     m_longestIndex -= n;
@@ -258,6 +287,10 @@ bool TCustomMemoSource::RawDeleteLines(std::int32_t first, std::int64_t count) {
     RescanLongestLine();
   MarkChanged(std::max(first - 1, 0), kToEnd);
   return true;
+}
+
+void TCustomMemoSource::FitStyleBytes(TStringItem& item) const {
+  if (KeepsStyleBytes()) item.StyleBytes.resize(item.Text().size(), '\0');
 }
 
 void TCustomMemoSource::EmptyDocumentRule() {
@@ -396,7 +429,8 @@ void TCustomMemoSource::JoinLine() {
   BeginUpdate(upd::kJoin);
   const std::int64_t pad = std::int64_t{m_caret.Column} - LineLength(line);
   if (pad > 0) {
-    const TStringItem* item = GetLineItem(line);
+    TStringItem* item = GetLineItem(line);
+    FitStyleBytes(*item);
     const std::string style(static_cast<std::size_t>(pad),
                             item->StyleBytes.empty() ? '\0' : item->StyleBytes.back());
     RawInsert(line, static_cast<std::int64_t>(stored.size()),

@@ -214,6 +214,8 @@ class TCustomMemoSource {
   void MoveBlock();
   void DeleteBlock();
   void InsertGUID();
+  // From the bracket at the caret (or the one selected character) to its partner.
+  void MatchBracket();
   void InsertTextBlock(StringView text);
   void ClearAll();
   // Inserts lines at the caret as a stream or column block and selects them.
@@ -501,9 +503,17 @@ class TCustomMemoSource {
   bool RawJoin(std::int32_t line);
   bool RawAppendLines(std::int64_t count);
   bool RawRemoveLastLines(std::int64_t count);
-  bool RawInsertLines(std::int32_t at, const std::vector<String>& lines);
+  // Whole lines; style holds their style bytes one after another, lineData
+  // each line's LineData (both optional: what undo of a deletion restores).
+  bool RawInsertLines(std::int32_t at, const std::vector<String>& lines,
+                      const std::string* style = nullptr,
+                      const std::vector<std::string>* lineData = nullptr);
   bool RawDeleteLines(std::int32_t first, std::int64_t count);
   void EmptyDocumentRule();
+  // In attribute-keeping mode: the line's style bytes exactly as long as its text.
+  void FitStyleBytes(TStringItem& item) const;
+  // In attribute-keeping mode: the style bytes of count stored characters at index.
+  std::string SpanStyleBytes(std::int32_t line, std::int64_t index, std::int64_t count);
   void LineEdited(std::int32_t line, bool toEnd);
   void ShiftAt(TShiftKind kind, TPosition at, std::int64_t count);
   TUndoRecord* Record(TUndoKind kind, std::int32_t line, std::int64_t index);
@@ -530,6 +540,8 @@ class TCustomMemoSource {
   void TransformWord(int code, const std::function<String(StringView)>& transform);
   void DeleteSelectedWord(int code, TWordSelectionType kind, bool left);
   void InsertIndent(std::int32_t line, std::int32_t column);
+  // The bracket MatchBracket starts from: the line and its stored index.
+  std::optional<TPosition> BracketStart() const;
 
   // Lines
   TInternalStrings m_strings;

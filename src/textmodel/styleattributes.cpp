@@ -40,6 +40,15 @@ int TCustomMemoSource::AttributeAt(std::int32_t column, std::int32_t line) const
   return static_cast<unsigned char>(expanded[i]);
 }
 
+std::string TCustomMemoSource::SpanStyleBytes(std::int32_t line, std::int64_t index,
+                                              std::int64_t count) {
+  TStringItem* item = GetLineItem(line);
+  if (!KeepsStyleBytes() || !item || index < 0 || count <= 0) return {};
+  FitStyleBytes(*item);
+  if (index >= static_cast<std::int64_t>(item->StyleBytes.size())) return {};
+  return item->StyleBytes.substr(static_cast<std::size_t>(index), static_cast<std::size_t>(count));
+}
+
 void TCustomMemoSource::ReplaceStyleBytes(std::int32_t line, std::int32_t from,
                                           const std::string& bytes) {
   TStringItem* item = GetLineItem(line);

@@ -147,8 +147,9 @@ bool TCustomMemoSource::ApplyInverse(const TUndoRecord& r) {
         }
       }
       lines.push_back(std::move(current));
-      done =
-          static_cast<std::int32_t>(lines.size()) == r.DeltaLine && RawInsertLines(r.Line, lines);
+      done = static_cast<std::int32_t>(lines.size()) == r.DeltaLine &&
+             RawInsertLines(r.Line, lines, r.StyleData.empty() ? nullptr : &r.StyleData,
+                            r.LineData.empty() ? nullptr : &r.LineData);
       break;
     }
   }

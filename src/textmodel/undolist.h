@@ -22,7 +22,8 @@ enum class TUndoKind : std::uint8_t {
   ukLinesAppended = 6,  // DeltaLine empty lines added after the last line
   ukLinesRemoved = 7,   // DeltaLine empty last lines removed
   ukLinesInserted = 8,  // DeltaLine whole lines inserted before line Line
-  ukLinesDeleted = 9,   // whole lines deleted at Line; Text holds them, LF-separated
+  ukLinesDeleted = 9,   // whole lines deleted at Line; Text holds them, LF-separated,
+                        // StyleData their style bytes one after another
 };
 using enum TUndoKind;
 
@@ -32,6 +33,8 @@ struct TUndoRecord {
   std::int32_t DeltaColumn = 0;
   String Text;
   std::string StyleData;
+  // Kind 9: the LineData of each deleted line (empty when none had any).
+  std::vector<std::string> LineData;
   bool First = false;
   std::uint8_t UpdateCode = 0;
   bool InBlock = false;

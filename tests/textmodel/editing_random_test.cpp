@@ -1,6 +1,7 @@
 // Long random edit sequences: undoing everything gives back the exact initial
-// text and caret, redoing everything the exact final ones, and the modified
-// flag never says "unmodified" while the text differs from the saved one.
+// text and caret (and, where style bytes are content, the exact attributes),
+// redoing everything the exact final ones, and the modified flag never says
+// "unmodified" while the text differs from the saved one.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -24,14 +25,31 @@ int OperationCount() {
   return 30000;
 }
 
+// A highlighter whose style bytes are content: parsing only fits them to the text.
+class KeepingParser : public TSimpleParser {
+ public:
+  std::string_view ClassName() const override { return "TKeepingParser"; }
+  bool KeepsStyleBytes() const override { return true; }
+  void PrepareStyleBytes(std::int32_t, StringView text, std::string& styleBytes) override {
+    styleBytes.resize(text.size(), '\0');
+  }
+  std::int32_t ParseLine(StringView, std::int32_t state, bool, std::string&) override {
+    return state;
+  }
+};
+
 struct State {
   std::vector<std::string> lines;
+  std::vector<std::string> styles;  // only where style bytes are content
   TPosition caret;
   bool operator==(const State&) const = default;
 };
 
-State Snapshot(const TMemoSource& s) {
-  return {StoredLines(s), s.Caret()};
+State Snapshot(TMemoSource& s) {
+  State state{StoredLines(s), {}, s.Caret()};
+  if (s.KeepsStyleBytes())
+    for (std::int32_t l = 0; l < s.LineCount(); ++l) state.styles.push_back(s.GetStyleBytes(l));
+  return state;
 }
 
 class RandomEditor {
@@ -56,8 +74,22 @@ class RandomEditor {
     m_s.SelectRange(Pick(3) == 0 ? stBlockSel : stStreamSel, Pick(10), b, Pick(10), e);
   }
 
+  // Recolours part of a line as a rich-text highlighter does, or sets the
+  // attribute the next typed text takes.
+  void Recolour() {
+    const int lines = m_s.LineCount();
+    if (lines == 0) return;
+    if (Pick(3) == 0) {
+      m_s.SetTypingAttribute(Pick(4) - 1);
+      return;
+    }
+    const std::string bytes(static_cast<std::size_t>(1 + Pick(4)), static_cast<char>(Pick(6)));
+    m_s.ReplaceStyleBytes(Pick(lines), 1 + Pick(8), bytes);
+  }
+
   void Step() {
     static constexpr Char kChars[] = {U'a', U'b', U' ', U'(', U')', U'X', U'\u00e9', U'z'};
+    if (m_s.KeepsStyleBytes() && Pick(10) == 0) return Recolour();
     switch (Pick(30)) {
       case 0:
       case 1:
@@ -171,10 +203,9 @@ TStringsOptions RandomOptions(std::mt19937& rng) {
   return o;
 }
 
-TEST(EditingRandom, UndoAllRestoresTheStartAndRedoAllTheEnd) {
+void RunRandomSequences(int total, bool keepStyles) {
   HeadlessPlatform platform;
   PlatformInstallation installed(platform);
-  const int total = OperationCount();
   const int perRun = 300;
   int done = 0;
   int changedRuns = 0;
@@ -182,8 +213,14 @@ TEST(EditingRandom, UndoAllRestoresTheStartAndRedoAllTheEnd) {
   for (std::uint32_t seed = 1; done < total; ++seed) {
     std::mt19937 rng(seed);
     TMemoSource s;
+    KeepingParser parser;
     s.SetKeepTrailingBlanks(seed % 5 == 0);
     Fill(s, {"alpha beta", "\tgamma", "", "  delta (x)", "omega"});
+    if (keepStyles) {
+      s.SetSyntaxParser(&parser);
+      for (std::int32_t l = 0; l < s.LineCount(); ++l)
+        for (char& b : s.GetLineItem(l)->StyleBytes) b = static_cast<char>(rng() % 7);
+    }
     s.SetOptions(RandomOptions(rng));
     s.SetCaretPos(rng() % 6, rng() % 5);
     s.ClearUndo();
@@ -220,14 +257,26 @@ TEST(EditingRandom, UndoAllRestoresTheStartAndRedoAllTheEnd) {
       ASSERT_LT(++steps, 100000) << "seed " << seed;
       ASSERT_TRUE(s.DocModified() || StoredLines(s) == saved) << "seed " << seed;
     }
-    ASSERT_EQ(Snapshot(s).lines, start.lines) << "seed " << seed;
-    ASSERT_EQ(s.Caret(), start.caret) << "seed " << seed;
+    const State undone = Snapshot(s);
+    ASSERT_EQ(undone.lines, start.lines) << "seed " << seed;
+    ASSERT_EQ(undone.styles, start.styles) << "seed " << seed;
+    ASSERT_EQ(undone.caret, start.caret) << "seed " << seed;
     while (s.CanRedo()) s.Redo();
-    ASSERT_EQ(Snapshot(s).lines, end.lines) << "seed " << seed;
-    ASSERT_EQ(s.Caret(), end.caret) << "seed " << seed;
+    const State redone = Snapshot(s);
+    ASSERT_EQ(redone.lines, end.lines) << "seed " << seed;
+    ASSERT_EQ(redone.styles, end.styles) << "seed " << seed;
+    ASSERT_EQ(redone.caret, end.caret) << "seed " << seed;
   }
   // The sequences must really edit, or the comparisons above prove nothing.
   EXPECT_GT(changedRuns * 10, runs * 9);
+}
+
+TEST(EditingRandom, UndoAllRestoresTheStartAndRedoAllTheEnd) {
+  RunRandomSequences(OperationCount(), false);
+}
+
+TEST(EditingRandom, AttributesComeBackWithTheTextWhereTheyAreContent) {
+  RunRandomSequences(OperationCount() / 3, true);
 }
 
 }  // namespace

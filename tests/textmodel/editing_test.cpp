@@ -120,6 +120,9 @@ TEST(Commands, LineTransformsKeepTabs) {
   s.SelectRange(stStreamSel, 0, 0, 11, 0);  // the TAB fills columns 0..8
   s.UpperCaseBlock();
   EXPECT_EQ(StoredLines(s)[0], "\tAB cd");
+  // The changed text stays selected: the end is not pulled back to its start.
+  EXPECT_EQ(s.BlockBegin(), (TPosition{0, 0}));
+  EXPECT_EQ(s.BlockEnd(), (TPosition{0, 11}));
   s.SelectRange(stStreamSel, 0, 0, 0, 2);  // ends at the start of line 2: two lines
   s.ToggleCaseBlock();
   EXPECT_EQ(StoredLines(s), (Lines{"\tab CD", " X", "y"}));
