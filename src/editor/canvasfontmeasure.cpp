@@ -35,17 +35,17 @@ auto WithFont(ICanvas& canvas, const TMemoFont& font, F measure) {
 }  // namespace
 
 FontSpec ToFontSpec(const TMemoFont& font) {
-  FontSpec spec;
-  spec.name = font.Name();
-  spec.height = font.Height();
-  spec.size = font.Size();
-  spec.bold = font.HasStyle(fsBold);
-  spec.italic = font.HasStyle(fsItalic);
-  spec.underline = font.HasStyle(fsUnderline);
-  spec.strikeOut = font.HasStyle(fsStrikeOut);
-  spec.charset = font.Charset();
-  spec.pitch = ToPitch(font.Pitch());
-  return spec;
+  FontSpec fontSpec;
+  fontSpec.name = font.Name();
+  fontSpec.height = font.Height();
+  fontSpec.size = font.Size();
+  fontSpec.bold = font.HasStyle(fsBold);
+  fontSpec.italic = font.HasStyle(fsItalic);
+  fontSpec.underline = font.HasStyle(fsUnderline);
+  fontSpec.strikeOut = font.HasStyle(fsStrikeOut);
+  fontSpec.charset = font.Charset();
+  fontSpec.pitch = ToPitch(font.Pitch());
+  return fontSpec;
 }
 
 TextExtent CanvasFontMeasure::Extent(const TMemoFont& font, StringView text) const {

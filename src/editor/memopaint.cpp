@@ -13,13 +13,13 @@ namespace qs {
 namespace {
 
 PenSpec ToPenSpec(const TPen& pen) {
-  PenSpec spec;
-  spec.color = ResolveColor(pen.Color(), clBlack);
-  spec.width = pen.Width();
+  PenSpec fontSpec;
+  fontSpec.color = ResolveColor(pen.Color(), clBlack);
+  fontSpec.width = pen.Width();
   const auto style = static_cast<int>(pen.Style());
-  spec.style =
+  fontSpec.style =
       style <= static_cast<int>(PenStyle::Clear) ? static_cast<PenStyle>(style) : PenStyle::Solid;
-  return spec;
+  return fontSpec;
 }
 
 void Fill(ICanvas& canvas, const TRect& rect, TColor rgb) {

@@ -9,14 +9,14 @@ namespace qs {
 namespace {
 
 FontSpec ToFontSpec(const TAttrFont& font) {
-  FontSpec spec;
-  spec.name = font.Name();
-  spec.height = font.Height();
-  spec.bold = (font.Style() & SetBit(fsBold)) != 0;
-  spec.italic = (font.Style() & SetBit(fsItalic)) != 0;
-  spec.underline = (font.Style() & SetBit(fsUnderline)) != 0;
-  spec.strikeOut = (font.Style() & SetBit(fsStrikeOut)) != 0;
-  return spec;
+  FontSpec fontSpec;
+  fontSpec.name = font.Name();
+  fontSpec.height = font.Height();
+  fontSpec.bold = (font.Style() & SetBit(fsBold)) != 0;
+  fontSpec.italic = (font.Style() & SetBit(fsItalic)) != 0;
+  fontSpec.underline = (font.Style() & SetBit(fsUnderline)) != 0;
+  fontSpec.strikeOut = (font.Style() & SetBit(fsStrikeOut)) != 0;
+  return fontSpec;
 }
 
 const TTextStyle* StyleAt(const TLookContext& c, int style) {

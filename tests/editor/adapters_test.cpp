@@ -23,15 +23,15 @@ TEST(CanvasFontMeasure, MeasuresInTheFontAskedForAndRestoresTheCanvasFont) {
   font.SetStyle(SetBit(fsBold) | SetBit(fsStrikeOut));
   font.SetCharset(RUSSIAN_CHARSET);
   font.SetPitch(fpFixed);
-  const FontSpec spec = ToFontSpec(font);
-  EXPECT_EQ(spec.name, U"Liberation Mono");
-  EXPECT_EQ(spec.height, -15);
-  EXPECT_TRUE(spec.bold);
-  EXPECT_FALSE(spec.italic);
-  EXPECT_FALSE(spec.underline);
-  EXPECT_TRUE(spec.strikeOut);
-  EXPECT_EQ(spec.charset, RUSSIAN_CHARSET);
-  EXPECT_EQ(spec.pitch, FontPitch::Fixed);
+  const FontSpec fontSpec = ToFontSpec(font);
+  EXPECT_EQ(fontSpec.name, U"Liberation Mono");
+  EXPECT_EQ(fontSpec.height, -15);
+  EXPECT_TRUE(fontSpec.bold);
+  EXPECT_FALSE(fontSpec.italic);
+  EXPECT_FALSE(fontSpec.underline);
+  EXPECT_TRUE(fontSpec.strikeOut);
+  EXPECT_EQ(fontSpec.charset, RUSSIAN_CHARSET);
+  EXPECT_EQ(fontSpec.pitch, FontPitch::Fixed);
 
   const CanvasFontMeasure measure(canvas);
   const TextExtent extent = measure.Extent(font, U"Wg");
