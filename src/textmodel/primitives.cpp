@@ -13,6 +13,30 @@ bool IsBreak(Char c) noexcept {
   return c == U'\r' || c == U'\n';
 }
 
+// Where text typed at a column lands in a stored line: the stored index, and
+// the blanks needed first when the column lies past the end or inside a TAB.
+struct InsertionPoint {
+  std::int64_t index = 0;
+  String padding;
+  bool insideText = false;
+};
+
+InsertionPoint LocateInsertion(const TTabStops& tabStops, StringView stored, std::int64_t width,
+                               std::int64_t column) {
+  InsertionPoint point;
+  if (column > width) {
+    point.padding.assign(static_cast<std::size_t>(column - width), U' ');
+    point.index = static_cast<std::int64_t>(stored.size());
+    return point;
+  }
+  const TTabStops::Place place = tabStops.Locate(stored, column);
+  point.index = place.index;
+  point.insideText = true;
+  if (column > place.start)
+    point.padding.assign(static_cast<std::size_t>(column - place.start), U' ');
+  return point;
+}
+
 }  // namespace
 
 TUndoRecord* TCustomMemoSource::Record(TUndoKind kind, std::int32_t line, std::int64_t index) {
@@ -308,16 +332,9 @@ bool TCustomMemoSource::InsertText(StringView text) {
   const StringView stored = StoredLine(line);
   const std::int64_t column = m_caret.Column;
   const std::int64_t width = LineLength(line);
-  String prefix;
-  std::int64_t index = 0;
-  if (column > width) {
-    prefix.assign(static_cast<std::size_t>(column - width), U' ');
-    index = static_cast<std::int64_t>(stored.size());
-  } else {
-    const TTabStops::Place place = m_tabStops.Locate(stored, column);
-    index = place.index;
-    if (column > place.start) prefix.assign(static_cast<std::size_t>(column - place.start), U' ');
-  }
+  InsertionPoint point = LocateInsertion(m_tabStops, stored, width, column);
+  String& prefix = point.padding;
+  std::int64_t index = point.index;
   // A line record never holds a break: the text's own breaks break the line.
   std::size_t from = 0;
   std::int32_t at = line;
@@ -362,18 +379,10 @@ std::int32_t TCustomMemoSource::InsertTextWithStyle(StringView text,
   const int a = AttributeAt(m_caret.Column, line);
   std::string bytes = styleBytes;
   bytes.resize(text.size(), '\0');
-  String prefix;
-  std::int64_t index = 0;
-  char prefixByte = static_cast<char>(a);
-  if (column > width) {
-    prefix.assign(static_cast<std::size_t>(column - width), U' ');
-    index = static_cast<std::int64_t>(stored.size());
-  } else {
-    const TTabStops::Place place = m_tabStops.Locate(stored, column);
-    index = place.index;
-    if (column > place.start) prefix.assign(static_cast<std::size_t>(column - place.start), U' ');
-    if (!bytes.empty()) prefixByte = bytes.front();
-  }
+  const InsertionPoint point = LocateInsertion(m_tabStops, stored, width, column);
+  const String& prefix = point.padding;
+  const std::int64_t index = point.index;
+  const char prefixByte = point.insideText && !bytes.empty() ? bytes.front() : static_cast<char>(a);
   const std::int32_t before = LineLength(line);
   const std::string all = std::string(prefix.size(), prefixByte) + bytes;
   RawInsert(line, index, prefix + String(text), &all);
