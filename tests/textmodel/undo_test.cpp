@@ -95,6 +95,19 @@ TEST(Undo, TheLimitTrimsOnlyPastAHundredSpareRecords) {
   EXPECT_EQ(s.UndoRecords().Count(), 112 - 101);
 }
 
+TEST(Undo, TrimmingTheOldestRecordsKeepsTheDeletedTextOfTheRest) {
+  TMemoSource s;
+  s.SetUndoLimit(10);
+  std::string line;
+  for (int i = 0; i < 150; ++i) line.push_back(static_cast<char>('A' + i % 26 + (i / 26) % 2 * 32));
+  Fill(s, {line});
+  for (int i = 0; i < 120; ++i) s.DeleteChar();
+  const std::int32_t kept = s.UndoRecords().Count();
+  ASSERT_LT(kept, 120);
+  while (s.CanUndo()) s.Undo();
+  EXPECT_EQ(StoredLines(s), Lines{line.substr(static_cast<std::size_t>(120 - kept))});
+}
+
 TEST(Modified, BackAtTheSavedTextIsUnmodified) {
   TMemoSource s;
   s.ResetModified();
