@@ -3,8 +3,14 @@
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <type_traits>
 
 namespace qs {
+
+// A long step is millions of records: they stay plain values, owning nothing.
+static_assert(std::is_trivially_copyable_v<TUndoRecord>);
+static_assert(sizeof(TUndoRecord) <= 56);
+
 namespace {
 
 // Halves a container's storage once under a quarter of it is in use.
