@@ -86,8 +86,7 @@ bool TCustomMemoSource::RawInsert(std::int32_t line, std::int64_t index, StringV
   }
   item->SetText(s);
   const std::int64_t growth = std::int64_t{LineLength(line)} - oldWidth;
-  if (TUndoRecord* r = Record(ukInserted, line, index))
-    r->DeltaLine = static_cast<std::int32_t>(text.size());
+  RecordInsertion(line, index, static_cast<std::int64_t>(text.size()));
   if (growth > 0) {
     m_bookmarks.ShiftColumns(line, column, growth);
     ShiftAt(skInsertChars, {line, column}, growth);
@@ -119,10 +118,7 @@ bool TCustomMemoSource::RawDelete(std::int32_t line, std::int64_t index, std::in
   }
   item->SetText(s);
   const std::int64_t width = oldWidth - std::int64_t{LineLength(line)};
-  if (TUndoRecord* r = Record(ukDeleted, line, index)) {
-    r->Text = std::move(deleted);
-    r->StyleData = std::move(deletedStyle);
-  }
+  if (Record(ukDeleted, line, index)) m_active->AttachPayload(deleted, deletedStyle);
   if (width > 0) {
     ShiftAt(skDeleteChars, {line, column}, width);
     m_bookmarks.MoveColumnsLeft(line, ClampedAdd(column, width), static_cast<std::int32_t>(width));
@@ -301,9 +297,7 @@ bool TCustomMemoSource::RawDeleteLines(std::int32_t first, std::int64_t count) {
   m_positions.LinesRemoved(first, count);
   if (TUndoRecord* r = Record(ukLinesDeleted, first, 0)) {
     r->DeltaLine = n;
-    r->Text = std::move(text);
-    r->StyleData = std::move(style);
-    r->LineData = std::move(lineData);
+    m_active->AttachPayload(text, style, lineData);
   }
   if (m_longestIndex >= first + n)
     m_longestIndex -= n;

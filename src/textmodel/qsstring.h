@@ -517,9 +517,11 @@ class TCustomMemoSource {
   void LineEdited(std::int32_t line, bool toEnd);
   void ShiftAt(TShiftKind kind, TPosition at, std::int64_t count);
   TUndoRecord* Record(TUndoKind kind, std::int32_t line, std::int64_t index);
+  // The record of count characters inserted at (line, index).
+  void RecordInsertion(std::int32_t line, std::int64_t index, std::int64_t count);
   void NoteUnrecordedChange() noexcept;
   void ApplyUndoLimit();
-  bool ApplyInverse(const TUndoRecord& r);
+  bool ApplyInverse(const TUndoList& list, const TUndoRecord& r);
   void Replay(TUndoList& from, TUndoList& to);
   bool ComputeModified() const noexcept;
   // Puts the caret exactly at p (no clamps), recorded as a caret move.

@@ -73,8 +73,8 @@ void TCustomMemoSource::AddStyleUndo(const std::string& oldBytes, std::int32_t l
   if (TUndoRecord* r = AddUndoRecord(ukStyleReplaced)) {
     r->DeltaLine = line;
     r->DeltaColumn = from;
-    r->StyleData = oldBytes;
     r->Line = line;
+    m_active->AttachPayload({}, oldBytes);
   }
 }
 

@@ -8,6 +8,7 @@ namespace qs {
 
 TUndoRecord* TCustomMemoSource::AddUndoRecord(TUndoKind kind) {
   if (!m_allowUndo) return nullptr;
+  m_active->FoldCaretMoves();
   ApplyUndoLimit();
   TUndoRecord& r = m_active->Append();
   r.Kind = kind;
@@ -17,6 +18,23 @@ TUndoRecord* TCustomMemoSource::AddUndoRecord(TUndoKind kind) {
   r.Caret = m_caret;
   m_undoStepPending = false;
   return &r;
+}
+
+void TCustomMemoSource::RecordInsertion(std::int32_t line, std::int64_t index, std::int64_t count) {
+  // Text put where the same step just deleted some (a replacement, typing in
+  // overwrite mode) joins the deletion's record.
+  if (m_allowUndo && !m_undoStepPending && !m_active->Empty()) {
+    TUndoRecord& back = m_active->Back();
+    if (back.Kind == ukDeleted && back.Line == line && back.Index == index &&
+        back.UpdateCode == std::clamp(m_updateCode, 0, 255) &&
+        back.InBlock == (m_undoBlockDepth > 0)) {
+      back.Kind = ukReplaced;
+      back.DeltaLine = static_cast<std::int32_t>(count);
+      return;
+    }
+  }
+  if (TUndoRecord* r = Record(ukInserted, line, index))
+    r->DeltaLine = static_cast<std::int32_t>(count);
 }
 
 void TCustomMemoSource::NoteUnrecordedChange() noexcept {
@@ -90,7 +108,14 @@ void TCustomMemoSource::Redo() {
   Replay(m_redo, m_undo);
 }
 
-bool TCustomMemoSource::ApplyInverse(const TUndoRecord& r) {
+bool TCustomMemoSource::ApplyInverse(const TUndoList& list, const TUndoRecord& r) {
+  // The record's style bytes, when the highlighter keeps them.
+  std::string style;
+  const auto styleOf = [&]() -> const std::string* {
+    if (!KeepsStyleBytes() || r.StyleSize == 0) return nullptr;
+    style.assign(list.StyleData(r));
+    return &style;
+  };
   bool done = true;
   switch (r.Kind) {
     case ukCaretMoved:
@@ -107,8 +132,13 @@ bool TCustomMemoSource::ApplyInverse(const TUndoRecord& r) {
              RawDelete(r.Line, r.Index, r.DeltaLine);
       break;
     case ukDeleted:
-      done = RawInsert(r.Line, r.Index, r.Text,
-                       KeepsStyleBytes() && !r.StyleData.empty() ? &r.StyleData : nullptr);
+      done = RawInsert(r.Line, r.Index, list.Text(r), styleOf());
+      break;
+    case ukReplaced:
+      done = r.Index + std::int64_t{r.DeltaLine} <=
+                 static_cast<std::int64_t>(StoredLine(r.Line).size()) &&
+             RawDelete(r.Line, r.Index, r.DeltaLine) &&
+             RawInsert(r.Line, r.Index, list.Text(r), styleOf());
       break;
     case ukLineBroken:
       done = r.Line + 1 < LineCount() &&
@@ -118,8 +148,8 @@ bool TCustomMemoSource::ApplyInverse(const TUndoRecord& r) {
       done = RawBreak(r.Line, r.Index);
       break;
     case ukStyleReplaced:
-      if (KeepsStyleBytes() && !r.StyleData.empty()) {
-        ReplaceStyleBytes(r.DeltaLine, r.DeltaColumn, r.StyleData);
+      if (const std::string* bytes = styleOf()) {
+        ReplaceStyleBytes(r.DeltaLine, r.DeltaColumn, *bytes);
         if (TStringItem* item = GetLineItem(r.DeltaLine)) {
           item->SetFlag(kLineParsed, false);
           LineEdited(r.DeltaLine, false);
@@ -138,7 +168,7 @@ bool TCustomMemoSource::ApplyInverse(const TUndoRecord& r) {
     case ukLinesDeleted: {
       std::vector<String> lines;
       String current;
-      for (Char c : r.Text) {
+      for (Char c : list.Text(r)) {
         if (c == U'\n') {
           lines.push_back(std::move(current));
           current.clear();
@@ -147,9 +177,11 @@ bool TCustomMemoSource::ApplyInverse(const TUndoRecord& r) {
         }
       }
       lines.push_back(std::move(current));
+      style.assign(list.StyleData(r));
+      const std::vector<std::string> lineData = list.LineData(r);
       done = static_cast<std::int32_t>(lines.size()) == r.DeltaLine &&
-             RawInsertLines(r.Line, lines, r.StyleData.empty() ? nullptr : &r.StyleData,
-                            r.LineData.empty() ? nullptr : &r.LineData);
+             RawInsertLines(r.Line, lines, style.empty() ? nullptr : &style,
+                            lineData.empty() ? nullptr : &lineData);
       break;
     }
   }
@@ -173,7 +205,7 @@ void TCustomMemoSource::Replay(TUndoList& from, TUndoList& to) {
     m_undoStepPending = true;
     const TUndoRecord& r = from.Back();
     if (!first && ((r.UpdateCode != code && !r.InBlock) || (sawBlock && !r.InBlock))) break;
-    if (!ApplyInverse(r)) break;  // refused: the record stays for a later try
+    if (!ApplyInverse(from, r)) break;  // refused: the record stays for a later try
     if (&from == &m_undo && from.Count() == m_savedMarker + 1) {
       m_savedMarker = -1;
       m_savedLost = true;

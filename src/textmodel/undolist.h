@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "support/qschar.h"
@@ -24,25 +25,34 @@ enum class TUndoKind : std::uint8_t {
   ukLinesInserted = 8,  // DeltaLine whole lines inserted before line Line
   ukLinesDeleted = 9,   // whole lines deleted at Line; Text holds them, LF-separated,
                         // StyleData their style bytes one after another
+  ukReplaced = 10,      // Text deleted at (Line, Index), then DeltaLine characters
+                        // inserted there
 };
 using enum TUndoKind;
 
+// A record is small and holds no memory of its own: its text, style bytes and
+// line data lie in buffers its list shares among all records (read them
+// through the list).
 struct TUndoRecord {
   TUndoKind Kind = ukCaretMoved;
-  std::int32_t DeltaLine = 0;
-  std::int32_t DeltaColumn = 0;
-  String Text;
-  std::string StyleData;
-  // Kind 9: the LineData of each deleted line (empty when none had any).
-  std::vector<std::string> LineData;
   bool First = false;
   std::uint8_t UpdateCode = 0;
   bool InBlock = false;
+  std::int32_t DeltaLine = 0;
+  std::int32_t DeltaColumn = 0;
   // Where the change happened (stored index, not a column), and the caret
   // when the record was written: replay puts it back there.
   std::int32_t Line = 0;
   std::int32_t Index = 0;
   TPosition Caret;
+  // The payload: TextSize characters of the list's text from TextAt, and from
+  // BytesAt in its byte buffer StyleSize style bytes followed by the
+  // LineDataCount LineData strings of a whole-line deletion.
+  std::uint32_t TextSize = 0;
+  std::uint64_t TextAt = 0;
+  std::uint64_t BytesAt = 0;
+  std::uint32_t StyleSize = 0;
+  std::uint32_t LineDataCount = 0;
 
   bool ChangesText() const noexcept { return Kind != ukCaretMoved && Kind != ukStyleReplaced; }
 };
@@ -55,13 +65,26 @@ class TUndoList {
     return m_records[static_cast<std::size_t>(i)];
   }
   TUndoRecord& Back() { return m_records.back(); }
+  const TUndoRecord& Back() const { return m_records.back(); }
+  // A new newest record, with an empty payload.
   TUndoRecord& Append();
-  // Drops the newest record; the capacity halves when under a quarter is used.
+  // Gives the newest record its payload; call once, right after Append.
+  void AttachPayload(StringView text, std::string_view style,
+                     const std::vector<std::string>& lineData = {});
+  StringView Text(const TUndoRecord& r) const;
+  std::string_view StyleData(const TUndoRecord& r) const;
+  std::vector<std::string> LineData(const TUndoRecord& r) const;
+  // Folds the newest record into the one before it when both are caret moves
+  // of one step: replaying the older alone puts the caret where both would.
+  void FoldCaretMoves();
+  // Drops the newest record; storage halves when under a quarter is used.
   void RemoveLast();
   // Drops the oldest n records.
   void RemoveFirst(std::int32_t n);
   void Clear() noexcept;
   std::size_t Capacity() const noexcept { return m_records.capacity(); }
+  // The memory the list holds: its records and payload buffers as allocated.
+  std::size_t HeldBytes() const noexcept;
   // Index of the newest record that changed text, or -1.
   std::int32_t NewestTextChange() const noexcept;
   // Whether a record after index changes text.
@@ -69,6 +92,9 @@ class TUndoList {
 
  private:
   std::vector<TUndoRecord> m_records;
+  // The payloads of all records, in record order.
+  String m_text;
+  std::string m_bytes;
 };
 
 }  // namespace qs

@@ -172,6 +172,84 @@ TEST_F(Search, ReplaceAllIsOneUndoStep) {
   EXPECT_EQ(StoredLines(doc), (std::vector<std::string>{"a dog", "dog dog"}));
 }
 
+// Each stored line with every "cat" replaced, left to right.
+std::vector<std::string> Replaced(const std::vector<std::string>& lines, std::string_view with) {
+  std::vector<std::string> out;
+  for (const std::string& line : lines) {
+    std::string r;
+    for (std::size_t at = 0; at < line.size();) {
+      if (line.compare(at, 3, "cat") == 0) {
+        r += with;
+        at += 3;
+      } else {
+        r += line[at++];
+      }
+    }
+    out.push_back(std::move(r));
+  }
+  return out;
+}
+
+TEST_F(Search, UndoAndRedoOfALargeReplaceAllRestoreTheTextExactly) {
+  AddOption(soUseTabCharacter);
+  TStringList list;
+  for (int i = 0; i < 3000; ++i) {
+    // Matches at line starts, side by side and after TABs, lines without any.
+    const String rows[] = {
+        U"cat\tcat and catcat.", U"no match here", U"",
+        U"\tthe cat " + String(static_cast<std::size_t>(i % 7), U'x') + U" catnip"};
+    list.Add(rows[i % 4]);
+  }
+  doc.Lines().Assign(list);
+  doc.SetCaretPos(2, 5);
+  doc.ClearUndo();
+  doc.ResetModified();
+  const std::vector<std::string> original = StoredLines(doc);
+  const TPosition caret = doc.Caret();
+  for (const std::string_view with : {"kitten", "", "d"}) {
+    SCOPED_TRACE(std::string(with));
+    Options().SetOrigin(soEntireScope);
+    ReplaceAll("cat", with);
+    ASSERT_EQ(doc.ReplacedCount(), 4500);
+    const std::vector<std::string> replaced = Replaced(original, with);
+    ASSERT_EQ(StoredLines(doc), replaced);
+    const TPosition caretAfter = doc.Caret();
+
+    doc.Undo();
+    EXPECT_EQ(StoredLines(doc), original);
+    EXPECT_EQ(doc.Caret(), caret);
+    EXPECT_FALSE(doc.HasSelection());
+    EXPECT_FALSE(doc.DocModified());
+    EXPECT_FALSE(doc.CanUndo());
+
+    doc.Redo();
+    EXPECT_EQ(StoredLines(doc), replaced);
+    EXPECT_EQ(doc.Caret(), caretAfter);
+    EXPECT_FALSE(doc.HasSelection());
+    EXPECT_TRUE(doc.DocModified());
+    EXPECT_FALSE(doc.CanRedo());
+
+    // What the redo wrote takes the step back again.
+    doc.Undo();
+    EXPECT_EQ(StoredLines(doc), original);
+    EXPECT_EQ(doc.Caret(), caret);
+    EXPECT_FALSE(doc.DocModified());
+  }
+}
+
+TEST_F(Search, AReplaceAllStepHoldsLittleMemoryPerReplacement) {
+  TStringList list;
+  for (int i = 0; i < 8000; ++i) list.Add(U"a cat and a cat");
+  doc.Lines().Assign(list);
+  ReplaceAll("cat", "dog");
+  ASSERT_EQ(doc.ReplacedCount(), 16000);
+  // A caret move and a replacement of 56 bytes each, and the replaced text:
+  // a third record a replacement, or heap strings in the records, go past it.
+  EXPECT_LT(doc.UndoRecords().HeldBytes(), std::size_t{16000} * 160);
+  doc.Undo();
+  EXPECT_EQ(StoredLines(doc)[7999], "a cat and a cat");
+}
+
 TEST_F(Search, ReplaceVariants) {
   struct Case {
     const char* name;

@@ -28,6 +28,46 @@ TEST(Undo, GroupingFollowsTheOptionAndRedoTakesTheCaretMoveAlong) {
   }
 }
 
+TEST(Undo, WithoutGroupingEachCaretMoveIsAStepOfItsOwn) {
+  TMemoSource s;
+  s.SetOptions(TStringsOptions{});
+  Fill(s, {"abcdef"});
+  for (int column = 1; column <= 3; ++column) s.SetCaretPos(column, 0);
+  for (int column = 2; column >= 0; --column) {
+    s.Undo();
+    EXPECT_EQ(s.Caret(), (TPosition{0, column}));
+  }
+  EXPECT_FALSE(s.CanUndo());
+}
+
+TEST(Undo, ADeletionAndAnInsertionAtOnePlaceAreOneStepOnlyWithinOneUpdate) {
+  for (const bool oneUpdate : {true, false}) {
+    TMemoSource s;
+    s.SetOptions(TStringsOptions{});
+    Fill(s, {"abc"});
+    s.SetCaretPos(1, 0);
+    s.ClearUndo();
+    const int code = 77;  // both updates alike but for the step between them
+    s.BeginUpdate(code);
+    s.DeleteChars(1);
+    if (!oneUpdate) {
+      s.EndUpdate();
+      s.BeginUpdate(code);
+    }
+    s.InsertText(U"XY");
+    s.EndUpdate();
+    ASSERT_EQ(StoredLines(s), Lines{"aXYc"});
+    s.Undo();
+    EXPECT_EQ(StoredLines(s), oneUpdate ? Lines{"abc"} : Lines{"ac"}) << oneUpdate;
+    s.Redo();
+    EXPECT_EQ(StoredLines(s), Lines{"aXYc"}) << oneUpdate;
+    s.Undo();
+    if (!oneUpdate) s.Undo();
+    EXPECT_EQ(StoredLines(s), Lines{"abc"}) << oneUpdate;
+    EXPECT_EQ(s.Caret(), (TPosition{0, 1})) << oneUpdate;
+  }
+}
+
 TEST(Undo, AnArrowKeySeparatesTypingRuns) {
   TMemoSource s;
   Fill(s, {"", ""});
@@ -93,6 +133,19 @@ TEST(Undo, TheLimitTrimsOnlyPastAHundredSpareRecords) {
   EXPECT_EQ(s.UndoRecords().Count(), 110);
   s.TypeChar(U'x');
   EXPECT_EQ(s.UndoRecords().Count(), 112 - 101);
+}
+
+TEST(Undo, TrimmingTheOldestRecordsKeepsTheDeletedTextOfTheRest) {
+  TMemoSource s;
+  s.SetUndoLimit(10);
+  std::string line;
+  for (int i = 0; i < 150; ++i) line.push_back(static_cast<char>('A' + i % 26 + (i / 26) % 2 * 32));
+  Fill(s, {line});
+  for (int i = 0; i < 120; ++i) s.DeleteChar();
+  const std::int32_t kept = s.UndoRecords().Count();
+  ASSERT_LT(kept, 120);
+  while (s.CanUndo()) s.Undo();
+  EXPECT_EQ(StoredLines(s), Lines{line.substr(static_cast<std::size_t>(120 - kept))});
 }
 
 TEST(Modified, BackAtTheSavedTextIsUnmodified) {
