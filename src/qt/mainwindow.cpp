@@ -78,8 +78,6 @@ void MainWindow::BuildToolBar() {
         break;
       case TToolItem::Command: {
         QAction* action = m_commands->ActionFor(*item.action);
-        if (action->icon().isNull())
-          action->setIcon(QIcon::fromTheme(QStringLiteral("application-x-executable")));
         m_toolBar->addAction(action);
         if (!item.dropDownMenu.empty()) {
           if (TMenuItem* menu = m_form->MenuNamed(item.dropDownMenu)) {

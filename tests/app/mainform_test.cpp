@@ -189,7 +189,6 @@ TEST_F(MainFormTest, TheCommandLineFileIsRecoveredOnlyAtStart) {
   headless.dialogs.AnswerOpenFile(Choice(PathOf("missing.txt")));
   form->FileOpen();
   EXPECT_EQ(ToUtf8(form->DocumentName()), "Untitled");
-  EXPECT_EQ(editor.Source().LineCount(), 1);
   EXPECT_EQ(ToUtf8(editor.Source().SavedText()), "");
 }
 
@@ -424,6 +423,50 @@ TEST_F(MainFormTest, QuickSettings) {
   quick.items[2].Click();
   EXPECT_EQ(editor.HasOption(moDrawMargin), !margin);
   EXPECT_EQ(quick.items[2].IsChecked(), !margin);
+}
+
+}  // namespace
+}  // namespace qs
+
+namespace qs {
+namespace {
+
+TEST_F(MainFormTest, ASchemeThatCannotBeReadLeavesThePreviousHighlighter) {
+  const std::string folder = PathOf("schemes");
+  std::filesystem::create_directories(folder);
+  for (const char* name : {"html.sch", "php.sch"})
+    std::filesystem::copy_file(std::string(QUILLON_SOURCE_DIR) + "/syntaxschemes/" + name,
+                               folder + "/" + name);
+  TFolderSchemeCatalogue local(files, folder);
+  std::ofstream(folder + "/php.sch", std::ios::trunc) << "object P: TSyntaxScheme\n  broken";
+  form = std::make_unique<TMainForm>(editor, local, platform, options, std::vector<std::string>{});
+  form->FormShow();
+  const auto& items = form->SchemeItems();
+  ASSERT_EQ(items.size(), 3u);
+  const int html = items[1] == U"HTML" ? 1 : 2;
+  const int php = 3 - html;
+
+  form->SyntaxComboBoxChange(html);
+  ASSERT_EQ(form->SchemeIndex(), html);
+  headless.dialogs.AnswerMessage(MsgResult::OK);
+  form->SyntaxComboBoxChange(php);
+  EXPECT_EQ(headless.dialogs.Prompts().back().caption, U"Error");
+  EXPECT_EQ(form->SchemeIndex(), html);
+  EXPECT_EQ(editor.SyntaxParser(), &form->SyntaxParser());
+  EXPECT_TRUE(editor.HasOption(moLineNumbers));
+}
+
+TEST_F(MainFormTest, TheStatusBarFollowsTheCaretAndTheModifiedFlag) {
+  Start();
+  Type(U"abc");
+  EXPECT_EQ(ToUtf8(form->StatusPanel(0)), "Line:   1   Col:   3");
+  EXPECT_EQ(form->StatusPanel(1), U"Modified");
+  editor.Source().NewLine();
+  EXPECT_EQ(ToUtf8(form->StatusPanel(0)), "Line:   2   Col:   0");
+  headless.dialogs.AnswerMessage(MsgResult::No);
+  form->FileNew();
+  EXPECT_EQ(form->StatusPanel(1), U"");
+  EXPECT_EQ(ToUtf8(form->StatusPanel(0)), "Line:   1   Col:   0");
 }
 
 }  // namespace
