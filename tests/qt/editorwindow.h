@@ -40,10 +40,10 @@ class EditorWindow {
  private:
   HeadlessPlatform m_headless;
   LocalFileSystem m_files;
-  Platform m_platform{m_files,           m_headless.clipboard, m_headless.clock,
-                      m_headless.clock,  m_headless.dialogs,   m_headless.forms,
-                      m_headless.shell,  m_headless.printer,   m_headless.browser,
-                      m_headless.help,   m_headless.screen};
+  Platform m_platform{m_files,          m_headless.clipboard, m_headless.clock,
+                      m_headless.clock, m_headless.dialogs,   m_headless.forms,
+                      m_headless.shell, m_headless.printer,   m_headless.browser,
+                      m_headless.help,  m_headless.screen};
   PlatformInstallation m_installed{m_platform};
   TFolderSchemeCatalogue m_schemes;
   TSysOptions m_options;
