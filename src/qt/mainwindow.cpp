@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QSizePolicy>
 #include <QStatusBar>
 #include <QToolBar>
@@ -51,6 +52,7 @@ MainWindow::MainWindow(Platform& platform, ISchemeCatalogue& schemes, TSysOption
   connect(m_editor, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { ShowEditorMenu(m_editor->mapToGlobal(at)); });
   qApp->installEventFilter(this);
+  m_editor->viewport()->installEventFilter(this);
   ShowState();
   m_editor->setFocus();
 }
@@ -160,7 +162,28 @@ void MainWindow::ShowEditorMenu(const QPoint& at) {
   menu->popup(at);
 }
 
+void MainWindow::ShowGutterMenu(const QPoint& at) {
+  QMenu* menu = m_commands->MenuFor(m_form->GutterMenu(), this);
+  menu->setObjectName(QStringLiteral("GutterMenu"));
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(at);
+}
+
+// A left click in the gutter opens the bookmark menu instead of moving the
+// caret there.
+bool MainWindow::GutterClick(QObject* watched, QEvent* event) {
+  if (watched != m_editor->viewport() || event->type() != QEvent::MouseButtonPress) return false;
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  TQSMemo& memo = m_editor->Memo();
+  if (mouse->button() != Qt::LeftButton || !memo.HasOption(moDrawGutter) ||
+      mouse->position().x() >= memo.Layout().gutter)
+    return false;
+  ShowGutterMenu(mouse->globalPosition().toPoint());
+  return true;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (GutterClick(watched, event)) return true;
   if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
   auto* widget = qobject_cast<QWidget*>(watched);
   // A key reaches the focus widget first and then, unless taken, its

@@ -51,6 +51,8 @@ class MainWindow : public QMainWindow {
   void BuildStatusBar();
   void ShowState();
   void ShowEditorMenu(const QPoint& at);
+  void ShowGutterMenu(const QPoint& at);
+  bool GutterClick(QObject* watched, QEvent* event);
 
   QtMemoWidget* m_editor;
   std::unique_ptr<TMainForm> m_form;

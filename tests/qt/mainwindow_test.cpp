@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -148,6 +150,37 @@ TEST_F(MainWindowTest, KeysReachTheCommandTableBeforeTheEditor) {
   QApplication::processEvents();
   EXPECT_TRUE(window.Form().IsClosed());
   EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
+}  // namespace qs::qt
+
+namespace qs::qt {
+namespace {
+
+TEST_F(MainWindowTest, AClickInTheGutterOpensTheBookmarkMenu) {
+  const std::string page = Write("g.php", "<?php\necho 1;\n");
+  MainWindow window(platform, schemes, options, {page}, false);
+  window.show();
+  window.Form().FormShow();
+  QApplication::processEvents();
+  ASSERT_TRUE(window.Editor().Memo().HasOption(moDrawGutter));
+
+  QWidget* viewport = window.Editor().viewport();
+  const QPointF inGutter(2, 5);
+  QMouseEvent press(QEvent::MouseButtonPress, inGutter, viewport->mapToGlobal(inGutter),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(viewport, &press);
+  QApplication::processEvents();
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->objectName(), QStringLiteral("GutterMenu"));
+  QStringList captions;
+  for (QAction* action : menu->actions())
+    if (!action->isSeparator()) captions << action->text();
+  EXPECT_EQ(captions.size(), 22);
+  EXPECT_EQ(captions.first(), QStringLiteral("Toggle"));
+  menu->close();
 }
 
 }  // namespace
