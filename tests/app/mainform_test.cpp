@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "app/appoptions.h"
 #include "app/mainform.h"
 #include "editor/memoenvoptions.h"
 #include "mainformfixture.h"
+#include "support/registry.h"
 
 namespace qs {
 namespace {
@@ -467,6 +469,38 @@ TEST_F(MainFormTest, TheStatusBarFollowsTheCaretAndTheModifiedFlag) {
   form->FileNew();
   EXPECT_EQ(form->StatusPanel(1), U"");
   EXPECT_EQ(ToUtf8(form->StatusPanel(0)), "Line:   1   Col:   0");
+}
+
+}  // namespace
+}  // namespace qs
+
+namespace qs {
+namespace {
+
+TEST_F(MainFormTest, QuickSettingsAndTheRecentListSurviveARestart) {
+  const std::string settings = PathOf("settings.ini");
+  const std::string page = Write("kept.txt", "kept");
+  bool wrapped = false;
+  {
+    OptionRegistry::Reset();
+    SettingsStore store;
+    store.SetFileName(settings);
+    TApplicationOptions app(store);
+    TMainForm window(editor, schemes, platform, TSysOptions::Instance(), {page});
+    window.FormShow();
+    wrapped = TSysOptions::Instance().WordWrap();
+    window.Action("WordWrapAct").Execute();
+    window.Close();
+    app.SaveAll();
+  }
+  OptionRegistry::Reset();
+  SettingsStore store;
+  store.SetFileName(settings);
+  ASSERT_FALSE(store.Load().has_value());
+  TApplicationOptions app(store);
+  EXPECT_EQ(TSysOptions::Instance().WordWrap(), !wrapped);
+  EXPECT_EQ(TSysOptions::Instance().RecentFiles(), std::vector<std::string>{page});
+  OptionRegistry::Reset();
 }
 
 }  // namespace
