@@ -1,10 +1,22 @@
 #include "qt/mainwindow.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QSizePolicy>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
 
-#include "editor/memoenvoptions.h"
-#include "platform/localfilesystem.h"
+#include "qt/qtcommands.h"
 #include "qt/qtconvert.h"
 #include "qt/qtmemowidget.h"
 
@@ -12,68 +24,199 @@ namespace qs::qt {
 
 namespace {
 
-// The switches of the main window's editor.
-constexpr TMemoOptions kMainEditorOptions = SetBit(moDrawMargin) | SetBit(moDrawGutter) |
-                                            SetBit(moThumbTracking) | SetBit(moDblClickLine) |
-                                            SetBit(moColorSyntax) | SetBit(moLineNumbers) |
-                                            SetBit(moLeftIndent) | SetBit(moLineNumbersOnGutter);
-// What choosing a scheme or none switches on or off.
-constexpr TMemoOptions kSchemeOptions =
-    SetBit(moDrawGutter) | SetBit(moColorSyntax) | SetBit(moLineNumbers);
+constexpr int kPanelWidths[] = {140, 75, 75, 50};
+constexpr int kSelectorRows = 40;
+
+QString Shown(StringView text) {
+  return ToQString(text);
+}
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent, const QString& schemeFolder)
-    : QMainWindow(parent), m_resolver(MemoEnvOptions()) {
-  setWindowTitle(QStringLiteral("Untitled - Quillon"));
-  resize(800, 600);
-  m_schemeFolder = Utf8FromQString(schemeFolder.isEmpty()
-                                       ? QCoreApplication::applicationDirPath() + "/syntaxschemes"
-                                       : schemeFolder);
-  m_parser.SetStyleResolver(&m_resolver);
-  m_parser.SetUseGlobalOptions(true);
-
-  m_editor = new QtMemoWidget(this);
-  TQSMemo& memo = m_editor->Memo();
-  memo.SetOptions(kMainEditorOptions);
-  memo.SetLeftIndent(10);
-  memo.SetScrollBars(ssVertical);
+MainWindow::MainWindow(Platform& platform, ISchemeCatalogue& schemes, TSysOptions& options,
+                       std::vector<std::string> args, bool formsAvailable, QWidget* parent)
+    : QMainWindow(parent), m_editor(new QtMemoWidget(this)) {
+  resize(900, 640);
+  setAcceptDrops(true);
   setCentralWidget(m_editor);
+  m_form =
+      std::make_unique<TMainForm>(m_editor->Memo(), schemes, platform, options, std::move(args));
+  m_form->SetFormsAvailable(formsAvailable);
+  m_commands = new QtCommands(m_form->Actions(), this);
+  BuildMenuBar();
+  BuildToolBar();
+  BuildStatusBar();
+  m_form->OnStateChange = [this] { ShowState(); };
+  m_form->OnClose = [this] { close(); };
+  m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(m_editor, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { ShowEditorMenu(m_editor->mapToGlobal(at)); });
+  qApp->installEventFilter(this);
+  m_editor->viewport()->installEventFilter(this);
+  ShowState();
   m_editor->setFocus();
 }
 
 MainWindow::~MainWindow() {
-  m_editor->Memo().SetSyntaxParser(nullptr);
+  qApp->removeEventFilter(this);
+  m_form->OnStateChange = nullptr;
+  m_form->OnClose = nullptr;
 }
 
-void MainWindow::OpenFile(const QString& path) {
-  TQSMemo& memo = m_editor->Memo();
-  memo.Source().LoadFromFile(Utf8FromQString(path));
-  LocalFileSystem files;
-  m_schemes = ReadSchemeFolder(files, m_schemeFolder);
-  SelectScheme(AutoSchemeIndex(m_schemes, FromQString(path), memo.Source()));
-  setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - Quillon"));
+void MainWindow::BuildMenuBar() {
+  for (TMenuItem& top : m_form->MainMenu().items)
+    menuBar()->addMenu(m_commands->MenuFor(top, menuBar()));
 }
 
-void MainWindow::SelectScheme(int index) {
-  TQSMemo& memo = m_editor->Memo();
-  memo.SetSyntaxParser(nullptr);
-  m_schemeIndex = 0;
-  if (index > 0 && index <= static_cast<int>(m_schemes.size())) {
-    TSyntaxScheme scheme;
-    scheme.LoadFromFile(m_schemeFolder + "/" + m_schemes[static_cast<std::size_t>(index) - 1].name);
-    m_parser.SetSyntaxScheme(scheme);
-    memo.SetSyntaxParser(&m_parser);
-    m_schemeIndex = index;
+void MainWindow::BuildToolBar() {
+  m_toolBar = addToolBar(QStringLiteral("Standard"));
+  m_toolBar->setObjectName(QStringLiteral("StandardToolBar"));
+  m_toolBar->setMovable(false);
+  m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  for (const TToolItem& item : m_form->ToolBar()) {
+    switch (item.kind) {
+      case TToolItem::Separator:
+        m_toolBar->addSeparator();
+        break;
+      case TToolItem::Command: {
+        QAction* action = m_commands->ActionFor(*item.action);
+        m_toolBar->addAction(action);
+        if (!item.dropDownMenu.empty()) {
+          if (TMenuItem* menu = m_form->MenuNamed(item.dropDownMenu)) {
+            auto* button = qobject_cast<QToolButton*>(m_toolBar->widgetForAction(action));
+            if (button != nullptr) {
+              button->setMenu(m_commands->MenuFor(*menu, button));
+              button->setPopupMode(QToolButton::MenuButtonPopup);
+            }
+          }
+        }
+        break;
+      }
+      case TToolItem::ColorSwatch: {
+        auto* swatch = new QLabel(m_toolBar);
+        swatch->setObjectName(QStringLiteral("ImgSel"));
+        swatch->setFixedSize(18, 17);
+        swatch->setToolTip(QStringLiteral("Color Selector"));
+        swatch->setStyleSheet(QStringLiteral("background: black; border: 1px solid gray;"));
+        m_toolBar->addWidget(swatch);
+        break;
+      }
+      case TToolItem::SchemeSelector: {
+        auto* spacer = new QWidget(m_toolBar);
+        spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        m_toolBar->addWidget(spacer);
+        m_schemeSelector = new QComboBox(m_toolBar);
+        m_schemeSelector->setObjectName(QStringLiteral("SyntaxComboBox"));
+        m_schemeSelector->setToolTip(QStringLiteral("Select a Syntax Highlighting scheme"));
+        m_schemeSelector->setMaxVisibleItems(kSelectorRows);
+        m_schemeSelector->setMinimumContentsLength(14);
+        m_schemeSelector->setFocusPolicy(Qt::ClickFocus);
+        connect(m_schemeSelector, &QComboBox::activated, this, [this](int index) {
+          m_form->RunCommand([this, index] { m_form->SyntaxComboBoxChange(index); });
+          m_editor->setFocus();
+        });
+        m_toolBar->addWidget(m_schemeSelector);
+        break;
+      }
+    }
   }
-  memo.SetOptions(m_schemeIndex > 0 ? memo.Options() | kSchemeOptions
-                                    : memo.Options() & ~kSchemeOptions);
 }
 
-QString MainWindow::SchemeName() const {
-  if (m_schemeIndex == 0) return {};
-  const String& name = m_schemes[static_cast<std::size_t>(m_schemeIndex) - 1].schemeName;
-  return ToQString(StringView(name));
+void MainWindow::BuildStatusBar() {
+  for (std::size_t i = 0; i < m_panels.size(); ++i) {
+    m_panels[i] = new QLabel(statusBar());
+    m_panels[i]->setMinimumWidth(kPanelWidths[i]);
+    statusBar()->addWidget(m_panels[i]);
+  }
+  m_panels[2]->setLayoutDirection(Qt::RightToLeft);
+}
+
+void MainWindow::ShowState() {
+  if (m_showingState) return;
+  m_showingState = true;
+  setWindowTitle(Shown(m_form->Caption()));
+  for (std::size_t i = 0; i < m_panels.size(); ++i)
+    m_panels[i]->setText(Shown(m_form->StatusPanel(static_cast<int>(i))));
+  if (m_form->StatusHint().empty())
+    statusBar()->clearMessage();
+  else
+    statusBar()->showMessage(Shown(m_form->StatusHint()));
+  if (m_schemeSelector != nullptr) {
+    QStringList items;
+    for (const String& item : m_form->SchemeItems()) items << Shown(item);
+    QStringList current;
+    for (int i = 0; i < m_schemeSelector->count(); ++i) current << m_schemeSelector->itemText(i);
+    if (current != items) {
+      m_schemeSelector->clear();
+      m_schemeSelector->addItems(items);
+    }
+    m_schemeSelector->setCurrentIndex(m_form->SchemeIndex());
+  }
+  m_editor->viewport()->update();
+  m_showingState = false;
+}
+
+void MainWindow::ShowEditorMenu(const QPoint& at) {
+  QMenu* menu = m_commands->MenuFor(m_form->EditorMenu(), this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(at);
+}
+
+void MainWindow::ShowGutterMenu(const QPoint& at) {
+  QMenu* menu = m_commands->MenuFor(m_form->GutterMenu(), this);
+  menu->setObjectName(QStringLiteral("GutterMenu"));
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(at);
+}
+
+// A left click in the gutter opens the bookmark menu instead of moving the
+// caret there.
+bool MainWindow::GutterClick(QObject* watched, QEvent* event) {
+  if (watched != m_editor->viewport() || event->type() != QEvent::MouseButtonPress) return false;
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  TQSMemo& memo = m_editor->Memo();
+  if (mouse->button() != Qt::LeftButton || !memo.HasOption(moDrawGutter) ||
+      mouse->position().x() >= memo.Layout().gutter)
+    return false;
+  ShowGutterMenu(mouse->globalPosition().toPoint());
+  return true;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (GutterClick(watched, event)) return true;
+  if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+  auto* widget = qobject_cast<QWidget*>(watched);
+  // A key reaches the focus widget first and then, unless taken, its
+  // parents: only that first delivery is the window's to judge. Keys typed
+  // into a menu, a dialog or another window are theirs.
+  QWidget* first = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : this;
+  if (widget == nullptr || widget != first || widget->window() != this ||
+      QApplication::activePopupWidget() != nullptr)
+    return QMainWindow::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const TShortCut pressed = ShortCutFromQt(key->key(), key->modifiers());
+  if (pressed.IsEmpty()) return QMainWindow::eventFilter(watched, event);
+  return m_form->KeyDown(pressed.key, pressed.shift) || QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (m_form->IsClosed() || m_form->CloseQuery()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  std::vector<std::string> names;
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) names.push_back(Utf8FromQString(url.toLocalFile()));
+  event->acceptProposedAction();
+  m_form->RunCommand([this, names] { m_form->DropFiles(names); });
 }
 
 }  // namespace qs::qt

@@ -1,46 +1,66 @@
-// The application's top-level window on the Qt desktop. Until the full main
-// window exists it holds one editor showing one document, highlighted by the
-// shipped scheme its name or content asks for.
+// The application's top-level window on the Qt desktop: the main window's
+// menus, toolbar, scheme selector, editor and status bar, all shown from
+// TMainForm's state, with the user's keys, clicks and drops passed to it.
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
-#include "app/schemematch.h"
-#include "editor/globalstyleresolver.h"
-#include "syntax/qsparser.h"
+#include "app/mainform.h"
+
+class QComboBox;
+class QLabel;
+class QToolBar;
+
+namespace qs {
+class ISchemeCatalogue;
+class TSysOptions;
+struct Platform;
+}  // namespace qs
 
 namespace qs::qt {
 
+class QtCommands;
 class QtMemoWidget;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  // schemeFolder: where the shipped schemes are; empty for the folder
-  // "syntaxschemes" beside the executable.
-  explicit MainWindow(QWidget* parent = nullptr, const QString& schemeFolder = {});
+  MainWindow(Platform& platform, ISchemeCatalogue& schemes, TSysOptions& options,
+             std::vector<std::string> args, bool formsAvailable, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // Loads the file into the editor and chooses its scheme; throws qs::Error
-  // (the window keeps its document) when the file cannot be read.
-  void OpenFile(const QString& path);
-
+  TMainForm& Form() noexcept { return *m_form; }
   QtMemoWidget& Editor() noexcept { return *m_editor; }
-  // The chosen scheme's display name, empty for none.
-  QString SchemeName() const;
+  QComboBox& SchemeSelector() noexcept { return *m_schemeSelector; }
+  QToolBar& ToolBar() noexcept { return *m_toolBar; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
-  void SelectScheme(int index);
+  void BuildMenuBar();
+  void BuildToolBar();
+  void BuildStatusBar();
+  void ShowState();
+  void ShowEditorMenu(const QPoint& at);
+  void ShowGutterMenu(const QPoint& at);
+  bool GutterClick(QObject* watched, QEvent* event);
 
   QtMemoWidget* m_editor;
-  std::string m_schemeFolder;
-  std::vector<TSchemeEntry> m_schemes;
-  int m_schemeIndex = 0;
-  TGlobalStyleResolver m_resolver;
-  TSyntaxParser m_parser;
+  std::unique_ptr<TMainForm> m_form;
+  QtCommands* m_commands = nullptr;
+  QToolBar* m_toolBar = nullptr;
+  QComboBox* m_schemeSelector = nullptr;
+  std::array<QLabel*, 4> m_panels{};
+  bool m_showingState = false;
 };
 
 }  // namespace qs::qt

@@ -1,27 +1,187 @@
 #include "qt/mainwindow.h"
 
 #include <gtest/gtest.h>
-#include <QApplication>
-#include <QImage>
-#include <QPixmap>
 
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QToolBar>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include <unistd.h>
+
+#include "app/folderschemecatalogue.h"
+#include "app/systopt.h"
+#include "platform/headlessplatform.h"
+#include "platform/localfilesystem.h"
+#include "qt/qtmemowidget.h"
+
+static void InitIcons() {
+  Q_INIT_RESOURCE(icons);
+}
+
+namespace qs::qt {
 namespace {
 
-TEST(MainWindow, ShowsUntitledTitleAndPaintsMoreThanOneColour) {
-  qs::qt::MainWindow window;
-  window.show();
-  QApplication::processEvents();
-  EXPECT_EQ(window.windowTitle().toStdString(), "Untitled - Quillon");
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() {
+    InitIcons();
+    m_dir =
+        std::filesystem::temp_directory_path() / ("quillon-qtwindow-" + std::to_string(getpid()));
+    std::filesystem::create_directories(m_dir);
+  }
+  ~MainWindowTest() override { std::filesystem::remove_all(m_dir); }
 
-  QImage shot = window.grab().toImage();
+  std::string Write(const std::string& name, const std::string& content) {
+    const std::string path = (m_dir / name).string();
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+  }
+
+  std::filesystem::path m_dir;
+  HeadlessPlatform headless;
+  LocalFileSystem files;
+  Platform platform{files,          headless.clipboard, headless.clock,
+                    headless.clock, headless.dialogs,   headless.forms,
+                    headless.shell, headless.printer,   headless.browser,
+                    headless.help,  headless.screen};
+  PlatformInstallation installed{platform};
+  TFolderSchemeCatalogue schemes{files, std::string(QUILLON_SOURCE_DIR) + "/syntaxschemes"};
+  TSysOptions options;
+};
+
+// The distinct colours of the editor's text area.
+std::set<QRgb> EditorColours(QtMemoWidget& editor) {
+  const QImage shot = editor.viewport()->grab().toImage();
+  std::set<QRgb> colours;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) colours.insert(shot.pixel(x, y));
+  return colours;
+}
+
+TEST_F(MainWindowTest, ShowsMenuToolbarStatusBarAndAHighlightedDocument) {
+  const std::string page =
+      Write("page.php", "<?php\n// a comment\n$name = \"text\";\necho strlen($name) + 42;\n?>\n");
+  MainWindow window(platform, schemes, options, {page}, false);
+  window.show();
+  window.Form().FormShow();
+  QApplication::processEvents();
+
+  EXPECT_EQ(window.windowTitle().toStdString(), "page.php - Quillon");
+  QStringList menus;
+  for (QAction* action : window.menuBar()->actions()) menus << action->text();
+  EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&View", "&Convert", "&Search", "Insert", "Tools",
+                                "&Help"}));
+
+  QToolBar& bar = window.ToolBar();
+  int withIcon = 0;
+  for (QAction* action : bar.actions())
+    if (!action->isSeparator() && !action->icon().isNull()) ++withIcon;
+  EXPECT_GE(withIcon, 12);
+  EXPECT_EQ(window.SchemeSelector().currentText().toStdString(), "PHP");
+  // The selector sits at the right end of the toolbar.
+  const QRect selector = window.SchemeSelector().geometry();
+  EXPECT_GT(selector.right(), bar.width() - 40);
+
+  const auto labels = window.statusBar()->findChildren<QLabel*>();
+  QStringList texts;
+  for (QLabel* label : labels) texts << label->text();
+  EXPECT_TRUE(texts.contains(QStringLiteral("Line:   1   Col:   0")))
+      << texts.join('|').toStdString();
+  EXPECT_TRUE(texts.contains(QStringLiteral("Insert")));
+
+  const QImage shot = window.grab().toImage();
   ASSERT_FALSE(shot.isNull());
   shot.save(QStringLiteral("mainwindow.png"));
-  EXPECT_EQ(shot.size() / shot.devicePixelRatio(), window.size());
-  const QRgb first = shot.pixel(0, 0);
-  bool varied = false;
-  for (int y = 0; y < shot.height() && !varied; y += 3)
-    for (int x = 0; x < shot.width() && !varied; x += 3) varied = shot.pixel(x, y) != first;
-  EXPECT_TRUE(varied) << "the window painted one flat colour";
+
+  // Highlighting paints colours that the same text without a scheme lacks.
+  const std::set<QRgb> highlighted = EditorColours(window.Editor());
+  window.Form().SyntaxComboBoxChange(0);
+  QApplication::processEvents();
+  EXPECT_EQ(window.SchemeSelector().currentIndex(), 0);
+  const std::set<QRgb> plain = EditorColours(window.Editor());
+  EXPECT_GT(highlighted.size(), plain.size() + 1);
+}
+
+TEST_F(MainWindowTest, CommandsWithoutOperationAreDisabledInTheMenus) {
+  MainWindow window(platform, schemes, options, {}, false);
+  QMenu* tools = nullptr;
+  for (QAction* action : window.menuBar()->actions())
+    if (action->text() == QStringLiteral("Tools")) tools = action->menu();
+  ASSERT_NE(tools, nullptr);
+  emit tools->aboutToShow();
+  int enabled = 0;
+  QStringList captions;
+  for (QAction* action : tools->actions()) {
+    if (action->isSeparator()) continue;
+    captions << action->text().section('\t', 0, 0);
+    if (action->isEnabled()) ++enabled;
+  }
+  EXPECT_EQ(captions.first().toStdString(), "Editor Options...");
+  EXPECT_TRUE(captions.contains(QStringLiteral("Validate HTML")));
+  EXPECT_EQ(enabled, 0);  // without a form host even Preferences waits
+}
+
+TEST_F(MainWindowTest, KeysReachTheCommandTableBeforeTheEditor) {
+  MainWindow window(platform, schemes, options, {}, false);
+  window.show();
+  window.activateWindow();
+  window.Editor().setFocus();
+  QApplication::processEvents();
+  if (QApplication::focusWidget() != &window.Editor()) GTEST_SKIP() << "no keyboard focus here";
+
+  window.Editor().Memo().Source().TypeChar(U'a');
+  QKeyEvent undo(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
+  QApplication::sendEvent(&window.Editor(), &undo);
+  EXPECT_EQ(window.Editor().Memo().Source().SavedText(), U"");
+
+  // Esc closes the window when nothing else takes it.
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(&window.Editor(), &escape);
+  QApplication::processEvents();
+  EXPECT_TRUE(window.Form().IsClosed());
+  EXPECT_FALSE(window.isVisible());
 }
 
 }  // namespace
+}  // namespace qs::qt
+
+namespace qs::qt {
+namespace {
+
+TEST_F(MainWindowTest, AClickInTheGutterOpensTheBookmarkMenu) {
+  const std::string page = Write("g.php", "<?php\necho 1;\n");
+  MainWindow window(platform, schemes, options, {page}, false);
+  window.show();
+  window.Form().FormShow();
+  QApplication::processEvents();
+  ASSERT_TRUE(window.Editor().Memo().HasOption(moDrawGutter));
+
+  QWidget* viewport = window.Editor().viewport();
+  const QPointF inGutter(2, 5);
+  QMouseEvent press(QEvent::MouseButtonPress, inGutter, viewport->mapToGlobal(inGutter),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(viewport, &press);
+  QApplication::processEvents();
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->objectName(), QStringLiteral("GutterMenu"));
+  QStringList captions;
+  for (QAction* action : menu->actions())
+    if (!action->isSeparator()) captions << action->text();
+  EXPECT_EQ(captions.size(), 22);
+  EXPECT_EQ(captions.first(), QStringLiteral("Toggle"));
+  menu->close();
+}
+
+}  // namespace
+}  // namespace qs::qt

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <set>
 
-#include "qt/mainwindow.h"
+#include "editorwindow.h"
 #include "qt/qtmemowidget.h"
 
 namespace {
@@ -41,7 +41,7 @@ constexpr const char* kPhp =
 TEST(MemoWidget, AHighlightedPhpFileIsPaintedWithGutterAndTokenColours) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  qs::qt::MainWindow window(nullptr, SchemeFolder());
+  qs::qt::EditorWindow window(SchemeFolder());
   window.OpenFile(WriteFile(dir, "page.php", kPhp));
   window.resize(640, 400);
   window.show();
@@ -84,24 +84,25 @@ TEST(MemoWidget, AHighlightedPhpFileIsPaintedWithGutterAndTokenColours) {
 
 TEST(MemoWidget, AFileWithoutAKnownExtensionGetsNoSchemeAndNoGutter) {
   QTemporaryDir dir;
-  qs::qt::MainWindow window(nullptr, SchemeFolder());
+  qs::qt::EditorWindow window(SchemeFolder());
   window.OpenFile(WriteFile(dir, "notes.unknown", "just words\n"));
   EXPECT_TRUE(window.SchemeName().isEmpty());
   EXPECT_FALSE(window.Editor().Memo().HasOption(qs::moDrawGutter));
   EXPECT_EQ(window.windowTitle().toStdString(), "notes.unknown - Quillon");
 }
 
-TEST(MemoWidget, AMissingFileKeepsTheWindowAsItWas) {
-  qs::qt::MainWindow window(nullptr, SchemeFolder());
-  EXPECT_ANY_THROW(window.OpenFile(QStringLiteral("/nonexistent/page.php")));
+TEST(MemoWidget, AMissingFileGivesAnEmptyUntitledDocument) {
+  qs::qt::EditorWindow window(SchemeFolder());
+  EXPECT_NO_THROW(window.OpenFile(QStringLiteral("/nonexistent/page.php")));
   EXPECT_EQ(window.windowTitle().toStdString(), "Untitled - Quillon");
+  EXPECT_EQ(window.Editor().Memo().Source().SavedText(), U"");
 }
 
 TEST(MemoWidget, TheScrollBarMovesTheView) {
   QTemporaryDir dir;
   std::string text;
   for (int i = 0; i < 300; ++i) text += "line\n";
-  qs::qt::MainWindow window(nullptr, SchemeFolder());
+  qs::qt::EditorWindow window(SchemeFolder());
   window.OpenFile(WriteFile(dir, "long.txt", text.c_str()));
   window.resize(400, 300);
   window.show();
@@ -125,7 +126,7 @@ void Press(QWidget& w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
 
 TEST(MemoWidget, CaretKeysMoveTheCaretAndShiftSelects) {
   QTemporaryDir dir;
-  qs::qt::MainWindow window(nullptr, SchemeFolder());
+  qs::qt::EditorWindow window(SchemeFolder());
   window.OpenFile(WriteFile(dir, "keys.txt", "first line\nsecond line\n"));
   qs::qt::QtMemoWidget& editor = window.Editor();
   qs::TCustomMemoSource& source = editor.Memo().Source();

@@ -1,0 +1,189 @@
+// The application's one document window, apart from any toolkit: the editor
+// it drives, the document's name and lifecycle (new, open, save, save as,
+// reopen, drop, close), its title and status bar, the command table with its
+// menus and toolbar, the scheme selector and the keys the window takes before
+// the editor. The Qt window shows this state and feeds it the user's input.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/actions.h"
+#include "app/commandline.h"
+#include "app/menumodel.h"
+#include "editor/globalstyleresolver.h"
+#include "editor/qsmemo.h"
+#include "platform/dialogs.h"
+#include "platform/keys.h"
+#include "syntax/qsparser.h"
+
+namespace qs {
+
+class ISchemeCatalogue;
+class TSysOptions;
+struct Platform;
+
+inline constexpr StringView kUntitled = U"Untitled";
+inline constexpr StringView kProductName = U"Quillon";
+
+// Open dialog filter indexes, as OpenFile's kind.
+enum TOpenKind : int { okText = 1, okImportHtml = 2, okImportRtf = 3 };
+
+// One place on the toolbar, left to right.
+struct TToolItem {
+  enum Kind { Command, Separator, ColorSwatch, SchemeSelector } kind = Command;
+  TAction* action = nullptr;
+  std::string dropDownMenu;  // "RecentListMenu" or "QuickSettingsMenu"; empty for none
+};
+
+class TMainForm {
+ public:
+  // Everything passed in outlives the window.
+  TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platform, TSysOptions& options,
+            std::vector<std::string> args);
+  ~TMainForm();
+  TMainForm(const TMainForm&) = delete;
+  TMainForm& operator=(const TMainForm&) = delete;
+
+  // The first showing: opens the command line's file and, for "/p", says that
+  // printing is not there yet.
+  void FormShow();
+
+  // ---- Documents ------------------------------------------------------
+  void OpenFile(const std::string& name, int kind);
+  void SetDocumentName(const String& name);
+  // Throws qs::Abort when the caller must not go on.
+  void QuerySaveChanges();
+  void SetModifiedState(bool modified);
+  void FileNew();
+  void FileOpen();
+  void FileSave();
+  void FileSaveAs();
+  void Reopen(int index);
+  void DropFiles(const std::vector<std::string>& names);
+  // Runs a command as the user gives it: a silent Abort ends it, an error is
+  // shown in the error box.
+  void RunCommand(const std::function<void()>& command);
+
+  // ---- Closing --------------------------------------------------------
+  // The save question; false refuses the close. An error is shown.
+  bool CloseQuery();
+  // CloseQuery, then the window closes (OnClose runs).
+  void Close();
+  bool IsClosed() const noexcept { return m_closed; }
+  std::function<void()> OnClose;
+
+  // ---- State the window shows ------------------------------------------
+  const String& DocumentName() const noexcept { return m_documentName; }
+  const String& Caption() const noexcept { return m_caption; }
+  const String& ApplicationTitle() const noexcept { return m_appTitle; }
+  // Panels: caret position, "Modified", insert mode, and one left empty.
+  const String& StatusPanel(int index) const {
+    return m_panels.at(static_cast<std::size_t>(index));
+  }
+  // Non-empty while a hint takes the whole status bar.
+  const String& StatusHint() const noexcept { return m_statusHint; }
+  void ShowHint(const String& hint);
+  // Tells the backend that something it shows has changed.
+  std::function<void()> OnStateChange;
+
+  void RefreshCommandStates();
+  void UpdateCaretStatus();
+  String GetSelText() const;
+
+  // ---- Schemes ----------------------------------------------------------
+  const std::vector<String>& SchemeItems() const noexcept { return m_schemeItems; }
+  int SchemeIndex() const noexcept { return m_schemeIndex; }
+  void FillSchemeSelector();
+  void AutoParser(const String& name);
+  // What choosing an item of the selector does; a scheme that cannot be
+  // read is reported and the previous choice stays.
+  void SyntaxComboBoxChange(int index);
+
+  // ---- Commands, menus, keys ---------------------------------------------
+  TActionList& Actions() noexcept { return m_actions; }
+  TAction& Action(std::string_view name) { return m_actions.Get(name); }
+  TMenuItem& MainMenu() noexcept { return m_mainMenu; }
+  const std::vector<TToolItem>& ToolBar() const noexcept { return m_toolBar; }
+  // The drop-downs and context menus, rebuilt by their Popup().
+  TMenuItem& RecentListMenu() noexcept { return m_recentMenu; }
+  TMenuItem& QuickSettingsMenu() noexcept { return m_quickSettings; }
+  TMenuItem& EditorMenu() noexcept { return m_editorMenu; }
+  TMenuItem& GutterMenu() noexcept { return m_gutterMenu; }
+  TMenuItem* MenuNamed(std::string_view name);
+
+  // A key before the editor sees it; true when the window took it. The
+  // command shortcuts come first unless the editor is in the middle of a
+  // key sequence; Esc closes the window only when nothing else takes it.
+  bool KeyDown(TKey key, TShiftState shift);
+  // What the editor and the popups say about a key the window might take.
+  std::function<bool()> EditorKeySequencePending;  // a key prefix or marking mode
+  std::function<bool()> HidePopupOnEscape;         // true when a hint or list closed
+
+  // The preferences dialog needs a form host that can show it.
+  void SetFormsAvailable(bool available);
+
+  TQSMemo& Editor() noexcept { return m_editor; }
+  TSyntaxParser& SyntaxParser() noexcept { return m_parser; }
+  const FileDialogOptions& OpenDialog() const noexcept { return m_openDialog; }
+  const FileDialogOptions& SaveDialog() const noexcept { return m_saveDialog; }
+
+ private:
+  void ApplyInitialEditorSettings();
+  void ApplyEditorOptions();
+  void AttachOperations();
+  void BuildMenus();
+  TMenuItem BuildEditorMenu();
+  TMenuItem BuildGutterMenu();
+  void EditorChange();
+  void Changed();
+  void SetDialogDefaults(const std::string& folder, const std::string& fileName);
+  bool SaveTextTo(const std::string& name);
+  void SaveAsAccepted(const FileChoice& choice);
+  void ClearDocument();
+  void ToggleBookmarkShown(int number);
+  void ShowPreferences();
+  void ToggleWordWrap();
+  void ToggleLineNumbers();
+  void ToggleMemoOption(TMemoOption option);
+  void ToggleHighlightUrls();
+  void ToggleAutoIndent();
+
+  TQSMemo& m_editor;
+  ISchemeCatalogue& m_schemes;
+  Platform& m_platform;
+  TSysOptions& m_options;
+  std::vector<std::string> m_args;
+  TGlobalStyleResolver m_resolver;
+  TSyntaxParser m_parser;
+  TListenerLink m_link;
+
+  String m_documentName{kUntitled};
+  String m_caption;
+  String m_appTitle;
+  std::array<String, 4> m_panels;
+  String m_statusHint;
+  bool m_previewLoaded = false;
+  bool m_loading = false;
+  bool m_closed = false;
+  bool m_formsAvailable = true;
+
+  std::vector<String> m_schemeItems;
+  int m_schemeIndex = 0;
+
+  FileDialogOptions m_openDialog;
+  FileDialogOptions m_saveDialog;
+
+  TActionList m_actions;
+  TMenuItem m_mainMenu;
+  std::vector<TToolItem> m_toolBar;
+  TMenuItem m_recentMenu;
+  TMenuItem m_quickSettings;
+  TMenuItem m_editorMenu;
+  TMenuItem m_gutterMenu;
+};
+
+}  // namespace qs

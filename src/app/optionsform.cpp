@@ -1,0 +1,79 @@
+#include "app/optionsform.h"
+
+#include "app/systopt.h"
+#include "platform/dialogs.h"
+#include "platform/filesystem.h"
+#include "support/utf8.h"
+
+namespace qs {
+
+namespace {
+
+constexpr StringView kServerExplanation =
+    U"Mapping are used by Quillon to pass documents trough a web server, enabling you to "
+    U"preview documents that contain server-side scripting such as PHP, ASP, CFML, JSP or Perl.";
+
+TTabSheet& AddPage(TPageControl& pages, std::string name, StringView caption) {
+  TTabSheet& page = pages.Add<TTabSheet>(std::move(name));
+  page.SetCaption(caption);
+  return page;
+}
+
+template <class T>
+T& AddCaptioned(TControl& parent, std::string name, StringView caption) {
+  T& control = parent.Add<T>(std::move(name));
+  control.SetCaption(caption);
+  return control;
+}
+
+}  // namespace
+
+TOptionsForm::TOptionsForm(IFormHost& host, IDialogs& dialogs, const IFileSystem& files,
+                           TSysOptions& options)
+    : TForm(host, "OptionsForm"),
+      PageControl(Add<TPageControl>("PageControl")),
+      edServerUrl(AddPage(PageControl, "WebServerPage", U"Web Server").Add<TEdit>("edServerUrl")),
+      edServerPath(PageControl.Pages().front()->Add<TEdit>("edServerPath")),
+      BrowseBtn(AddCaptioned<TButton>(*PageControl.Pages().front(), "BrowseBtn", U"...")),
+      cbEscExit(AddCaptioned<TCheckBox>(*PageControl.Pages().front(), "cbEscExit",
+                                        U"Quick exit (ESC Key)")),
+      OkBtn(AddCaptioned<TButton>(*this, "OkBtn", U"OK")),
+      CancelBtn(AddCaptioned<TButton>(*this, "CancelBtn", U"Cancel")),
+      m_dialogs(dialogs),
+      m_files(files),
+      m_options(options) {
+  SetCaption(U"Preferences");
+  TTabSheet& page = *PageControl.Pages().front();
+  AddCaptioned<TLabel>(page, "lbServerUrl", U"Server:");
+  AddCaptioned<TLabel>(page, "lbServerPath", U"Document Root:");
+  AddCaptioned<TLabel>(page, "lbExplanation", kServerExplanation);
+  OkBtn.Default = true;
+  CancelBtn.Cancel = true;
+  CancelBtn.ModalResult = mrCancel;
+  BrowseBtn.OnClick = [this](TControl&) { BrowseBtnClick(); };
+  OkBtn.OnClick = [this](TControl&) { OkBtnClick(); };
+  OnShow = [this](TForm&) { FormShow(); };
+}
+
+void TOptionsForm::FormShow() {
+  PageControl.SetActivePageIndex(0);
+  edServerUrl.SetText(m_options.ServerUrl());
+  edServerPath.SetText(m_options.ServerPath());
+  cbEscExit.SetChecked(m_options.UseEscKey());
+}
+
+void TOptionsForm::BrowseBtnClick() {
+  const std::string current = ToUtf8(edServerPath.Text());
+  const bool existing = !current.empty() && m_files.IsDirectory(current);
+  if (std::optional<std::string> folder = m_dialogs.BrowseFolder({}, existing ? current : ""))
+    edServerPath.SetText(FromUtf8(*folder));
+}
+
+void TOptionsForm::OkBtnClick() {
+  m_options.SetServerUrl(edServerUrl.Text());
+  m_options.SetServerPath(edServerPath.Text());
+  m_options.SetUseEscKey(cbEscExit.Checked());
+  SetModalResult(mrOk);
+}
+
+}  // namespace qs

@@ -1,0 +1,37 @@
+// The "Preferences" dialog as far as it edits the settings of TSysOptions:
+// the "Web Server" page (server URL, document root, quick exit with Esc).
+// The pages for integration and shortcuts join it with their subsystems.
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/forms.h"
+
+namespace qs {
+
+class IDialogs;
+class IFileSystem;
+class TSysOptions;
+
+class TOptionsForm : public TForm {
+ public:
+  TOptionsForm(IFormHost& host, IDialogs& dialogs, const IFileSystem& files, TSysOptions& options);
+
+  TPageControl& PageControl;
+  TEdit& edServerUrl;
+  TEdit& edServerPath;
+  TButton& BrowseBtn;
+  TCheckBox& cbEscExit;
+  TButton& OkBtn;
+  TButton& CancelBtn;
+
+ private:
+  void FormShow();
+  void BrowseBtnClick();
+  void OkBtnClick();
+
+  IDialogs& m_dialogs;
+  const IFileSystem& m_files;
+  TSysOptions& m_options;
+};
+
+}  // namespace qs

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "app/optionsform.h"
+#include "app/systopt.h"
+#include "platform/headlessformhost.h"
+#include "platform/memoryfilesystem.h"
+#include "platform/scripteddialogs.h"
+
+namespace qs {
+namespace {
+
+class OptionsFormTest : public ::testing::Test {
+ protected:
+  TModalResult Show(FormScript script) {
+    forms.QueueScript(std::move(script));
+    TOptionsForm form(forms, dialogs, files, options);
+    return form.ShowModal();
+  }
+
+  HeadlessFormHost forms;
+  ScriptedDialogs dialogs;
+  MemoryFileSystem files;
+  TSysOptions options;
+};
+
+TEST_F(OptionsFormTest, OpensOnTheWebServerPageAndOkStoresNormalisedValues) {
+  options.SetServerUrl(U"http://127.0.0.1:8080/");
+  const TModalResult result = Show([](TForm& f) {
+    auto& form = static_cast<TOptionsForm&>(f);
+    EXPECT_EQ(form.Text(), U"Preferences");
+    EXPECT_EQ(form.PageControl.ActivePage()->Text(), U"Web Server");
+    EXPECT_EQ(form.edServerUrl.Text(), U"http://127.0.0.1:8080/");
+    EXPECT_TRUE(form.cbEscExit.Checked());
+    form.edServerUrl.SetText(U"http:\\\\localhost\\site");
+    form.edServerPath.SetText(U"d:/www/site");
+    form.cbEscExit.Click();
+    form.OkBtn.Click();
+  });
+  EXPECT_EQ(result, mrOk);
+  EXPECT_EQ(options.ServerUrl(), U"http://localhost/site/");
+  EXPECT_EQ(options.ServerPath(), U"d:/www/site/");
+  EXPECT_FALSE(options.UseEscKey());
+}
+
+TEST_F(OptionsFormTest, CancelAndEscChangeNothing) {
+  const String url = options.ServerUrl();
+  for (bool byKey : {false, true}) {
+    Show([byKey](TForm& f) {
+      auto& form = static_cast<TOptionsForm&>(f);
+      form.edServerUrl.SetText(U"http://elsewhere/");
+      form.cbEscExit.Click();
+      if (byKey)
+        form.PressKey(vk::Escape);
+      else
+        form.CancelBtn.Click();
+    });
+    EXPECT_EQ(options.ServerUrl(), url);
+    EXPECT_TRUE(options.UseEscKey());
+  }
+}
+
+TEST_F(OptionsFormTest, TheFolderBrowserStartsAtAnExistingDocumentRootOnly) {
+  files.CreateDirectories("/srv/www");
+  options.SetServerPath(U"/srv/www");
+  dialogs.AnswerFolder(std::string("/var/site"));
+  dialogs.AnswerFolder(std::nullopt);
+  Show([](TForm& f) {
+    auto& form = static_cast<TOptionsForm&>(f);
+    form.BrowseBtn.Click();
+    EXPECT_EQ(form.edServerPath.Text(), U"/var/site");
+    form.BrowseBtn.Click();  // /var/site does not exist; cancelled
+    EXPECT_EQ(form.edServerPath.Text(), U"/var/site");
+    form.OkBtn.Click();
+  });
+  ASSERT_EQ(dialogs.Prompts().size(), 2u);
+  EXPECT_EQ(dialogs.Prompts()[0].initialDir, "/srv/www/");
+  EXPECT_EQ(dialogs.Prompts()[1].initialDir, "");
+  EXPECT_EQ(options.ServerPath(), U"/var/site/");
+}
+
+}  // namespace
+}  // namespace qs
