@@ -149,6 +149,9 @@ void CompileStartMask(TCompiledBlock& out) {
   for (const TChildStart& s : out.partStarts)
     AddStartBit(out, s.left, TCompiledBlock::kPartStartBit);
   AddStartBit(out, out.directivePrefix, TCompiledBlock::kDirectiveBit);
+  for (Char c = U'0'; c <= U'9'; ++c) out.startMask[c] |= TCompiledBlock::kDigitBit;
+  for (Char c = 0; c < 256; ++c)
+    if (out.firstIdent.Contains(c)) out.startMask[c] |= TCompiledBlock::kIdentBit;
 }
 
 }  // namespace

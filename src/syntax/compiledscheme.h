@@ -77,6 +77,9 @@ struct TCompiledBlock {
   static_assert(static_cast<int>(TTokenList::Count) <= 24);
   static constexpr std::uint32_t kPartStartBit = 1u << 24;
   static constexpr std::uint32_t kDirectiveBit = 1u << 25;
+  // Characters a plain number or identifier starts with.
+  static constexpr std::uint32_t kDigitBit = 1u << 26;
+  static constexpr std::uint32_t kIdentBit = 1u << 27;
   std::array<std::uint32_t, 256> startMask{};
 
   static constexpr std::uint32_t Bit(TTokenList l) noexcept {

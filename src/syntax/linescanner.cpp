@@ -1,6 +1,7 @@
 #include "syntax/linescanner.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace qs {
 namespace {
@@ -28,6 +29,24 @@ constexpr std::uint32_t kCommentBits = Bit(L::MultiLineCommentDelimiters) |
                                        Bit(L::SingleLineCommentDelimiters);
 constexpr std::uint32_t kStringBits =
     Bit(L::MultiLineStringDelimiters) | Bit(L::SingleLineStringDelimiters);
+
+constexpr std::uint32_t kNumberBits =
+    TCompiledBlock::kDigitBit | Bit(L::NumPrefixes) | Bit(L::NumPrefixesSuffixes);
+constexpr std::uint32_t kIdentBits =
+    TCompiledBlock::kIdentBit | Bit(L::IdentPrefixes) | Bit(L::IdentPrefixesSuffixes);
+
+// Most tokens are a few characters long: plain stores beat a call to memset.
+void FillBytes(char* from, char* to, char value) {
+  const std::size_t n = static_cast<std::size_t>(to - from);
+  if (n >= 8) {
+    std::uint64_t word;
+    std::memset(&word, static_cast<unsigned char>(value), sizeof word);
+    for (char* p = from; p + 8 < to; p += 8) std::memcpy(p, &word, 8);
+    std::memcpy(to - 8, &word, 8);  // the tail, overlapping what came before
+  } else {
+    for (char* p = from; p != to; ++p) *p = value;
+  }
+}
 
 constexpr std::uint32_t kPartBit = 1u << 23;
 constexpr std::uint32_t kCaseBit = 1u << 22;
@@ -151,7 +170,7 @@ std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset
       m_pending = m_item = 0;
     }
     const int attr = AttrOf(t);
-    if (bytes) std::fill(bytes + m_pos, bytes + t.end, static_cast<char>(attr));
+    if (bytes) FillBytes(bytes + m_pos, bytes + t.end, static_cast<char>(attr));
     if (last) *last = TTokenInfo{m_blockIndex, attr, t.id, t.item};
     if (t.id >= tkDirective) m_allowDirective = false;
     if (t.id != tkText) m_allowFullLine = false;
@@ -319,7 +338,7 @@ bool TLineScanner::Claim(std::size_t from, std::size_t to) {
 
 void TLineScanner::Bookkeeping() {
   // An occurrence ending before the cursor can never be compared again.
-  std::erase_if(m_used, [this](const auto& o) { return o.to < m_pos; });
+  if (!m_used.empty()) std::erase_if(m_used, [this](const auto& o) { return o.to < m_pos; });
   // Each transition claims a new occurrence near the cursor, of which there
   // are finitely many; the bound is only a second line of defence.
   for (int step = 0; step < 4 * kMaxStacks; ++step)
@@ -411,11 +430,14 @@ TLineScanner::Tok TLineScanner::Scan() {
     while (e < n && m_scheme.Symbols().Contains(m_text[e])) ++e;
     return Tok{tkSymbol, -1, -1, e};
   }
-  if (m_block->Has(UseComments) && ScanComment(t, false)) return t;
-  if (m_block->Has(UseStrings) && ScanString(t)) return t;
-  if (ScanNumber(t)) return t;
-  if (ScanLineDirective(t)) return t;
-  if (ScanIdentifier(t)) return t;
+  // One look-up says which rules could start here; only those are tried,
+  // still in their order.
+  const std::uint32_t mask = MaskAt(m_pos);
+  if ((mask & kCommentBits) && m_block->Has(UseComments) && ScanComment(t, false)) return t;
+  if ((mask & kStringBits) && m_block->Has(UseStrings) && ScanString(t)) return t;
+  if ((mask & kNumberBits) && ScanNumber(t)) return t;
+  if ((mask & TCompiledBlock::kDirectiveBit) && ScanLineDirective(t)) return t;
+  if ((mask & kIdentBits) && ScanIdentifier(t)) return t;
   return Tok{Punctuation().Contains(c) ? tkSymbol : tkText, -1, -1, m_pos + 1};
 }
 
