@@ -209,13 +209,14 @@ void TCompiledScheme::Compile(const TSyntaxScheme& scheme) {
     if (running.Contains(c)) m_symbols.Remove(c);
 }
 
-int TCompiledScheme::Push(int under, int block, int delimiter) {
-  const std::uint32_t key = (static_cast<std::uint32_t>(under) << 16) |
-                            (static_cast<std::uint32_t>(block) << 8) |
-                            static_cast<std::uint32_t>(delimiter & 0xFF);
+int TCompiledScheme::Push(int under, int block, int delimiter, int resume) {
+  const std::uint64_t key = (static_cast<std::uint64_t>(resume & 0xFFFF) << 32) |
+                            (static_cast<std::uint64_t>(under) << 16) |
+                            (static_cast<std::uint64_t>(block) << 8) |
+                            static_cast<std::uint64_t>(delimiter & 0xFF);
   if (const auto it = m_stackIndex.find(key); it != m_stackIndex.end()) return it->second;
   if (StackCount() >= kMaxStacks) return -1;
-  m_stacks.push_back(TBlockInfo{block, delimiter, under});
+  m_stacks.push_back(TBlockInfo{block, delimiter, under, resume & 0xFFFF});
   const int index = StackCount() - 1;
   m_stackIndex.emplace(key, index);
   return index;

@@ -94,12 +94,15 @@ struct TCompiledBlock {
   std::int32_t Attr(TBlockAttr a) const noexcept { return attrs[static_cast<std::size_t>(a)]; }
 };
 
-// One interned block stack: its innermost block and opening pair, and the
-// index of the stack beneath it (-1 for the root).
+// One interned block stack: its innermost block and opening pair, the index
+// of the stack beneath it (-1 for the root) and, for a block entered inside a
+// string of the block beneath, that string (TPending << 8 | item; 0 for none),
+// which goes on where the block ends.
 struct TBlockInfo {
   int block = 0;
   int delimiter = -1;
   int next = -1;
+  int resume = 0;
 };
 
 class TCompiledScheme {
@@ -115,7 +118,7 @@ class TCompiledScheme {
   const TBlockInfo& Stack(int index) const { return m_stacks[static_cast<std::size_t>(index)]; }
   // The stack with (block, delimiter) on top of stack `under`; -1 when the
   // list is full, so the caller stays where it is.
-  int Push(int under, int block, int delimiter);
+  int Push(int under, int block, int delimiter, int resume = 0);
   // The stack beneath; the root stays the root.
   int Pop(int stack) const;
 
@@ -123,7 +126,7 @@ class TCompiledScheme {
   std::vector<TCompiledBlock> m_blocks;
   CharSet m_symbols;
   std::vector<TBlockInfo> m_stacks;
-  std::unordered_map<std::uint32_t, int> m_stackIndex;
+  std::unordered_map<std::uint64_t, int> m_stackIndex;
 };
 
 // The punctuation characters a scheme's symbol set is cut from.

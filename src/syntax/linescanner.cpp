@@ -159,7 +159,11 @@ std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset
     // A closer that belongs to the enclosing language ends whatever the
     // embedded one has open, as markup ends a script inside its strings.
     if (m_pending != pdNone && ParentCut() == m_pos) m_pending = m_item = 0;
-    if (m_pending == pdNone && MayMove()) Bookkeeping();
+    if (m_pending == pdNone && MayMove()) {
+      Bookkeeping();
+    } else if (InString() && TryPartStartInString()) {
+      Bookkeeping();
+    }
     if (m_pos >= n) break;
     const std::size_t cut = ParentCut();
     Tok t = Scan();
@@ -341,7 +345,7 @@ void TLineScanner::Bookkeeping() {
   if (!m_used.empty()) std::erase_if(m_used, [this](const auto& o) { return o.to < m_pos; });
   // Each transition claims a new occurrence near the cursor, of which there
   // are finitely many; the bound is only a second line of defence.
-  for (int step = 0; step < 4 * kMaxStacks; ++step)
+  for (int step = 0; step < 4 * kMaxStacks && m_pending == pdNone; ++step)
     if (!TryClose() && !TryOtherStart() && !TryPartStart()) return;
 }
 
@@ -364,14 +368,19 @@ bool TLineScanner::TryClose() {
     to = m_pos + right.size();
   }
   if (!Claim(from, to)) return false;
+  const int resume = m_scheme.Stack(m_stack).resume;
   SetStack(m_scheme.Pop(m_stack));
-  m_openEnd = 0;  // the outer block opened before anything on this line that is left
+  m_openEnd = 0;      // the outer block opened before anything on this line that is left
+  if (resume != 0) {  // back inside the string the block was entered from
+    m_pending = resume >> 8;
+    m_item = resume & 0xFF;
+  }
   return true;
 }
 
-bool TLineScanner::Enter(const TChildStart& start, std::size_t from, std::size_t to) {
+bool TLineScanner::Enter(const TChildStart& start, std::size_t from, std::size_t to, int resume) {
   if (std::find(m_used.begin(), m_used.end(), Occurrence(from, to)) != m_used.end()) return false;
-  const int stack = m_scheme.Push(m_stack, start.child, start.delimiter);
+  const int stack = m_scheme.Push(m_stack, start.child, start.delimiter, resume);
   if (stack < 0) return false;  // the state has no room for another stack
   Claim(from, to);
   SetStack(stack);
@@ -398,6 +407,33 @@ bool TLineScanner::TryPartStart() {
     if (Enter(s, m_pos, m_pos + s.left.size())) return true;
   }
   return false;
+}
+
+// The first child start that is part of its block and matches at pos.
+const TChildStart* TLineScanner::PartStartAt(std::size_t pos) const {
+  if (pos >= m_text.size() || !m_block->childStartChars.Contains(m_text[pos]) ||
+      (MaskAt(pos) & TCompiledBlock::kPartStartBit) == 0)
+    return nullptr;
+  for (const TChildStart& s : m_block->partStarts)
+    if (At(pos, s.left) && ForwardBoundaryOk(pos, s.left)) return &s;
+  return nullptr;
+}
+
+// A block whose start is part of it opens inside a string too, as a server
+// script opens inside a page's attribute value; the string goes on after it.
+bool TLineScanner::TryPartStartInString() {
+  const TChildStart* s = PartStartAt(m_pos);
+  if (!s || !Enter(*s, m_pos, m_pos + s->left.size(), m_pending << 8 | m_item)) return false;
+  m_pending = m_item = 0;
+  return true;
+}
+
+// Where in [from, to) the next such start is, or to.
+std::size_t TLineScanner::NextPartStart(std::size_t from, std::size_t to) const {
+  if (m_block->partStarts.empty()) return to;
+  for (std::size_t p = from; p < to; ++p)
+    if (PartStartAt(p)) return p;
+  return to;
 }
 
 // ---- Tokens ----------------------------------------------------------------
@@ -534,8 +570,15 @@ TLineScanner::Tok TLineScanner::ScanStringBody() {
   const Tok rest{single ? tkSingleLineString : tkMultiLineString, s.fontId, s.item, m_text.size()};
   const bool meta = m_block->Has(UseMetaSymbol);
   const std::size_t start = m_pos;
+  // The cursor itself was tried for a block start before the scan.
+  std::size_t unchecked = start + 1;
   for (std::size_t from = m_pos;;) {
     const std::size_t q = Find(s.right, from);
+    // A block opening inside the string first: the string stops there for now.
+    const std::size_t limit = q == StringView::npos ? m_text.size() : q;
+    const std::size_t inner = NextPartStart(unchecked, limit);
+    if (inner < limit) return Tok{rest.id, s.fontId, s.item, inner};
+    unchecked = std::max(unchecked, limit);
     if (q == StringView::npos) {
       // A single-line string ends with its line unless an unescaped meta
       // symbol at the end continues it; a multi-line one goes on.

@@ -87,7 +87,13 @@ class TLineScanner {
   bool TryClose();
   bool TryOtherStart();
   bool TryPartStart();
-  bool Enter(const TChildStart& start, std::size_t from, std::size_t to);
+  bool Enter(const TChildStart& start, std::size_t from, std::size_t to, int resume = 0);
+  bool InString() const {
+    return m_pending == pdSingleLineString || m_pending == pdMultiLineString;
+  }
+  const TChildStart* PartStartAt(std::size_t pos) const;
+  bool TryPartStartInString();
+  std::size_t NextPartStart(std::size_t from, std::size_t to) const;
   bool Claim(std::size_t from, std::size_t to);
 
   Tok Scan();
