@@ -122,8 +122,11 @@ void CompileChildren(const TSyntaxScheme& scheme, int self, TCompiledBlock& out)
     for (int d = 0; d < pairs; ++d) {
       const TDelimiters& pair = child.BlockDelimiters().Items(d);
       if (!pair.UseToken() || pair.LeftDelimiter().empty()) continue;
-      TChildStart s{pair.LeftDelimiter(), pair.DelimitersArePartOfBlock(),
-                    child.Has(TBlockFlag::CaseSensitive), c, d};
+      const String& left = pair.LeftDelimiter();
+      const Char second = left.size() < 2 ? 0 : out.caseSensitive ? left[1] : FoldCase(left[1]);
+      TChildStart s{
+          left, second, pair.DelimitersArePartOfBlock(), child.Has(TBlockFlag::CaseSensitive),
+          c,    d};
       if (s.partOfBlock)
         AddBothCases(out.childStartChars, s.left.front());
       else

@@ -32,6 +32,9 @@ struct TStarter {
 
 struct TChildStart {
   String left;
+  // The second character of left, folded when the parent ignores case (0
+  // for a one-character start): most starts of a block share their first.
+  Char second = 0;
   bool partOfBlock = false;
   bool childCaseSensitive = false;
   int child = 0;  // index in SyntaxBlocks

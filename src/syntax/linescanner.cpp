@@ -39,12 +39,19 @@ constexpr std::uint32_t kIdentBits =
 void FillBytes(char* from, char* to, char value) {
   const std::size_t n = static_cast<std::size_t>(to - from);
   if (n >= 8) {
-    std::uint64_t word;
-    std::memset(&word, static_cast<unsigned char>(value), sizeof word);
+    const std::uint64_t word = 0x0101010101010101ull * static_cast<unsigned char>(value);
     for (char* p = from; p + 8 < to; p += 8) std::memcpy(p, &word, 8);
     std::memcpy(to - 8, &word, 8);  // the tail, overlapping what came before
-  } else {
-    for (char* p = from; p != to; ++p) *p = value;
+  } else if (n >= 4) {              // two stores that may overlap, as for every size below
+    const std::uint32_t word = 0x01010101u * static_cast<unsigned char>(value);
+    std::memcpy(from, &word, 4);
+    std::memcpy(to - 4, &word, 4);
+  } else if (n >= 2) {
+    const auto word = static_cast<std::uint16_t>(0x0101u * static_cast<unsigned char>(value));
+    std::memcpy(from, &word, 2);
+    std::memcpy(to - 2, &word, 2);
+  } else if (n == 1) {
+    *from = value;
   }
 }
 
@@ -402,8 +409,9 @@ bool TLineScanner::TryPartStart() {
   if (m_pos >= m_text.size() || !m_block->childStartChars.Contains(m_text[m_pos]) ||
       (MaskAt(m_pos) & TCompiledBlock::kPartStartBit) == 0)
     return false;
+  const Char next = NextFolded(m_pos);
   for (const TChildStart& s : m_block->partStarts) {
-    if (!At(m_pos, s.left) || !ForwardBoundaryOk(m_pos, s.left)) continue;
+    if (!PartStartMatches(s, m_pos, next)) continue;
     if (Enter(s, m_pos, m_pos + s.left.size())) return true;
   }
   return false;
@@ -414,8 +422,9 @@ const TChildStart* TLineScanner::PartStartAt(std::size_t pos) const {
   if (pos >= m_text.size() || !m_block->childStartChars.Contains(m_text[pos]) ||
       (MaskAt(pos) & TCompiledBlock::kPartStartBit) == 0)
     return nullptr;
+  const Char next = NextFolded(pos);
   for (const TChildStart& s : m_block->partStarts)
-    if (At(pos, s.left) && ForwardBoundaryOk(pos, s.left)) return &s;
+    if (PartStartMatches(s, pos, next)) return &s;
   return nullptr;
 }
 

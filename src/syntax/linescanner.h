@@ -92,6 +92,16 @@ class TLineScanner {
     return m_pending == pdSingleLineString || m_pending == pdMultiLineString;
   }
   const TChildStart* PartStartAt(std::size_t pos) const;
+  // Whether start s matches at pos, whose next character folded as the
+  // block's case rule says is `next`.
+  bool PartStartMatches(const TChildStart& s, std::size_t pos, Char next) const {
+    return (s.left.size() < 2 || s.second == next) && At(pos, s.left) &&
+           ForwardBoundaryOk(pos, s.left);
+  }
+  Char NextFolded(std::size_t pos) const {
+    if (pos + 1 >= m_text.size()) return 0;
+    return m_block->caseSensitive ? m_text[pos + 1] : FoldCase(m_text[pos + 1]);
+  }
   bool TryPartStartInString();
   std::size_t NextPartStart(std::size_t from, std::size_t to) const;
   bool Claim(std::size_t from, std::size_t to);
