@@ -255,10 +255,16 @@ bool TLineScanner::EndsAt(std::size_t end, StringView d, bool caseSensitive) con
   return !d.empty() && end >= d.size() && At(end - d.size(), d, caseSensitive);
 }
 
-std::size_t TLineScanner::Find(StringView d, std::size_t from) const {
-  if (d.empty()) return StringView::npos;
-  for (std::size_t q = from; q + d.size() <= m_text.size(); ++q)
-    if (At(q, d)) return q;
+std::size_t TLineScanner::Search(StringView d, std::size_t from, bool caseSensitive) const {
+  if (d.empty() || m_text.size() < d.size()) return StringView::npos;
+  const std::size_t last = m_text.size() - d.size();
+  const Char first = d.front();
+  const Char folded = FoldCase(first);
+  for (std::size_t q = from; q <= last; ++q) {
+    const Char c = m_text[q];
+    if (c != first && (caseSensitive || FoldCase(c) != folded)) continue;
+    if (RestAt(q, d, caseSensitive)) return q;
+  }
   return StringView::npos;
 }
 
@@ -311,12 +317,9 @@ std::size_t TLineScanner::FindParentCut() {
   Cut& cut = m_cuts[static_cast<std::size_t>(m_stack)];
   if (cut.run == m_run && cut.from <= m_pos && cut.at >= m_pos) return cut.at;
   const StringView right = m_parentCloser->right;
-  std::size_t at = StringView::npos;
-  for (std::size_t q = m_pos; q + right.size() <= m_text.size(); ++q)
-    if (At(q, right, m_rootCase) && ForwardBoundaryOk(q, right)) {
-      at = q;
-      break;
-    }
+  std::size_t at = Search(right, m_pos, m_rootCase);
+  while (at != StringView::npos && !ForwardBoundaryOk(at, right))
+    at = Search(right, at + 1, m_rootCase);
   cut = Cut{m_run, m_pos, at};
   return at;
 }
@@ -328,9 +331,9 @@ std::size_t TLineScanner::LineCommentEnd(std::size_t from) const {
   const std::size_t n = m_text.size();
   if (!m_closer || !m_closer->partOfBlock) return n;
   const StringView right = m_closer->right;
-  for (std::size_t q = from; q + right.size() <= n; ++q)
-    if (At(q, right, m_block->caseSensitive) && BackwardBoundaryOk(q + right.size(), right))
-      return q;
+  for (std::size_t q = Search(right, from, m_block->caseSensitive); q != StringView::npos;
+       q = Search(right, q + 1, m_block->caseSensitive))
+    if (BackwardBoundaryOk(q + right.size(), right)) return q;
   return n;
 }
 

@@ -140,7 +140,11 @@ class TLineScanner {
     return (MaskAt(pos) & TCompiledBlock::Bit(l)) != 0;
   }
   bool EndsAt(std::size_t end, StringView d, bool caseSensitive) const;
-  std::size_t Find(StringView d, std::size_t from) const;
+  std::size_t Find(StringView d, std::size_t from) const {
+    return Search(d, from, m_block->caseSensitive);
+  }
+  // The first occurrence of d at or after from, or npos.
+  std::size_t Search(StringView d, std::size_t from, bool caseSensitive) const;
   bool StarterOk(std::size_t pos, StringView d) const;
   bool ForwardBoundaryOk(std::size_t pos, StringView d) const;
   bool BackwardBoundaryOk(std::size_t end, StringView d) const;
