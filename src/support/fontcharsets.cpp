@@ -34,4 +34,10 @@ IntIdents CharsetIdents() {
   return kCharsets;
 }
 
+int CharsetIndex(int charset) {
+  for (std::size_t i = 0; i < kCharsets.size(); ++i)
+    if (kCharsets[i].value == charset) return static_cast<int>(i);
+  return -1;
+}
+
 }  // namespace qs

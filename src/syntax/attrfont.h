@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "support/colors.h"
+#include "support/fontcharsets.h"
 #include "support/persistent.h"
 
 namespace qs {
@@ -12,7 +13,9 @@ namespace qs {
 enum TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = std::uint32_t;  // a mask of SetBit(TFontStyle)
 
-// The character sets a stored font may name, in the order of their names.
+// The named character sets, by their position in CharsetIdents(): the font
+// keeps the charset byte, so the file and the editor's fonts share one
+// numbering and a byte without a name survives a round trip.
 enum class TFontCharset : std::uint8_t {
   ANSI_CHARSET,
   DEFAULT_CHARSET,
@@ -60,8 +63,12 @@ class TAttrFont : public TPersistent {
   static const ClassInfo& StaticClassInfo();
   const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
 
-  TFontCharset Charset() const noexcept { return m_charset; }
-  void SetCharset(TFontCharset c) { m_charset = c; }
+  // A byte without a name reads as DEFAULT_CHARSET.
+  TFontCharset Charset() const noexcept;
+  void SetCharset(TFontCharset c);
+  std::int32_t CharsetByte() const noexcept { return m_charset; }
+  // Values outside a byte are ignored.
+  void SetCharsetByte(std::int32_t charset);
   TColor Color() const noexcept { return m_color; }
   void SetColor(TColor c) { m_color = c; }
   std::int32_t Height() const noexcept { return m_height; }
@@ -77,7 +84,7 @@ class TAttrFont : public TPersistent {
   }
 
  private:
-  TFontCharset m_charset = TFontCharset::DEFAULT_CHARSET;
+  std::int32_t m_charset = DEFAULT_CHARSET;
   TColor m_color = clWindowText;
   std::int32_t m_height = kTenPointHeight;
   String m_name = U"Courier New";

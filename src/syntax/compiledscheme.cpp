@@ -122,8 +122,11 @@ void CompileChildren(const TSyntaxScheme& scheme, int self, TCompiledBlock& out)
     for (int d = 0; d < pairs; ++d) {
       const TDelimiters& pair = child.BlockDelimiters().Items(d);
       if (!pair.UseToken() || pair.LeftDelimiter().empty()) continue;
-      TChildStart s{pair.LeftDelimiter(), pair.DelimitersArePartOfBlock(),
-                    child.Has(TBlockFlag::CaseSensitive), c, d};
+      const String& left = pair.LeftDelimiter();
+      const Char second = left.size() < 2 ? 0 : out.caseSensitive ? left[1] : FoldCase(left[1]);
+      TChildStart s{
+          left, second, pair.DelimitersArePartOfBlock(), child.Has(TBlockFlag::CaseSensitive),
+          c,    d};
       if (s.partOfBlock)
         AddBothCases(out.childStartChars, s.left.front());
       else
@@ -149,6 +152,9 @@ void CompileStartMask(TCompiledBlock& out) {
   for (const TChildStart& s : out.partStarts)
     AddStartBit(out, s.left, TCompiledBlock::kPartStartBit);
   AddStartBit(out, out.directivePrefix, TCompiledBlock::kDirectiveBit);
+  for (Char c = U'0'; c <= U'9'; ++c) out.startMask[c] |= TCompiledBlock::kDigitBit;
+  for (Char c = 0; c < 256; ++c)
+    if (out.firstIdent.Contains(c)) out.startMask[c] |= TCompiledBlock::kIdentBit;
 }
 
 }  // namespace
@@ -206,13 +212,14 @@ void TCompiledScheme::Compile(const TSyntaxScheme& scheme) {
     if (running.Contains(c)) m_symbols.Remove(c);
 }
 
-int TCompiledScheme::Push(int under, int block, int delimiter) {
-  const std::uint32_t key = (static_cast<std::uint32_t>(under) << 16) |
-                            (static_cast<std::uint32_t>(block) << 8) |
-                            static_cast<std::uint32_t>(delimiter & 0xFF);
+int TCompiledScheme::Push(int under, int block, int delimiter, int resume) {
+  const std::uint64_t key = (static_cast<std::uint64_t>(resume & 0xFFFF) << 32) |
+                            (static_cast<std::uint64_t>(under) << 16) |
+                            (static_cast<std::uint64_t>(block) << 8) |
+                            static_cast<std::uint64_t>(delimiter & 0xFF);
   if (const auto it = m_stackIndex.find(key); it != m_stackIndex.end()) return it->second;
   if (StackCount() >= kMaxStacks) return -1;
-  m_stacks.push_back(TBlockInfo{block, delimiter, under});
+  m_stacks.push_back(TBlockInfo{block, delimiter, under, resume & 0xFFFF});
   const int index = StackCount() - 1;
   m_stackIndex.emplace(key, index);
   return index;

@@ -32,6 +32,9 @@ struct TStarter {
 
 struct TChildStart {
   String left;
+  // The second character of left, folded when the parent ignores case (0
+  // for a one-character start): most starts of a block share their first.
+  Char second = 0;
   bool partOfBlock = false;
   bool childCaseSensitive = false;
   int child = 0;  // index in SyntaxBlocks
@@ -77,6 +80,9 @@ struct TCompiledBlock {
   static_assert(static_cast<int>(TTokenList::Count) <= 24);
   static constexpr std::uint32_t kPartStartBit = 1u << 24;
   static constexpr std::uint32_t kDirectiveBit = 1u << 25;
+  // Characters a plain number or identifier starts with.
+  static constexpr std::uint32_t kDigitBit = 1u << 26;
+  static constexpr std::uint32_t kIdentBit = 1u << 27;
   std::array<std::uint32_t, 256> startMask{};
 
   static constexpr std::uint32_t Bit(TTokenList l) noexcept {
@@ -91,12 +97,15 @@ struct TCompiledBlock {
   std::int32_t Attr(TBlockAttr a) const noexcept { return attrs[static_cast<std::size_t>(a)]; }
 };
 
-// One interned block stack: its innermost block and opening pair, and the
-// index of the stack beneath it (-1 for the root).
+// One interned block stack: its innermost block and opening pair, the index
+// of the stack beneath it (-1 for the root) and, for a block entered inside a
+// string of the block beneath, that string (TPending << 8 | item; 0 for none),
+// which goes on where the block ends.
 struct TBlockInfo {
   int block = 0;
   int delimiter = -1;
   int next = -1;
+  int resume = 0;
 };
 
 class TCompiledScheme {
@@ -112,7 +121,7 @@ class TCompiledScheme {
   const TBlockInfo& Stack(int index) const { return m_stacks[static_cast<std::size_t>(index)]; }
   // The stack with (block, delimiter) on top of stack `under`; -1 when the
   // list is full, so the caller stays where it is.
-  int Push(int under, int block, int delimiter);
+  int Push(int under, int block, int delimiter, int resume = 0);
   // The stack beneath; the root stays the root.
   int Pop(int stack) const;
 
@@ -120,7 +129,7 @@ class TCompiledScheme {
   std::vector<TCompiledBlock> m_blocks;
   CharSet m_symbols;
   std::vector<TBlockInfo> m_stacks;
-  std::unordered_map<std::uint32_t, int> m_stackIndex;
+  std::unordered_map<std::uint64_t, int> m_stackIndex;
 };
 
 // The punctuation characters a scheme's symbol set is cut from.

@@ -55,11 +55,17 @@ void TKeywordTable::Add(StringView word, int value) {
   if (!m_caseSensitive)
     for (Char& c : folded) c = FoldCase(c);
   const std::uint64_t hash = Hash(folded);
+  if (m_caseSensitive)
+    m_firsts.Add(folded.front());
+  else
+    for (Char c = 0; c < 256; ++c)
+      if (FoldCase(c) == folded.front()) m_firsts.Add(c);
   Insert(std::move(folded), hash, value);
 }
 
 int TKeywordTable::Find(StringView word) const {
   if (m_count == 0 || word.empty() || (m_lengths & LengthBit(word.size())) == 0) return -1;
+  if (word.front() < 256 && !m_firsts.Contains(word.front())) return -1;
   const std::uint64_t hash = Hash(word);
   const std::size_t mask = m_slots.size() - 1;
   for (std::size_t i = hash & mask;; i = (i + 1) & mask) {

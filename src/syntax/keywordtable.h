@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "support/charset.h"
 #include "support/qschar.h"
 #include "support/unicodecase.h"
 
@@ -43,6 +44,9 @@ class TKeywordTable {
   // Lengths of the stored words (bit n for length n, the last bit for any
   // longer): most identifiers are ruled out before hashing.
   std::uint64_t m_lengths = 0;
+  // First characters below 256 of the stored words, in every case that
+  // folds to them: most identifiers are ruled out by their first character.
+  CharSet m_firsts;
   std::size_t m_count = 0;
 };
 

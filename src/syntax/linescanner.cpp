@@ -1,6 +1,7 @@
 #include "syntax/linescanner.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace qs {
 namespace {
@@ -28,6 +29,31 @@ constexpr std::uint32_t kCommentBits = Bit(L::MultiLineCommentDelimiters) |
                                        Bit(L::SingleLineCommentDelimiters);
 constexpr std::uint32_t kStringBits =
     Bit(L::MultiLineStringDelimiters) | Bit(L::SingleLineStringDelimiters);
+
+constexpr std::uint32_t kNumberBits =
+    TCompiledBlock::kDigitBit | Bit(L::NumPrefixes) | Bit(L::NumPrefixesSuffixes);
+constexpr std::uint32_t kIdentBits =
+    TCompiledBlock::kIdentBit | Bit(L::IdentPrefixes) | Bit(L::IdentPrefixesSuffixes);
+
+// Most tokens are a few characters long: plain stores beat a call to memset.
+void FillBytes(char* from, char* to, char value) {
+  const std::size_t n = static_cast<std::size_t>(to - from);
+  if (n >= 8) {
+    const std::uint64_t word = 0x0101010101010101ull * static_cast<unsigned char>(value);
+    for (char* p = from; p + 8 < to; p += 8) std::memcpy(p, &word, 8);
+    std::memcpy(to - 8, &word, 8);  // the tail, overlapping what came before
+  } else if (n >= 4) {              // two stores that may overlap, as for every size below
+    const std::uint32_t word = 0x01010101u * static_cast<unsigned char>(value);
+    std::memcpy(from, &word, 4);
+    std::memcpy(to - 4, &word, 4);
+  } else if (n >= 2) {
+    const auto word = static_cast<std::uint16_t>(0x0101u * static_cast<unsigned char>(value));
+    std::memcpy(from, &word, 2);
+    std::memcpy(to - 2, &word, 2);
+  } else if (n == 1) {
+    *from = value;
+  }
+}
 
 constexpr std::uint32_t kPartBit = 1u << 23;
 constexpr std::uint32_t kCaseBit = 1u << 22;
@@ -140,7 +166,11 @@ std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset
     // A closer that belongs to the enclosing language ends whatever the
     // embedded one has open, as markup ends a script inside its strings.
     if (m_pending != pdNone && ParentCut() == m_pos) m_pending = m_item = 0;
-    if (m_pending == pdNone && MayMove()) Bookkeeping();
+    if (m_pending == pdNone && MayMove()) {
+      Bookkeeping();
+    } else if (InString() && TryPartStartInString()) {
+      Bookkeeping();
+    }
     if (m_pos >= n) break;
     const std::size_t cut = ParentCut();
     Tok t = Scan();
@@ -151,7 +181,7 @@ std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset
       m_pending = m_item = 0;
     }
     const int attr = AttrOf(t);
-    if (bytes) std::fill(bytes + m_pos, bytes + t.end, static_cast<char>(attr));
+    if (bytes) FillBytes(bytes + m_pos, bytes + t.end, static_cast<char>(attr));
     if (last) *last = TTokenInfo{m_blockIndex, attr, t.id, t.item};
     if (t.id >= tkDirective) m_allowDirective = false;
     if (t.id != tkText) m_allowFullLine = false;
@@ -225,10 +255,16 @@ bool TLineScanner::EndsAt(std::size_t end, StringView d, bool caseSensitive) con
   return !d.empty() && end >= d.size() && At(end - d.size(), d, caseSensitive);
 }
 
-std::size_t TLineScanner::Find(StringView d, std::size_t from) const {
-  if (d.empty()) return StringView::npos;
-  for (std::size_t q = from; q + d.size() <= m_text.size(); ++q)
-    if (At(q, d)) return q;
+std::size_t TLineScanner::Search(StringView d, std::size_t from, bool caseSensitive) const {
+  if (d.empty() || m_text.size() < d.size()) return StringView::npos;
+  const std::size_t last = m_text.size() - d.size();
+  const Char first = d.front();
+  const Char folded = FoldCase(first);
+  for (std::size_t q = from; q <= last; ++q) {
+    const Char c = m_text[q];
+    if (c != first && (caseSensitive || FoldCase(c) != folded)) continue;
+    if (RestAt(q, d, caseSensitive)) return q;
+  }
   return StringView::npos;
 }
 
@@ -281,12 +317,9 @@ std::size_t TLineScanner::FindParentCut() {
   Cut& cut = m_cuts[static_cast<std::size_t>(m_stack)];
   if (cut.run == m_run && cut.from <= m_pos && cut.at >= m_pos) return cut.at;
   const StringView right = m_parentCloser->right;
-  std::size_t at = StringView::npos;
-  for (std::size_t q = m_pos; q + right.size() <= m_text.size(); ++q)
-    if (At(q, right, m_rootCase) && ForwardBoundaryOk(q, right)) {
-      at = q;
-      break;
-    }
+  std::size_t at = Search(right, m_pos, m_rootCase);
+  while (at != StringView::npos && !ForwardBoundaryOk(at, right))
+    at = Search(right, at + 1, m_rootCase);
   cut = Cut{m_run, m_pos, at};
   return at;
 }
@@ -298,9 +331,9 @@ std::size_t TLineScanner::LineCommentEnd(std::size_t from) const {
   const std::size_t n = m_text.size();
   if (!m_closer || !m_closer->partOfBlock) return n;
   const StringView right = m_closer->right;
-  for (std::size_t q = from; q + right.size() <= n; ++q)
-    if (At(q, right, m_block->caseSensitive) && BackwardBoundaryOk(q + right.size(), right))
-      return q;
+  for (std::size_t q = Search(right, from, m_block->caseSensitive); q != StringView::npos;
+       q = Search(right, q + 1, m_block->caseSensitive))
+    if (BackwardBoundaryOk(q + right.size(), right)) return q;
   return n;
 }
 
@@ -319,10 +352,10 @@ bool TLineScanner::Claim(std::size_t from, std::size_t to) {
 
 void TLineScanner::Bookkeeping() {
   // An occurrence ending before the cursor can never be compared again.
-  std::erase_if(m_used, [this](const auto& o) { return o.to < m_pos; });
+  if (!m_used.empty()) std::erase_if(m_used, [this](const auto& o) { return o.to < m_pos; });
   // Each transition claims a new occurrence near the cursor, of which there
   // are finitely many; the bound is only a second line of defence.
-  for (int step = 0; step < 4 * kMaxStacks; ++step)
+  for (int step = 0; step < 4 * kMaxStacks && m_pending == pdNone; ++step)
     if (!TryClose() && !TryOtherStart() && !TryPartStart()) return;
 }
 
@@ -345,14 +378,19 @@ bool TLineScanner::TryClose() {
     to = m_pos + right.size();
   }
   if (!Claim(from, to)) return false;
+  const int resume = m_scheme.Stack(m_stack).resume;
   SetStack(m_scheme.Pop(m_stack));
-  m_openEnd = 0;  // the outer block opened before anything on this line that is left
+  m_openEnd = 0;      // the outer block opened before anything on this line that is left
+  if (resume != 0) {  // back inside the string the block was entered from
+    m_pending = resume >> 8;
+    m_item = resume & 0xFF;
+  }
   return true;
 }
 
-bool TLineScanner::Enter(const TChildStart& start, std::size_t from, std::size_t to) {
+bool TLineScanner::Enter(const TChildStart& start, std::size_t from, std::size_t to, int resume) {
   if (std::find(m_used.begin(), m_used.end(), Occurrence(from, to)) != m_used.end()) return false;
-  const int stack = m_scheme.Push(m_stack, start.child, start.delimiter);
+  const int stack = m_scheme.Push(m_stack, start.child, start.delimiter, resume);
   if (stack < 0) return false;  // the state has no room for another stack
   Claim(from, to);
   SetStack(stack);
@@ -374,11 +412,40 @@ bool TLineScanner::TryPartStart() {
   if (m_pos >= m_text.size() || !m_block->childStartChars.Contains(m_text[m_pos]) ||
       (MaskAt(m_pos) & TCompiledBlock::kPartStartBit) == 0)
     return false;
+  const Char next = NextFolded(m_pos);
   for (const TChildStart& s : m_block->partStarts) {
-    if (!At(m_pos, s.left) || !ForwardBoundaryOk(m_pos, s.left)) continue;
+    if (!PartStartMatches(s, m_pos, next)) continue;
     if (Enter(s, m_pos, m_pos + s.left.size())) return true;
   }
   return false;
+}
+
+// The first child start that is part of its block and matches at pos.
+const TChildStart* TLineScanner::PartStartAt(std::size_t pos) const {
+  if (pos >= m_text.size() || !m_block->childStartChars.Contains(m_text[pos]) ||
+      (MaskAt(pos) & TCompiledBlock::kPartStartBit) == 0)
+    return nullptr;
+  const Char next = NextFolded(pos);
+  for (const TChildStart& s : m_block->partStarts)
+    if (PartStartMatches(s, pos, next)) return &s;
+  return nullptr;
+}
+
+// A block whose start is part of it opens inside a string too, as a server
+// script opens inside a page's attribute value; the string goes on after it.
+bool TLineScanner::TryPartStartInString() {
+  const TChildStart* s = PartStartAt(m_pos);
+  if (!s || !Enter(*s, m_pos, m_pos + s->left.size(), m_pending << 8 | m_item)) return false;
+  m_pending = m_item = 0;
+  return true;
+}
+
+// Where in [from, to) the next such start is, or to.
+std::size_t TLineScanner::NextPartStart(std::size_t from, std::size_t to) const {
+  if (m_block->partStarts.empty()) return to;
+  for (std::size_t p = from; p < to; ++p)
+    if (PartStartAt(p)) return p;
+  return to;
 }
 
 // ---- Tokens ----------------------------------------------------------------
@@ -411,11 +478,14 @@ TLineScanner::Tok TLineScanner::Scan() {
     while (e < n && m_scheme.Symbols().Contains(m_text[e])) ++e;
     return Tok{tkSymbol, -1, -1, e};
   }
-  if (m_block->Has(UseComments) && ScanComment(t, false)) return t;
-  if (m_block->Has(UseStrings) && ScanString(t)) return t;
-  if (ScanNumber(t)) return t;
-  if (ScanLineDirective(t)) return t;
-  if (ScanIdentifier(t)) return t;
+  // One look-up says which rules could start here; only those are tried,
+  // still in their order.
+  const std::uint32_t mask = MaskAt(m_pos);
+  if ((mask & kCommentBits) && m_block->Has(UseComments) && ScanComment(t, false)) return t;
+  if ((mask & kStringBits) && m_block->Has(UseStrings) && ScanString(t)) return t;
+  if ((mask & kNumberBits) && ScanNumber(t)) return t;
+  if ((mask & TCompiledBlock::kDirectiveBit) && ScanLineDirective(t)) return t;
+  if ((mask & kIdentBits) && ScanIdentifier(t)) return t;
   return Tok{Punctuation().Contains(c) ? tkSymbol : tkText, -1, -1, m_pos + 1};
 }
 
@@ -512,8 +582,15 @@ TLineScanner::Tok TLineScanner::ScanStringBody() {
   const Tok rest{single ? tkSingleLineString : tkMultiLineString, s.fontId, s.item, m_text.size()};
   const bool meta = m_block->Has(UseMetaSymbol);
   const std::size_t start = m_pos;
+  // The cursor itself was tried for a block start before the scan.
+  std::size_t unchecked = start + 1;
   for (std::size_t from = m_pos;;) {
     const std::size_t q = Find(s.right, from);
+    // A block opening inside the string first: the string stops there for now.
+    const std::size_t limit = q == StringView::npos ? m_text.size() : q;
+    const std::size_t inner = NextPartStart(unchecked, limit);
+    if (inner < limit) return Tok{rest.id, s.fontId, s.item, inner};
+    unchecked = std::max(unchecked, limit);
     if (q == StringView::npos) {
       // A single-line string ends with its line unless an unescaped meta
       // symbol at the end continues it; a multi-line one goes on.

@@ -87,7 +87,23 @@ class TLineScanner {
   bool TryClose();
   bool TryOtherStart();
   bool TryPartStart();
-  bool Enter(const TChildStart& start, std::size_t from, std::size_t to);
+  bool Enter(const TChildStart& start, std::size_t from, std::size_t to, int resume = 0);
+  bool InString() const {
+    return m_pending == pdSingleLineString || m_pending == pdMultiLineString;
+  }
+  const TChildStart* PartStartAt(std::size_t pos) const;
+  // Whether start s matches at pos, whose next character folded as the
+  // block's case rule says is `next`.
+  bool PartStartMatches(const TChildStart& s, std::size_t pos, Char next) const {
+    return (s.left.size() < 2 || s.second == next) && At(pos, s.left) &&
+           ForwardBoundaryOk(pos, s.left);
+  }
+  Char NextFolded(std::size_t pos) const {
+    if (pos + 1 >= m_text.size()) return 0;
+    return m_block->caseSensitive ? m_text[pos + 1] : FoldCase(m_text[pos + 1]);
+  }
+  bool TryPartStartInString();
+  std::size_t NextPartStart(std::size_t from, std::size_t to) const;
   bool Claim(std::size_t from, std::size_t to);
 
   Tok Scan();
@@ -124,7 +140,11 @@ class TLineScanner {
     return (MaskAt(pos) & TCompiledBlock::Bit(l)) != 0;
   }
   bool EndsAt(std::size_t end, StringView d, bool caseSensitive) const;
-  std::size_t Find(StringView d, std::size_t from) const;
+  std::size_t Find(StringView d, std::size_t from) const {
+    return Search(d, from, m_block->caseSensitive);
+  }
+  // The first occurrence of d at or after from, or npos.
+  std::size_t Search(StringView d, std::size_t from, bool caseSensitive) const;
   bool StarterOk(std::size_t pos, StringView d) const;
   bool ForwardBoundaryOk(std::size_t pos, StringView d) const;
   bool BackwardBoundaryOk(std::size_t end, StringView d) const;

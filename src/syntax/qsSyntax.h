@@ -10,10 +10,10 @@
 
 #include "support/persistent.h"
 #include "syntax/attritem.h"
-#include "textmodel/codetemplates.h"
 #include "syntax/compiledscheme.h"
 #include "syntax/styleresolver.h"
 #include "syntax/syntaxblock.h"
+#include "textmodel/codetemplates.h"
 
 namespace qs {
 

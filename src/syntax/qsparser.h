@@ -43,6 +43,8 @@ class TSyntaxParser : public TSimpleParser {
   void BeginUpdate() { ++m_updateCount; }
   void EndUpdate();
 
+  // ParseLine writes every byte: the bytes are only sized, not cleared.
+  void PrepareStyleBytes(std::int32_t line, StringView text, std::string& styleBytes) override;
   std::int32_t ParseLine(StringView text, std::int32_t startState, bool reset,
                          std::string& styleBytes) override;
   // The token at the end of text[0..column] parsed from startState.

@@ -62,12 +62,16 @@ void TSyntaxParser::EndUpdate() {
   if (m_updateCount > 0 && --m_updateCount == 0 && m_applyPending) ApplyAttributes();
 }
 
+void TSyntaxParser::PrepareStyleBytes(std::int32_t, StringView text, std::string& styleBytes) {
+  styleBytes.resize(text.size());
+}
+
 std::int32_t TSyntaxParser::ParseLine(StringView text, std::int32_t startState, bool reset,
                                       std::string& styleBytes) {
   ++m_parsedLines;
   const auto state = static_cast<std::uint32_t>(startState);
   if (text.empty()) return static_cast<std::int32_t>(m_scanner.EmptyLineState(state));
-  if (styleBytes.size() != text.size()) styleBytes.assign(text.size(), '\0');
+  if (styleBytes.size() != text.size()) styleBytes.resize(text.size());
   TTokenCallback report;
   if (OnGetToken) report = [this](int id, StringView s) { OnGetToken(*this, id, s); };
   return static_cast<std::int32_t>(m_scanner.Run(text, state, reset, styleBytes.data(), nullptr,

@@ -67,7 +67,7 @@ std::int32_t TCustomMemoSource::ParseLines(std::int32_t first, std::int32_t last
       state = m_parser->ParseLine(item.Text(), state, false, item.StyleBytes);
       item.SetFlag(kLineParsed, true);
       if (OnParsedLine) OnParsedLine(*this, l, item.Text(), item.StyleBytes);
-      if (m_highlightUrls) MarkUrls(item.Text(), item.StyleBytes);
+      if (m_highlightUrls) MarkLineUrls(*this, l);
       if (state != item.EndState) {
         changedTo = l + 1;
         item.EndState = state;
@@ -84,7 +84,7 @@ std::int32_t TCustomMemoSource::ParseLines(std::int32_t first, std::int32_t last
         item.StyleBytes.clear();
       item.SetFlag(kLineParsed, true);
       if (OnParsedLine) OnParsedLine(*this, l, item.Text(), item.StyleBytes);
-      if (m_highlightUrls) MarkUrls(item.Text(), item.StyleBytes);
+      if (m_highlightUrls) MarkLineUrls(*this, l);
       if (OnMeasureLine) OnMeasureLine(*this, l, item);
     }
   }

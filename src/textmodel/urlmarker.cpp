@@ -1,5 +1,7 @@
 #include "textmodel/urlmarker.h"
 
+#include "textmodel/qsstring.h"
+
 #include <algorithm>
 #include <array>
 
@@ -60,6 +62,32 @@ void MarkUrls(StringView text, std::string& styleBytes) {
                 styleBytes.begin() + static_cast<std::ptrdiff_t>(end),
                 static_cast<char>(kUrlStyleByte));
     i = end + (end < text.size() ? 1 : 0);
+  }
+}
+
+void MarkLineUrls(TCustomMemoSource& source, std::int32_t line) {
+  TStringItem* item = source.GetLineItem(line);
+  if (!item) return;
+  if (!source.KeepsStyleBytes()) {
+    MarkUrls(item->Text(), item->StyleBytes);
+    return;
+  }
+  std::string marked = item->StyleBytes;
+  MarkUrls(item->Text(), marked);
+  if (marked.size() != item->StyleBytes.size()) return;
+  // One replacement per changed run; the item is looked up again after each,
+  // as a replacement tells the document's listeners.
+  for (std::size_t i = 0; i < marked.size();) {
+    const TStringItem* now = source.GetLineItem(line);
+    if (!now || now->StyleBytes.size() != marked.size()) return;
+    if (now->StyleBytes[i] == marked[i]) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < marked.size() && now->StyleBytes[end] != marked[end]) ++end;
+    source.ReplaceStyleBytes(line, static_cast<std::int32_t>(i + 1), marked.substr(i, end - i));
+    i = end;
   }
 }
 

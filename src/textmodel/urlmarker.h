@@ -16,4 +16,11 @@ inline constexpr std::uint8_t kUrlStyleByte = 17;
 // not one per character.
 void MarkUrls(StringView text, std::string& styleBytes);
 
+class TCustomMemoSource;
+
+// Marks the addresses of a parsed line of the document. Where style bytes are
+// document content (attribute-keeping mode) each mark is a replacement of
+// the line's bytes like any other, so undo and repainting see it.
+void MarkLineUrls(TCustomMemoSource& source, std::int32_t line);
+
 }  // namespace qs

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "support/errors.h"
+#include "support/fontcharsets.h"
 #include "support/utf8.h"
 #include "syntax/qsSyntax.h"
 #include "syntax/schemefixture.h"
@@ -170,6 +171,77 @@ TEST(SchemeFile, SaveLoadSaveGivesTheSameText) {
   EXPECT_EQ(root.Token(TTokenList::MultiLineStringDelimiters, 0).LeftDelimiter(), U"<<<");
   EXPECT_EQ(back.CodeTemplates().Items(0).Code()[0], U"if (|) {");
   EXPECT_EQ(back.FontTable().Items(0).Font().Height(), -15);
+}
+
+// A scheme file with one attribute whose font has the given Charset line.
+std::string FontFile(const std::string& charsetLine) {
+  return "object TPersHolder\r\n"
+         "  P.Name = 'Fonts'\r\n"
+         "  P.FontTable = <\r\n"
+         "    item\r\n"
+         "      FontID = 0\r\n"
+         "      " +
+         charsetLine +
+         "\r\n"
+         "    end>\r\n"
+         "end\r\n";
+}
+
+// The scheme fonts and the editor's fonts number charsets by the same byte
+// and store them by the same names.
+TEST(SchemeFile, FontCharsetsRoundTripByTheSharedTable) {
+  const IntIdents table = CharsetIdents();
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const auto charset = static_cast<TFontCharset>(i);
+    TSyntaxScheme s;
+    TAttrFont f;
+    f.SetCharset(charset);
+    EXPECT_EQ(f.CharsetByte(), table[i].value) << table[i].name;
+    s.FontTable().Add().SetFont(f);
+    const std::string path = TempPath("charset.sch");
+    s.SaveToFile(path);
+    const std::string text = s.SaveToText();
+    if (table[i].value != DEFAULT_CHARSET) {
+      EXPECT_NE(text.find("Font.Charset = " + std::string(table[i].name) + "\r\n"),
+                std::string::npos)
+          << text;
+    }
+    TSyntaxScheme back;
+    back.LoadFromFile(path);
+    ASSERT_EQ(back.FontTable().Count(), 1);
+    EXPECT_EQ(back.FontTable().Items(0).Font().Charset(), charset) << table[i].name;
+  }
+  const struct {
+    std::string line;
+    std::int32_t byte;
+    TFontCharset charset;
+    std::string written;  // empty: the default, not written
+  } cases[] = {
+      {"Font.Charset = RUSSIAN_CHARSET", RUSSIAN_CHARSET, TFontCharset::RUSSIAN_CHARSET,
+       "Font.Charset = RUSSIAN_CHARSET"},
+      {"Font.Charset = 204", RUSSIAN_CHARSET, TFontCharset::RUSSIAN_CHARSET,
+       "Font.Charset = RUSSIAN_CHARSET"},
+      {"Font.Charset = 238", 238, TFontCharset::EASTEUROPE_CHARSET,
+       "Font.Charset = EASTEUROPE_CHARSET"},
+      {"Font.Charset = 100", 100, TFontCharset::DEFAULT_CHARSET, "Font.Charset = 100"},
+      {"Font.Charset = 300", DEFAULT_CHARSET, TFontCharset::DEFAULT_CHARSET, ""},
+  };
+  for (const auto& c : cases) {
+    const std::string path = TempPath("charset-in.sch");
+    WriteText(path, FontFile(c.line));
+    TSyntaxScheme s;
+    s.LoadFromFile(path);
+    ASSERT_EQ(s.FontTable().Count(), 1) << c.line;
+    const TAttrFont& font = s.FontTable().Items(0).Font();
+    EXPECT_EQ(font.CharsetByte(), c.byte) << c.line;
+    EXPECT_EQ(font.Charset(), c.charset) << c.line;
+    const std::string text = s.SaveToText();
+    if (c.written.empty()) {
+      EXPECT_EQ(text.find("Charset"), std::string::npos) << text;
+    } else {
+      EXPECT_NE(text.find(c.written + "\r\n"), std::string::npos) << text;
+    }
+  }
 }
 
 TEST(SchemeFile, ToleratesUnknownAndOutOfRangeProperties) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "sourcefixture.h"
 #include "support/utf8.h"
 #include "textmodel/urlmarker.h"
 
@@ -32,6 +33,44 @@ TEST(UrlMarking, BytesOfAnotherLengthAreLeftAlone) {
   std::string bytes(3, '\1');
   MarkUrls(U"www.a.b", bytes);
   EXPECT_EQ(bytes, std::string(3, '\1'));
+}
+
+// A highlighter that leaves the bytes alone, keeping them as content or not.
+class ContentParser : public TSimpleParser {
+ public:
+  explicit ContentParser(bool keeps) : m_keeps(keeps) {}
+  std::string_view ClassName() const override { return "TContentParser"; }
+  bool KeepsStyleBytes() const override { return m_keeps; }
+  void PrepareStyleBytes(std::int32_t, StringView text, std::string& bytes) override {
+    bytes.resize(text.size(), '\1');
+  }
+  std::int32_t ParseLine(StringView, std::int32_t state, bool, std::string&) override {
+    return state;
+  }
+
+ private:
+  bool m_keeps;
+};
+
+// Where bytes are content, a mark is an attribute change the document
+// records and repaints; elsewhere it is part of highlighting and leaves
+// nothing to undo.
+TEST(UrlMarking, InAttributeKeepingModeMarksAreRecordedReplacements) {
+  for (const bool keeps : {true, false}) {
+    TMemoSource source;
+    test::Fill(source, {"go www.a.b x", "plain"});
+    ContentParser parser(keeps);
+    source.SetSyntaxParser(&parser);
+    source.ParseLines(0, 1, false);
+    source.ClearUndo();
+    source.SetHighlightUrls(true);
+    const std::string bytes = source.GetStyleBytes(0);
+    std::string expected(12, '\1');
+    expected.replace(3, 7, 7, static_cast<char>(kUrlStyleByte));
+    EXPECT_EQ(bytes, expected) << keeps;
+    EXPECT_EQ(source.GetStyleBytes(1), std::string(5, '\1')) << keeps;
+    EXPECT_EQ(source.CanUndo(), keeps);
+  }
 }
 
 }  // namespace

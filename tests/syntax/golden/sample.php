@@ -14,6 +14,9 @@
 <body class="main">
 <p>Hello <?php echo "a ?> b"; $x = 42; ?> world</p>
 <a href="<?= $url ?>">link</a>
+<a href="x<?php
+  echo $u ?>y">the value goes on after the script</a>
+<script>var u = "<?php echo $u ?>/page";</script>
 <script>var t = `multi
 line`; </script>
 </body>
