@@ -31,12 +31,12 @@ TAddSchemeForm::TAddSchemeForm(IFormHost& host, IDialogs& dialogs)
   CancelBut.SetCaption(U"Cancel");
   CancelBut.Cancel = true;
   CancelBut.ModalResult = mrCancel;
+  OnShow = [this](TForm&) { SchemeNameEdit.SetFocus(); };
 }
 
 std::optional<String> TAddSchemeForm::Execute(std::vector<String> takenNames) {
   m_taken = std::move(takenNames);
   SchemeNameEdit.SetText(U"");
-  SchemeNameEdit.SetFocus();
   if (ShowModal() != mrOk) return std::nullopt;
   return Trimmed(SchemeNameEdit.Text());
 }

@@ -84,6 +84,7 @@ TEST_F(SyntaxSchemesFormTest, AddRefusesBlankAndTakenNamesAndKeepsItsDialogOpen)
     forms.QueueScript([&](TForm& add) {
       auto& edit = add.FindControl<TEdit>("SchemeNameEdit");
       auto& ok = add.FindControl<TButton>("OKBut");
+      EXPECT_TRUE(edit.Focused());
       dialogs.AnswerMessage(MsgResult::OK);
       dialogs.AnswerMessage(MsgResult::OK);
       edit.SetText(U"   ");
