@@ -273,6 +273,8 @@ class Realisation final : public QObject, public ControlPeer {
   }
 
   void ApplyVisible(TControl& control, QWidget* widget) {
+    // A page's visibility is its page control's: only the current page shows.
+    if (dynamic_cast<TTabSheet*>(&control)) return;
     if (&control != &m_form) return widget->setVisible(control.Visible());
     if (!m_form.Visible() && m_dialog.isVisible()) m_dialog.done(m_form.ModalResult());
   }

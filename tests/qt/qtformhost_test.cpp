@@ -16,8 +16,14 @@
 #include <QTreeWidget>
 #include <functional>
 
+#include "app/syntaxlist.h"
+#include "app/syntaxschemesform.h"
 #include "platform/controls.h"
+#include "platform/memoryfilesystem.h"
+#include "platform/scripteddialogs.h"
 #include "support/errors.h"
+#include "support/utf8.h"
+#include "syntax/qsSyntax.h"
 
 namespace qs::qt {
 namespace {
@@ -180,6 +186,46 @@ TEST(QtFormHost, AnErrorThrownByAHandlerIsShownAndTheDialogGoesOn) {
   });
   EXPECT_EQ(form.ShowModal(), mrCancel);
   EXPECT_EQ(shownError, QStringLiteral("Something failed"));
+}
+
+}  // namespace
+}  // namespace qs::qt
+
+namespace qs::qt {
+namespace {
+
+// The Syntax Schemes dialog as the user meets it: its buttons follow the row
+// picked in the Qt list, and OK hands the new order to the catalogue.
+TEST(QtFormHost, TheSyntaxSchemesDialogWorksThroughItsWidgets) {
+  MemoryFileSystem files;
+  TSchemeFolders folders(files, "/shipped", "/data");
+  for (const char* name : {"a", "b"}) {
+    TSyntaxScheme scheme;
+    scheme.SetName(FromUtf8(std::string("Scheme ") + name));
+    files.CreateDirectories("/shipped");
+    files.WriteFileAtomic(std::string("/shipped/") + name + ".sch", scheme.SaveToText());
+  }
+  TSyntaxList catalogue(folders);
+  ScriptedDialogs dialogs;
+  QtFormHost host;
+  TSyntaxSchemesForm form(host, dialogs, catalogue);
+  bool deleteFollowed = false;
+  WhileShown(host, [&](QDialog* dialog) {
+    auto* rows = Widget<QTreeWidget>(dialog, "SchemesList");
+    auto* del = Widget<QPushButton>(dialog, "DeleteBut");
+    if (!rows || !del || rows->topLevelItemCount() != 2) return;
+    const bool before = !del->isEnabled() && rows->topLevelItem(1)->text(2) == "b.sch";
+    rows->setCurrentItem(rows->topLevelItem(1));
+    deleteFollowed =
+        before && del->isEnabled() && !Widget<QPushButton>(dialog, "EditBut")->isEnabled();
+    Widget<QPushButton>(dialog, "UpBut")->click();
+    Widget<QPushButton>(dialog, "OKBut")->click();
+  });
+  EXPECT_EQ(form.ShowModal(), mrOk);
+  EXPECT_TRUE(deleteFollowed);
+  ASSERT_EQ(catalogue.Count(), 2);
+  EXPECT_EQ(catalogue.Items(0).FileName(), "b.sch");
+  EXPECT_TRUE(files.Exists(folders.CatalogueFile()));
 }
 
 }  // namespace
