@@ -134,6 +134,20 @@ bool TSyntaxList::DeleteScheme(const std::string& name) {
   return true;
 }
 
+TModalResult TSyntaxList::EditSchemeFile(const std::string& fileName, String& name,
+                                         String& extensions, bool keepExtensions,
+                                         const SchemeEditor& editor) {
+  TSyntaxScheme scheme;
+  if (m_folders.Exists(fileName)) m_folders.LoadScheme(fileName, scheme);
+  const TModalResult result = editor(scheme);
+  if (keepExtensions) scheme.SetExtensions(extensions);
+  name = scheme.Name();
+  extensions = scheme.Extensions();
+  m_folders.SaveScheme(fileName, scheme);
+  SyncWithFolder();
+  return result;
+}
+
 std::vector<TSchemeEntry> TSyntaxList::Entries() const {
   std::vector<TSchemeEntry> entries;
   entries.reserve(static_cast<std::size_t>(Count()));

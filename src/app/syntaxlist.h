@@ -7,17 +7,23 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/schemecatalogue.h"
 #include "app/schemefolders.h"
 #include "app/schemematch.h"
+#include "platform/forms.h"
 #include "support/collection.h"
 
 namespace qs {
 
 class TControl;
+class TSyntaxScheme;
+
+// Shows the scheme editor on a scheme and returns its result.
+using SchemeEditor = std::function<TModalResult(TSyntaxScheme& scheme)>;
 
 class TSyntaxListItem : public TNamedCollectionItem {
  public:
@@ -77,6 +83,16 @@ class TSyntaxList : public TOwnedCollection<TSyntaxListItem>, public ISchemeCata
   // false when a shipped scheme shows again in place of the user's copy.
   // Throws qs::Error "Failed to delete file: <name>" when the copy stays.
   bool DeleteScheme(const std::string& name);
+
+  // Edits the scheme file of that name: it is read when either folder has it
+  // (else the editor starts from an empty scheme), the editor runs, then with
+  // keepExtensions the scheme takes the extensions passed in. Whatever the
+  // editor's result, name and extensions receive the scheme's, the scheme is
+  // written to the user's folder and the catalogue synchronised. A file that
+  // exists but cannot be read throws before the editor runs and nothing is
+  // written, so a damaged scheme is never replaced by an empty one.
+  TModalResult EditSchemeFile(const std::string& fileName, String& name, String& extensions,
+                              bool keepExtensions, const SchemeEditor& editor);
 
   std::vector<TSchemeEntry> Entries() const;
 

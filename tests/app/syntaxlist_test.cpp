@@ -269,3 +269,63 @@ TEST_F(SyntaxListTest, SelectorAndDocumentChoiceFollowTheCatalogueOrder) {
 
 }  // namespace
 }  // namespace qs
+
+namespace qs {
+namespace {
+
+class EditSchemeFileTest : public SyntaxListTest {};
+
+TEST_F(EditSchemeFileTest, TheEditedSchemeBecomesTheUsersCopyAndTheCatalogueFollows) {
+  Ship("php.sch", U"PHP", U"php");
+  const std::string shippedBytes = files.ReadFile(std::string(kShipped) + "/php.sch");
+  TSyntaxList list(folders);
+  const struct {
+    bool keepExtensions;
+    TModalResult editorResult;
+    const char* extensions;
+  } cases[] = {{false, mrCancel, "php;phtml"}, {true, mrOk, "inc"}};
+  for (const auto& c : cases) {
+    String name;
+    String extensions = U"inc";
+    const TModalResult result =
+        list.EditSchemeFile("php.sch", name, extensions, c.keepExtensions, [&](TSyntaxScheme& s) {
+          EXPECT_EQ(s.Name(), U"PHP");  // the editor starts from the file
+          s.SetName(U"Edited PHP");
+          s.SetExtensions(U"php;phtml");
+          return c.editorResult;
+        });
+    EXPECT_EQ(result, c.editorResult);
+    EXPECT_EQ(name, U"Edited PHP");
+    EXPECT_EQ(ToUtf8(extensions), c.extensions);
+    EXPECT_EQ(Describe(list)[0], std::string("php.sch|Edited PHP|") + c.extensions);
+    files.Delete(std::string(kUserSchemes) + "/php.sch");  // the next case starts shipped
+    list.SyncWithFolder();
+  }
+  EXPECT_EQ(files.ReadFile(std::string(kShipped) + "/php.sch"), shippedBytes);
+}
+
+TEST_F(EditSchemeFileTest, ANewFileStartsEmptyAndADamagedOneIsNotReplaced) {
+  TSyntaxList list(folders);
+  String name, extensions;
+  list.EditSchemeFile("new.sch", name, extensions, false, [](TSyntaxScheme& s) {
+    EXPECT_EQ(s.Name(), U"");
+    s.SetName(U"New");
+    return mrOk;
+  });
+  EXPECT_THAT(Describe(list), ElementsAre("new.sch|New|"));
+
+  files.WriteFileAtomic(std::string(kUserSchemes) + "/new.sch", "damaged");
+  bool editorRan = false;
+  EXPECT_THAT(MessageOf([&] {
+                list.EditSchemeFile("new.sch", name, extensions, false, [&](TSyntaxScheme&) {
+                  editorRan = true;
+                  return mrOk;
+                });
+              }),
+              HasSubstr("Can't read syntax scheme"));
+  EXPECT_FALSE(editorRan);
+  EXPECT_EQ(files.ReadFile(std::string(kUserSchemes) + "/new.sch"), "damaged");
+}
+
+}  // namespace
+}  // namespace qs
