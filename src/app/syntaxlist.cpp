@@ -53,9 +53,15 @@ void TSyntaxList::LoadCatalogue() {
     ReadCatalogue(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), *this, m_hidden);
   } catch (const Error& e) {
     // The catalogue is only a cache of the folders: start from them instead.
-    m_problems.push_back(FromUtf8("The scheme catalogue \"" + path +
-                                  "\" could not be read and is rebuilt: " + e.what()));
+    Report(FromUtf8("The scheme catalogue \"" + path +
+                    "\" could not be read and is rebuilt: " + e.what()));
   }
+}
+
+void TSyntaxList::Report(String problem) {
+  // A file that stays broken is met at every synchronisation; once is enough.
+  if (std::find(m_problems.begin(), m_problems.end(), problem) == m_problems.end())
+    m_problems.push_back(std::move(problem));
 }
 
 bool TSyntaxList::IsHidden(std::string_view name) const {
@@ -94,7 +100,7 @@ void TSyntaxList::SyncWithFolder() {
     try {
       ReadEntry(fresh);
     } catch (const Error& e) {
-      m_problems.push_back(FromUtf8(e.what()));
+      Report(FromUtf8(e.what()));
       continue;
     }
     (index >= 0 ? Items(index) : Add()).Assign(fresh);

@@ -67,7 +67,8 @@ class TSyntaxList : public TOwnedCollection<TSyntaxListItem>, public ISchemeCata
   // Writes the catalogue file (atomically) into the user's data dir.
   void SaveCatalogue();
 
-  // Messages about what the last load or synchronisation had to skip.
+  // Messages about what loading and synchronising had to skip since the last
+  // ClearProblems, each once.
   const std::vector<String>& Problems() const { return m_problems; }
   void ClearProblems() { m_problems.clear(); }
 
@@ -105,6 +106,7 @@ class TSyntaxList : public TOwnedCollection<TSyntaxListItem>, public ISchemeCata
   void LoadCatalogue();
   void ReadEntry(TSyntaxListItem& item);
   bool IsHidden(std::string_view name) const;
+  void Report(String problem);
 
   TSchemeFolders& m_folders;
   std::vector<std::string> m_hidden;

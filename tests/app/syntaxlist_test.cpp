@@ -68,6 +68,8 @@ TEST_F(SyntaxListTest, AMalformedSchemeIsSkippedAndReportedWithoutStoppingTheSta
 
   // A known scheme damaged later keeps its entry (and is reported) until it
   // reads again.
+  list->SyncWithFolder();
+  EXPECT_EQ(list->Problems().size(), 1u);  // still broken, told once
   list->ClearProblems();
   files.WriteFileAtomic(std::string(kShipped) + "/good.sch", "\x01\x02");
   list->SyncWithFolder();
