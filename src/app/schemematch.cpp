@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/schemefolders.h"
 #include "platform/filesystem.h"
 #include "support/errors.h"
 #include "support/unicodecase.h"
@@ -69,19 +70,14 @@ int AutoSchemeIndex(std::span<const TSchemeEntry> entries, StringView fileName,
 std::vector<TSchemeEntry> ReadSchemeFolder(IFileSystem& files, const std::string& folder) {
   std::vector<TSchemeEntry> entries;
   if (!files.IsDirectory(folder)) return entries;
-  const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
   for (const std::string& file : files.ListDirectory(folder, "*.sch")) {
     TSyntaxScheme scheme;
     try {
-      scheme.LoadFromFile(prefix + file);
+      LoadSchemeFile(files, JoinPath(folder, file), scheme);
     } catch (const Error&) {
       continue;
     }
-    std::string lower = file;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
-      return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    entries.push_back({lower, scheme.Name(), scheme.Extensions()});
+    entries.push_back({file, scheme.Name(), scheme.Extensions()});
   }
   return entries;
 }

@@ -15,7 +15,7 @@ class IFileSystem;
 class TCustomMemoSource;
 
 struct TSchemeEntry {
-  std::string name;  // the scheme file's name in the folder, lower case
+  std::string name;  // the scheme file's name in its folder, spelt as on disk
   String schemeName;
   String extensions;  // without dots, separated by ";"
 };

@@ -61,7 +61,7 @@ TEST(AutoSchemeIndex, ABrowserCacheFileWithoutExtensionIsHtml) {
   EXPECT_EQ(AutoSchemeIndex(kEntries, U"/tmp/page", doc), 0);
 }
 
-TEST(ReadSchemeFolder, ListsReadableSchemesWithLowerCaseNamesAndSkipsBrokenOnes) {
+TEST(ReadSchemeFolder, ListsReadableSchemesAsSpeltOnDiskAndSkipsBrokenOnes) {
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("quillon-schemes-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
@@ -71,9 +71,11 @@ TEST(ReadSchemeFolder, ListsReadableSchemesWithLowerCaseNamesAndSkipsBrokenOnes)
   std::ofstream(dir / "notes.txt") << "not a scheme";
   LocalFileSystem files;
   const std::vector<TSchemeEntry> entries = ReadSchemeFolder(files, dir.string());
-  std::filesystem::remove_all(dir);
   ASSERT_EQ(entries.size(), 1u);
-  EXPECT_EQ(entries[0].name, "php.sch");
+  // The name must reach the file again on a file system that tells case apart.
+  EXPECT_EQ(entries[0].name, "PHP.sch");
+  EXPECT_TRUE(files.Exists((dir / entries[0].name).string()));
+  std::filesystem::remove_all(dir);
   EXPECT_EQ(entries[0].schemeName, U"PHP");
   EXPECT_EQ(SchemeIndexForFile(entries, U"x.phtml"), 1);
 

@@ -1,0 +1,132 @@
+#include "app/schemefolders.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "support/errors.h"
+#include "support/objecttext.h"
+#include "support/propertystream.h"
+#include "syntax/qsSyntax.h"
+
+namespace qs {
+
+namespace {
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? std::string(value) : std::string();
+}
+
+bool EndsWithSchemeExtension(std::string_view name) {
+  if (name.size() <= 4) return false;
+  const std::string_view ext = name.substr(name.size() - 4);
+  return ext[0] == '.' && (ext[1] | 0x20) == 's' && (ext[2] | 0x20) == 'c' &&
+         (ext[3] | 0x20) == 'h';
+}
+
+}  // namespace
+
+bool IsSchemeFileName(std::string_view name) {
+  return EndsWithSchemeExtension(name) && name.find('/') == std::string_view::npos &&
+         name.find('\0') == std::string_view::npos && name != "." && name != "..";
+}
+
+void LoadSchemeFile(IFileSystem& files, const std::string& path, TSyntaxScheme& scheme) {
+  TSyntaxScheme fresh;
+  try {
+    const ObjectNode root = ReadObjectText(files.ReadFile(path));
+    fresh.Clear();
+    ReadHolder(root, fresh);
+  } catch (const Error&) {
+    throw Error("Can't read syntax scheme from file \"" + path + "\".");
+  }
+  scheme.Clear();
+  scheme.Assign(fresh);
+}
+
+TSchemeFolders::TSchemeFolders(IFileSystem& files, std::string shippedFolder,
+                               std::string userDataFolder)
+    : m_files(files),
+      m_shipped(std::move(shippedFolder)),
+      m_userData(std::move(userDataFolder)),
+      m_user(JoinPath(m_userData, kSchemeFolderName)) {}
+
+std::string TSchemeFolders::CatalogueFile() const {
+  return JoinPath(m_userData, kCatalogueFileName);
+}
+
+bool TSchemeFolders::InUserFolder(std::string_view name) const {
+  const std::string path = JoinPath(m_user, name);
+  return m_files.Exists(path) && !m_files.IsDirectory(path);
+}
+
+bool TSchemeFolders::InShippedFolder(std::string_view name) const {
+  if (m_shipped.empty()) return false;
+  const std::string path = JoinPath(m_shipped, name);
+  return m_files.Exists(path) && !m_files.IsDirectory(path);
+}
+
+std::string TSchemeFolders::ReadPath(std::string_view name) const {
+  if (InUserFolder(name) || m_shipped.empty()) return JoinPath(m_user, name);
+  return JoinPath(m_shipped, name);
+}
+
+TFileTime TSchemeFolders::LastWriteTime(std::string_view name) const {
+  return m_files.LastWriteTime(ReadPath(name));
+}
+
+std::vector<std::string> TSchemeFolders::ListSchemes() const {
+  std::vector<std::string> names;
+  auto listFolder = [&](const std::string& folder, bool skipShadowing) {
+    if (folder.empty() || !m_files.IsDirectory(folder)) return;
+    for (std::string& name : m_files.ListDirectory(folder, "*.sch")) {
+      if (!IsSchemeFileName(name) || m_files.IsDirectory(JoinPath(folder, name))) continue;
+      if (skipShadowing && InShippedFolder(name)) continue;
+      names.push_back(std::move(name));
+    }
+  };
+  listFolder(m_shipped, false);
+  listFolder(m_user, true);
+  return names;
+}
+
+void TSchemeFolders::LoadScheme(std::string_view name, TSyntaxScheme& scheme) const {
+  LoadSchemeFile(m_files, ReadPath(name), scheme);
+}
+
+void TSchemeFolders::SaveScheme(std::string_view name, const TSyntaxScheme& scheme) {
+  m_files.CreateDirectories(m_user);
+  m_files.WriteFileAtomic(JoinPath(m_user, name), scheme.SaveToText());
+}
+
+bool TSchemeFolders::DeleteUserCopy(std::string_view name) {
+  return m_files.Delete(JoinPath(m_user, name));
+}
+
+std::string DefaultShippedSchemeFolder(const IFileSystem& files) {
+  std::error_code ec;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) return std::string(kSchemeFolderName);
+  const std::filesystem::path dir = exe.parent_path();
+  const std::string beside = (dir / kSchemeFolderName).string();
+  if (files.IsDirectory(beside)) return beside;
+  return (dir.parent_path() / "share" / "quillon" / kSchemeFolderName).string();
+}
+
+std::string DefaultUserDataFolder() {
+  std::string data = Environment("XDG_DATA_HOME");
+  if (data.empty() || data.front() != '/') {
+    std::string home = Environment("HOME");
+    if (home.empty())
+      if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir) home = user->pw_dir;
+    if (home.empty()) return {};
+    data = home + "/.local/share";
+  }
+  return data + "/quillon";
+}
+
+}  // namespace qs
