@@ -65,9 +65,10 @@ TEST_F(MemoTest, LoadedNumbersAreClampedToWhatTheLayoutCanTake) {
     prop->set(memo, PropValue(c.value));
     EXPECT_EQ(std::get<std::int64_t>(prop->get(memo)), c.expected) << c.name << " " << c.value;
   }
-  // A window painted with the largest values does not overflow its arithmetic.
-  memo.SetOptions(SetBit(moDrawGutter) | SetBit(moDrawMargin) | SetBit(moLeftIndent));
-  EXPECT_NO_THROW(PaintAll());
+  // The layout is built from the clamped values.
+  memo.SetOptions(SetBit(moDrawGutter) | SetBit(moLeftIndent));
+  EXPECT_EQ(memo.Layout().gutter, TMemoEnvOptions::kMaxGutterWidth);
+  EXPECT_EQ(memo.Layout().textLeft, TMemoEnvOptions::kMaxGutterWidth);
 }
 
 TEST_F(MemoTest, ControlsCopyEachOtherThroughTheirPublishedProperties) {
