@@ -95,6 +95,10 @@ std::size_t TFontManager::CharAtOffset(ICanvas& device, const FontSpec& font, St
   return text.size();
 }
 
+void TFontManager::Forget(const ICanvas& device) noexcept {
+  std::erase_if(m_entries, [&](const auto& e) { return e->device == &device; });
+}
+
 TFontManager& FontManager() {
   static TFontManager manager;
   return manager;

@@ -40,6 +40,9 @@ class TFontManager {
   // How many fonts were measured afresh: what the cache saved shows here.
   std::int64_t Measurements() const noexcept { return m_measurements; }
   void Clear() noexcept { m_entries.clear(); }
+  // Drops the entries of a device that is going away, so another one made at
+  // its address later does not find them.
+  void Forget(const ICanvas& device) noexcept;
 
  private:
   struct Entry {

@@ -25,6 +25,8 @@ TCustomQSMemo::TCustomQSMemo(IWindowHost& host, ICanvas& measureCanvas)
 
 TCustomQSMemo::~TCustomQSMemo() {
   m_link.Reset();
+  // The measuring canvas may go with the control.
+  FontManager().Forget(m_measureCanvas);
 }
 
 // ---- Source -----------------------------------------------------------------

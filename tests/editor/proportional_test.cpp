@@ -87,6 +87,12 @@ TEST(FontManager, MeasuresAFontOnceAndKeepsTheMostRecentlyUsed) {
   EXPECT_EQ(cache.Measurements(), measured);
   cache.Metrics(device, Face(-11));
   EXPECT_EQ(cache.Measurements(), measured + 1);
+
+  // A device that goes leaves nothing behind for one made in its place.
+  VariableWidthCanvas other;
+  cache.Metrics(other, Face(-10));
+  cache.Forget(device);
+  EXPECT_EQ(cache.Count(), 1u);
 }
 
 TEST(FontManager, CharacterAtAnOffsetRoundsOnlyWhenAsked) {
