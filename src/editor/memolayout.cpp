@@ -47,4 +47,9 @@ int LineNumberX(const TMemoLayout& layout, bool rightJustified, int gutterLineIn
   return rightJustified ? layout.gutter - layout.numberWidth - gutterLineIndent : gutterLineIndent;
 }
 
+int FoldMarkSize(int lineHeight) noexcept {
+  if (lineHeight < 17) return lineHeight / 8;
+  return std::max((lineHeight - 16) / 2, lineHeight / 8);
+}
+
 }  // namespace qs

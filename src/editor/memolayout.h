@@ -44,4 +44,7 @@ struct TMemoLayout {
 [[nodiscard]] int LineNumberX(const TMemoLayout& layout, bool rightJustified,
                               int gutterLineIndent) noexcept;
 
+// The half-length of the mark inside a fold button in a row of lineHeight.
+[[nodiscard]] int FoldMarkSize(int lineHeight) noexcept;
+
 }  // namespace qs

@@ -1,9 +1,12 @@
 // Painting one window paint: the gutter, the line numbers and the text rows
 // that intersect the area being painted, nothing outside it.
 #include <algorithm>
+#include <optional>
 #include <string>
 
+#include "editor/fontcache.h"
 #include "editor/memorow.h"
+#include "editor/paintshapes.h"
 #include "editor/qsmemo.h"
 #include "support/unicodecase.h"
 #include "syntax/qsparser.h"
@@ -11,28 +14,6 @@
 namespace qs {
 
 namespace {
-
-PenSpec ToPenSpec(const TPen& pen) {
-  PenSpec fontSpec;
-  fontSpec.color = ResolveColor(pen.Color(), clBlack);
-  fontSpec.width = pen.Width();
-  const auto style = static_cast<int>(pen.Style());
-  fontSpec.style =
-      style <= static_cast<int>(PenStyle::Clear) ? static_cast<PenStyle>(style) : PenStyle::Solid;
-  return fontSpec;
-}
-
-void Fill(ICanvas& canvas, const TRect& rect, TColor rgb) {
-  if (rect.IsEmpty()) return;
-  canvas.SetBrush({rgb, BrushStyle::Solid});
-  canvas.FillRect(rect);
-}
-
-void VerticalLine(ICanvas& canvas, int x, int top, int bottom, const PenSpec& pen) {
-  canvas.SetPen(pen);
-  canvas.MoveTo({x, top});
-  canvas.LineTo({x, bottom});
-}
 
 TColumnSpan FoundSpan(const TMemoRect& r, std::int32_t line) {
   if (r.Top == r.Bottom && r.Left == r.Right) return {};
@@ -87,15 +68,22 @@ void TCustomQSMemo::PaintParts(ICanvas& canvas, const TRect& clip) {
   const int lh = LineHeight();
   canvas.SetFont(ToFontSpec(m_font));
   const TColor control = ResolveColor(m_color, clWindow);
-  const int indentLeft = layout.gutter;
-  Fill(canvas, TRect{indentLeft, draw.Top, indentLeft + layout.indent, draw.Bottom}.Intersect(draw),
-       control);
-  Fill(canvas,
-       TRect{layout.textLeft - layout.foldWidth, draw.Top, layout.textLeft, draw.Bottom}.Intersect(
-           draw),
-       control);
-  if (HasOption(moDrawGutter) && layout.gutter > 0 && draw.Left < layout.gutter)
-    PaintGutter(canvas, layout, draw);
+  if (m_memoBackground.IsInUse()) {
+    PaintTextBackground(canvas, layout, draw);
+  } else {
+    const int indentLeft = layout.gutter;
+    Fill(canvas,
+         TRect{indentLeft, draw.Top, indentLeft + layout.indent, draw.Bottom}.Intersect(draw),
+         control);
+    Fill(
+        canvas,
+        TRect{layout.textLeft - layout.foldWidth, draw.Top, layout.textLeft, draw.Bottom}.Intersect(
+            draw),
+        control);
+  }
+  const bool gutterVisible =
+      HasOption(moDrawGutter) && layout.gutter > 0 && draw.Left < layout.gutter;
+  if (gutterVisible) PaintGutter(canvas, layout, draw);
 
   const int firstRow = draw.Top / lh;
   const int lastRow = (draw.Bottom - 1) / lh;
@@ -106,10 +94,15 @@ void TCustomQSMemo::PaintParts(ICanvas& canvas, const TRect& clip) {
       LineNumberX(layout, m_lineNumAlign == taRightJustify, m_gutterLineIndent) +
               layout.numberWidth >
           draw.Left;
+  const bool imagesVisible = gutterVisible && m_gutterImages.Count() > 0;
+  const bool foldsVisible = layout.foldWidth > 0 && draw.Left < layout.textLeft &&
+                            draw.Right > layout.textLeft - layout.foldWidth;
   for (int r = firstRow; r <= lastRow; ++r) {
     const std::int32_t line = s.RowToLine(m_topLine + r);
     const int top = r * lh;
     if (numbersVisible) PaintLineNumber(canvas, layout, line, top);
+    if (imagesVisible && line < s.LineCount()) PaintGutterImages(canvas, layout, line, top);
+    if (foldsVisible && line < s.LineCount()) PaintFoldButton(canvas, layout, draw, line, top);
     if (draw.Right > layout.textLeft) {
       PaintTextRow(canvas, layout, draw, line, top);
       ++m_paintedRows;
@@ -124,7 +117,9 @@ void TCustomQSMemo::PaintParts(ICanvas& canvas, const TRect& clip) {
 
 void TCustomQSMemo::PaintGutter(ICanvas& canvas, const TMemoLayout& layout, const TRect& draw) {
   const int gw = layout.gutter;
-  if (m_gutterBrush.Style() != bsClear)
+  if (m_gutterBackground.IsInUse())
+    PaintGutterBackground(canvas, layout, draw);
+  else if (m_gutterBrush.Style() != bsClear)
     Fill(canvas, TRect{0, draw.Top, std::max(gw - 2, 0), draw.Bottom}.Intersect(draw),
          ResolveColor(m_gutterBrush.Color(), clBtnFace));
   if (gw >= 2)
@@ -157,36 +152,93 @@ void TCustomQSMemo::PaintLineNumber(ICanvas& canvas, const TMemoLayout& layout, 
   canvas.TextOut(x, top, text);
 }
 
+TDisplayRow TCustomQSMemo::DisplayRow(std::int32_t line) {
+  const TCustomMemoSource& s = Source();
+  TDisplayRowOptions options;
+  options.withStyles =
+      (s.SyntaxParser() != nullptr && HasOption(moColorSyntax)) || s.HighlightUrls();
+  if (HasOption(moDrawSpecialSymbols)) options.symbols = &m_specialSymbols;
+  options.markBlanks = m_useMonoFont;
+  return BuildDisplayRow(s, line, options);
+}
+
+TRunOptions TCustomQSMemo::RunOptionsFor(std::int32_t line) const {
+  const TCustomMemoSource& s = Source();
+  TRunOptions options;
+  if ((m_focused || !m_hideSelection) && line < s.LineCount()) {
+    const auto [from, to] = s.SelectedRange(line);
+    options.selection = {from, to};
+  }
+  options.found = FoundSpan(s.FoundRect(), line);
+  options.urlsOnly = !HasOption(moColorSyntax);
+  return options;
+}
+
+TRowGeometry TCustomQSMemo::RowGeometry(const TMemoLayout& layout, const TDisplayRow& row,
+                                        const std::vector<TTextRun>& runs,
+                                        const TLookContext& context) {
+  TRowGeometry geometry;
+  const int cw = CharWidth();
+  geometry.origin = ColumnX(layout, 0);
+  geometry.cellWidth = cw;
+  if (m_useMonoFont) return geometry;
+  // Each character in its own width, in the font of its run.
+  TFontManager& fonts = FontManager();
+  const FontSpec controlFont = ToFontSpec(m_font);
+  geometry.cellWidth = std::max(fonts.CharWidth(m_measureCanvas, controlFont, U' '), 1);
+  geometry.ascent = fonts.Metrics(m_measureCanvas, controlFont).ascent;
+  geometry.offsets.assign(row.text.size() + 1, 0);
+  std::vector<int> widths;
+  int x = 0;
+  for (const TTextRun& run : runs) {
+    const TRunLook look = RunLook(context, run.style, run.selected, run.found);
+    const StringView text = StringView(row.text).substr(static_cast<std::size_t>(run.start),
+                                                        static_cast<std::size_t>(run.length));
+    fonts.TextWidth(m_measureCanvas, look.font, look.upperCase ? StringView(ToUpper(text)) : text,
+                    &widths);
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+      geometry.offsets[static_cast<std::size_t>(run.start) + i] = x;
+      x += widths[i];
+    }
+    geometry.ascent = std::max(geometry.ascent, fonts.Metrics(m_measureCanvas, look.font).ascent);
+  }
+  geometry.offsets.back() = x;
+  return geometry;
+}
+
+int TCustomQSMemo::ColumnToX(std::int32_t line, std::int64_t column) {
+  const TMemoLayout layout = Layout();
+  if (m_useMonoFont) return ColumnX(layout, column);
+  const TDisplayRow row = DisplayRow(line);
+  const std::vector<TTextRun> runs = SplitRuns(row, RunOptionsFor(line));
+  return RowGeometry(layout, row, runs, LookContext(line)).X(column);
+}
+
 void TCustomQSMemo::PaintTextRow(ICanvas& canvas, const TMemoLayout& layout, const TRect& draw,
                                  std::int32_t line, int top) {
-  const TCustomMemoSource& s = Source();
   const int lh = LineHeight();
-  const int cw = CharWidth();
-  const bool colouring =
-      (s.SyntaxParser() != nullptr && HasOption(moColorSyntax)) || s.HighlightUrls();
-  const TDisplayRow row = BuildDisplayRow(s, line, colouring);
-  const bool showSelection = m_focused || !m_hideSelection;
-  TRunOptions runOptions;
-  if (showSelection && line < s.LineCount()) {
-    const auto [from, to] = s.SelectedRange(line);
-    runOptions.selection = {from, to};
-  }
-  runOptions.found = FoundSpan(s.FoundRect(), line);
-  runOptions.urlsOnly = !HasOption(moColorSyntax);
+  const TDisplayRow row = DisplayRow(line);
+  const std::vector<TTextRun> runs = SplitRuns(row, RunOptionsFor(line));
   const TLookContext context = LookContext(line);
 
   const TRect rowClip =
       TRect{std::max(layout.textLeft, draw.Left), top, draw.Right, top + lh}.Intersect(draw);
   if (rowClip.IsEmpty()) return;
+  const TRowGeometry geometry = RowGeometry(layout, row, runs, context);
+  const TColor control = ResolveColor(context.controlColor, clWindow);
+  const std::optional<TColor> caretLineFill = CaretLineFill(line);
   canvas.PushClipRect(rowClip);
-  const bool spacing = m_metrics.NeedsSpacing(true);
-  for (const TTextRun& run : SplitRuns(row, runOptions)) {
-    const int x = ColumnX(layout, run.start);
-    const int right = x + run.length * cw;
+  const bool spacing = m_useMonoFont && m_metrics.NeedsSpacing(true);
+  for (const TTextRun& run : runs) {
+    const int x = geometry.X(run.start);
+    const int right = geometry.X(static_cast<std::int64_t>(run.start) + run.length);
     if (right <= rowClip.Left) continue;
     if (x >= rowClip.Right) break;
     const TRunLook look = RunLook(context, run.style, run.selected, run.found);
-    Fill(canvas, {x, top, right, top + lh}, look.background);
+    if (caretLineFill && look.background == control)
+      Fill(canvas, {x, top, right, top + lh}, *caretLineFill);
+    else if (!ShowsTextBackground(look.background))
+      Fill(canvas, {x, top, right, top + lh}, look.background);
     StringView text = StringView(row.text).substr(static_cast<std::size_t>(run.start),
                                                   static_cast<std::size_t>(run.length));
     const String upper = look.upperCase ? ToUpper(text) : String();
@@ -194,23 +246,34 @@ void TCustomQSMemo::PaintTextRow(ICanvas& canvas, const TMemoLayout& layout, con
     canvas.SetFont(look.font);
     canvas.SetTextColor(look.foreground);
     canvas.SetTransparent(true);
+    // Proportional runs share one baseline whatever their fonts.
+    const int y = m_useMonoFont ? top
+                                : top + geometry.ascent -
+                                      FontManager().Metrics(m_measureCanvas, look.font).ascent;
     if (spacing)
-      canvas.TextOut(x, top, text, std::span<const int>(m_metrics.Spacing().data(), text.size()));
+      canvas.TextOut(x, y, text, std::span<const int>(m_metrics.Spacing().data(), text.size()));
     else
-      canvas.TextOut(x, top, text);
+      canvas.TextOut(x, y, text);
   }
-  PaintRowRest(canvas, layout, rowClip, line, top, static_cast<std::int32_t>(row.text.size()));
+  PaintRowRest(canvas, rowClip, geometry, line, top, static_cast<std::int32_t>(row.text.size()));
+  PaintRowDecorations(canvas, layout, rowClip, geometry, line, top);
   canvas.PopClipRect();
 }
 
-void TCustomQSMemo::PaintRowRest(ICanvas& canvas, const TMemoLayout& layout, const TRect& rowClip,
-                                 std::int32_t line, int top, std::int32_t endColumn) {
+void TCustomQSMemo::PaintRowRest(ICanvas& canvas, const TRect& rowClip,
+                                 const TRowGeometry& geometry, std::int32_t line, int top,
+                                 std::int32_t endColumn) {
   const TCustomMemoSource& s = Source();
   const int lh = LineHeight();
-  const int from = std::max(ColumnX(layout, endColumn), rowClip.Left);
+  const int from = std::max(geometry.X(endColumn), rowClip.Left);
   if (from >= rowClip.Right) return;
   const TLookContext context = LookContext(line);
-  Fill(canvas, {from, top, rowClip.Right, top + lh}, RowBackground(context));
+  const TColor background = RowBackground(context);
+  const std::optional<TColor> caretLineFill = CaretLineFill(line);
+  if (caretLineFill && background == ResolveColor(context.controlColor, clWindow))
+    Fill(canvas, {from, top, rowClip.Right, top + lh}, *caretLineFill);
+  else if (!ShowsTextBackground(background))
+    Fill(canvas, {from, top, rowClip.Right, top + lh}, background);
   if (line >= s.LineCount() || (!m_focused && m_hideSelection)) return;
   const bool selectBeyond = s.SelectionType() == stBlockSel ||
                             (s.SelectionType() == stStreamSel && !HasOption(moSelectOnlyText));
@@ -219,8 +282,35 @@ void TCustomQSMemo::PaintRowRest(ICanvas& canvas, const TMemoLayout& layout, con
   const std::int32_t first = std::max(selFrom, endColumn);
   if (selTo <= first) return;
   const TRect selected =
-      TRect{ColumnX(layout, first), top, ColumnX(layout, selTo), top + lh}.Intersect(rowClip);
+      TRect{geometry.X(first), top, geometry.X(selTo), top + lh}.Intersect(rowClip);
   Fill(canvas, selected, RunLook(context, 0, true, false).background);
+}
+
+bool TCustomQSMemo::ShowsTextBackground(TColor fill) const {
+  return m_memoBackground.IsInUse() && fill == ResolveColor(m_color, clWindow);
+}
+
+void TCustomQSMemo::PaintTextBackground(ICanvas& canvas, const TMemoLayout& layout,
+                                        const TRect& draw) {
+  const TRect client = m_host.ClientRect();
+  const TRect area{layout.gutter, client.Top, client.Right, client.Bottom};
+  const Bitmap& image =
+      m_memoBackgroundCache.Get(m_memoBackground, area.Size(), ResolveColor(m_color, clWindow));
+  if (!image.IsValid() || area.Intersect(draw).IsEmpty()) return;
+  canvas.PushClipRect(area.Intersect(draw));
+  canvas.DrawBitmap(area, image);
+  canvas.PopClipRect();
+}
+
+void TCustomQSMemo::PaintGutterBackground(ICanvas& canvas, const TMemoLayout& layout,
+                                          const TRect& draw) {
+  const TRect area{0, 0, layout.gutter, m_host.ClientRect().Height() + 1};
+  const Bitmap& image = m_gutterBackgroundCache.Get(m_gutterBackground, area.Size(),
+                                                    ResolveColor(m_gutterBrush.Color(), clBtnFace));
+  if (!image.IsValid()) return;
+  canvas.PushClipRect(area.Intersect(draw));
+  canvas.DrawBitmap(area, image);
+  canvas.PopClipRect();
 }
 
 }  // namespace qs

@@ -1,12 +1,36 @@
 #include "editor/memorow.h"
 
+#include <algorithm>
+#include <limits>
+
+#include "editor/specialsymbols.h"
 #include "textmodel/qsstring.h"
 
 namespace qs {
 
+namespace {
+
+void AppendMarker(TDisplayRow& row, const String& marker, bool withStyles) {
+  row.text += marker;
+  if (withStyles) row.styles.append(marker.size(), '\0');
+}
+
+}  // namespace
+
 TDisplayRow BuildDisplayRow(const TCustomMemoSource& source, std::int32_t line, bool withStyles) {
+  return BuildDisplayRow(source, line, TDisplayRowOptions{withStyles, nullptr, false});
+}
+
+TDisplayRow BuildDisplayRow(const TCustomMemoSource& source, std::int32_t line,
+                            const TDisplayRowOptions& options) {
   TDisplayRow row;
+  const bool withStyles = options.withStyles;
+  const TSpecialSymbols* symbols = options.symbols;
+  if (line == source.LineCount() && symbols != nullptr)
+    AppendMarker(row, symbols->EOFString(), withStyles);
   if (line < 0 || line >= source.LineCount()) return row;
+  const Char spaceMark = options.markBlanks && symbols != nullptr ? symbols->SpaceChar() : 0;
+  const Char tabMark = options.markBlanks && symbols != nullptr ? symbols->TabChar() : 0;
   const StringView stored = source.StoredLine(line);
   const TStringItem* item = source.GetLineItem(line);
   const std::string& bytes = item->StyleBytes;
@@ -14,16 +38,23 @@ TDisplayRow BuildDisplayRow(const TCustomMemoSource& source, std::int32_t line, 
   if (withStyles) row.styles.reserve(stored.size());
   for (std::size_t i = 0; i < stored.size(); ++i) {
     const char style = i < bytes.size() ? bytes[i] : '\0';
-    std::size_t cells = 1;
     Char shown = stored[i];
+    if (withStyles) row.styles.push_back(style);
     if (shown == kTab) {
       const auto column = static_cast<std::int64_t>(row.text.size());
-      cells = static_cast<std::size_t>(source.TabRack().NextStop(column) - column);
-      shown = U' ';
+      const auto cells = static_cast<std::size_t>(
+          std::max<std::int64_t>(source.TabRack().NextStop(column) - column, 1));
+      const std::size_t start = row.text.size();
+      row.text.append(cells, U' ');
+      if (withStyles) row.styles.append(cells - 1, style);
+      if (tabMark != 0) row.text[start + (cells >= 4 ? cells / 2 - 1 : 0)] = tabMark;
+      continue;
     }
-    row.text.append(cells, shown);
-    if (withStyles) row.styles.append(cells, style);
+    if (shown == U' ' && spaceMark != 0) shown = spaceMark;
+    row.text.push_back(shown);
   }
+  row.lineLength = static_cast<std::int32_t>(row.text.size());
+  if (symbols != nullptr) AppendMarker(row, symbols->EOLString(), withStyles);
   return row;
 }
 
@@ -55,6 +86,24 @@ std::vector<TTextRun> SplitRuns(const TDisplayRow& row, const TRunOptions& optio
     runs.push_back({i, 1, style, selected, found});
   }
   return runs;
+}
+
+namespace {
+
+int ClampToInt(std::int64_t v) noexcept {
+  constexpr std::int64_t kLimit = std::numeric_limits<int>::max() / 2;
+  return static_cast<int>(std::clamp<std::int64_t>(v, -kLimit, kLimit));
+}
+
+}  // namespace
+
+int TRowGeometry::X(std::int64_t column) const noexcept {
+  if (offsets.empty() || column < 0) return ClampToInt(origin + std::int64_t{cellWidth} * column);
+  const auto cells = static_cast<std::int64_t>(offsets.size()) - 1;
+  if (column <= cells)
+    return ClampToInt(std::int64_t{origin} + offsets[static_cast<std::size_t>(column)]);
+  return ClampToInt(std::int64_t{origin} + offsets.back() +
+                    std::int64_t{cellWidth} * (column - cells));
 }
 
 }  // namespace qs

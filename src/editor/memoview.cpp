@@ -63,8 +63,13 @@ void TCustomQSMemo::ApplyView(std::int32_t topLine, std::int32_t leftChar) {
   if (layout.numberDigits != digitsBefore) {
     m_numberDigits = layout.numberDigits;
     Repaint();
+  } else if (m_memoBackground.IsInUse()) {
+    // The picture stays where it is while the text moves over it.
+    Repaint();
   } else if (std::abs(rows) == 1 && columns == 0) {
     m_host.ScrollClient(0, -rows * LineHeight(), client);
+    if (m_gutterBackground.IsInUse() || m_gutterBrush.Style() != bsSolid)
+      m_host.Invalidate({0, client.Top, layout.gutter, client.Bottom});
   } else if (rows == 0 && std::abs(columns) == 1) {
     TRect text = client;
     text.Left = layout.textLeft;
@@ -88,7 +93,7 @@ void TCustomQSMemo::MakeCaretVisible() {
   else if (row > top + layout.visibleRows)
     top = row - layout.visibleRows;
   const int cw = CharWidth();
-  const int x = ColumnX(layout, s.CaretColumn());
+  const int x = ColumnToX(s.CaretLine(), s.CaretColumn());
   const int clientWidth = m_host.ClientRect().Width();
   std::int64_t left = m_leftChar;
   if (x < layout.textLeft)
@@ -137,7 +142,7 @@ void TCustomQSMemo::UpdateCaret() {
   const TMemoLayout layout = Layout();
   const TCustomMemoSource& s = Source();
   const std::int64_t row = static_cast<std::int64_t>(s.LineToRow(s.CaretLine())) - m_topLine;
-  const int x = ColumnX(layout, s.CaretColumn());
+  const int x = ColumnToX(s.CaretLine(), s.CaretColumn());
   const TRect client = m_host.ClientRect();
   const int y = ClampToInt(row * LineHeight());
   m_host.SetCaretPos({x, y});

@@ -2,10 +2,16 @@
 
 #include <algorithm>
 
+#include "editor/memoenvoptions.h"
+
 namespace qs {
 
 TCustomQSMemo::TCustomQSMemo(IWindowHost& host, ICanvas& measureCanvas)
-    : m_host(host), m_measure(measureCanvas), m_metrics(m_measure), m_styles(this) {
+    : m_host(host),
+      m_measure(measureCanvas),
+      m_metrics(m_measure),
+      m_styles(this),
+      m_measureCanvas(measureCanvas) {
   m_font.SetOnChange([this] {
     m_styles.SyncStyleFonts();
     RecomputeMetrics();
@@ -13,11 +19,14 @@ TCustomQSMemo::TCustomQSMemo(IWindowHost& host, ICanvas& measureCanvas)
   m_gutterBrush.SetOnChange([this] { Repaint(); });
   m_marginPen.SetOnChange([this] { Repaint(); });
   m_metrics.RecomputeUniformFont(Fonts());
+  InitPaintParts();
   Attach(m_internal);
 }
 
 TCustomQSMemo::~TCustomQSMemo() {
   m_link.Reset();
+  // The measuring canvas may go with the control.
+  FontManager().Forget(m_measureCanvas);
 }
 
 // ---- Source -----------------------------------------------------------------
@@ -25,11 +34,14 @@ TCustomQSMemo::~TCustomQSMemo() {
 void TCustomQSMemo::SetMemoSource(TCustomMemoSource* source) {
   if (source == &m_internal) source = nullptr;
   if (source == m_source) return;
+  SaveViewPosition();
   m_link.Reset();
   m_source = source;
   m_topLine = 0;
   m_leftChar = 0;
+  WatchSource();
   Attach(Source());
+  RestoreViewPosition();
 }
 
 void TCustomQSMemo::Attach(TCustomMemoSource& source) {
@@ -58,26 +70,28 @@ void TCustomQSMemo::SetOptions(TMemoOptions options) {
 }
 
 void TCustomQSMemo::SetGutterWidth(int pixels) {
-  pixels = std::max(pixels, 0);
+  pixels = std::clamp(pixels, 0, TMemoEnvOptions::kMaxGutterWidth);
   if (pixels == m_gutterWidth) return;
   m_gutterWidth = pixels;
   if (HasOption(moDrawGutter)) LayoutChanged();
 }
 
 void TCustomQSMemo::SetGutterLineIndent(int pixels) {
+  pixels = std::clamp(pixels, 0, TMemoEnvOptions::kMaxGutterWidth);
   if (pixels == m_gutterLineIndent) return;
   m_gutterLineIndent = pixels;
   LayoutChanged();
 }
 
 void TCustomQSMemo::SetLeftIndent(int pixels) {
-  pixels = std::max(pixels, 0);
+  pixels = std::clamp(pixels, 0, TMemoEnvOptions::kMaxGutterWidth);
   if (pixels == m_leftIndent) return;
   m_leftIndent = pixels;
   if (HasOption(moLeftIndent)) LayoutChanged();
 }
 
 void TCustomQSMemo::SetMarginPos(int column) {
+  column = std::clamp(column, 0, TMemoEnvOptions::kMaxMarginPos);
   if (column == m_marginPos) return;
   m_marginPos = column;
   Repaint();

@@ -7,15 +7,24 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "editor/canvasfontmeasure.h"
 #include "editor/charmetrics.h"
+#include "editor/controlbackground.h"
+#include "editor/editorcontrols.h"
+#include "editor/fontcache.h"
+#include "editor/gutterimages.h"
 #include "editor/lineattributes.h"
 #include "editor/memofont.h"
 #include "editor/memolayout.h"
 #include "editor/memooptions.h"
+#include "editor/memopositions.h"
+#include "editor/memorow.h"
 #include "editor/penbrush.h"
 #include "editor/runlook.h"
+#include "editor/specialsymbols.h"
 #include "editor/stylehost.h"
 #include "editor/textstyles.h"
 #include "platform/canvas.h"
@@ -34,7 +43,7 @@ inline constexpr TMemoOptions kDefaultMemoOptions = SetBit(moThumbTracking) | Se
 class TCustomQSMemo;
 using TMemoScrollEvent = std::function<void(TCustomQSMemo&, TScrollStyle, int delta)>;
 
-class TCustomQSMemo : public IStyleHost {
+class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarget {
  public:
   // The host is the window; the measure canvas answers font measurements
   // (the window's own canvas where the platform has one). Both outlive the
@@ -65,13 +74,13 @@ class TCustomQSMemo : public IStyleHost {
   void SetOptions(TMemoOptions options);
   bool HasOption(TMemoOption o) const noexcept { return qs::HasOption(m_options, o); }
   int GutterWidth() const noexcept { return m_gutterWidth; }
-  void SetGutterWidth(int pixels);  // negative becomes 0
+  void SetGutterWidth(int pixels);  // clamped to 0..TMemoEnvOptions::kMaxGutterWidth
   int GutterLineIndent() const noexcept { return m_gutterLineIndent; }
-  void SetGutterLineIndent(int pixels);
+  void SetGutterLineIndent(int pixels);  // clamped as GutterWidth
   int LeftIndent() const noexcept { return m_leftIndent; }
-  void SetLeftIndent(int pixels);  // negative becomes 0
+  void SetLeftIndent(int pixels);  // clamped as GutterWidth
   int MarginPos() const noexcept { return m_marginPos; }
-  void SetMarginPos(int column);
+  void SetMarginPos(int column);  // clamped to 0..TMemoEnvOptions::kMaxMarginPos
   TAlignment LineNumAlign() const noexcept { return m_lineNumAlign; }
   void SetLineNumAlign(TAlignment align);
   int HorzMaxPos() const noexcept { return m_horzMaxPos; }
@@ -103,7 +112,7 @@ class TCustomQSMemo : public IStyleHost {
   void SetDisabledColor(TColor color);
   TBrush& GutterBrush() noexcept { return m_gutterBrush; }
   TPen& MarginPen() noexcept { return m_marginPen; }
-  bool UseMonoFont() const override { return true; }
+  bool UseMonoFont() const override { return m_useMonoFont; }
 
   // ---- View -----------------------------------------------------------------
   std::int32_t TopLine() const noexcept { return m_topLine; }
@@ -145,6 +154,36 @@ class TCustomQSMemo : public IStyleHost {
   void RecomputeUniformFont() override;
   void RecomputeMetrics() override;
 
+  // ---- Painting: decorations, gutter images, fonts, view positions ---------
+  static const ClassInfo& StaticClassInfo();
+  const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+  TQSGutterImages& GutterImgs() noexcept { return m_gutterImages; }
+  TGutterImgsAlign GutterImgsAlign() const noexcept { return m_gutterImgsAlign; }
+  void SetGutterImgsAlign(TGutterImgsAlign align);
+  TLineSeparator& LineSeparator() noexcept { return m_lineSeparator; }
+  TLineHighlight& LineHighlight() noexcept { return m_lineHighlight; }
+  TSpecialSymbols& SpecialSymbols() noexcept { return m_specialSymbols; }
+  TControlBackground& MemoBackground() noexcept { return m_memoBackground; }
+  TGutterBackground& GutterBackground() noexcept { return m_gutterBackground; }
+  TColor MatchColor() const noexcept { return m_matchColor; }
+  TColor MatchBackColor() const noexcept { return m_matchBackColor; }
+  TColor LineNumBackColor() const noexcept { return m_lineNumBackColor; }
+  TColor GutterBackColor() const noexcept { return m_gutterBackColor; }
+  TColor GutterLineColor() const noexcept { return m_gutterLineColor; }
+  TColor ReadOnlyColor() const noexcept { return m_readOnlyColor; }
+  TColor DisabledColor() const noexcept { return m_disabledColor; }
+  TColor LineBookmarkColor() const noexcept { return m_lineBookmarkColor; }
+  void SetLineBookmarkColor(TColor color);
+  // Off: text is laid out in each character's own width (proportional fonts).
+  void SetUseMonoFont(bool value);
+  bool UseGlobalOptions() const noexcept { return m_useGlobalOptions; }
+  // On: the control and its source mirror the global options from now on.
+  void SetUseGlobalOptions(bool use);
+  void ControlMessageReceived(ControlMessage message) override;
+  TMemoPostionStore& PositionStore() noexcept { return m_positions; }
+  // The x at which column starts on line, as painting places it.
+  int ColumnToX(std::int32_t line, std::int64_t column);
+
  private:
   void Attach(TCustomMemoSource& source);
   void SourceChanged(TCustomMemoSource& source, std::int32_t first, std::int32_t last);
@@ -161,9 +200,37 @@ class TCustomQSMemo : public IStyleHost {
   void PaintLineNumber(ICanvas& canvas, const TMemoLayout& layout, std::int32_t line, int top);
   void PaintTextRow(ICanvas& canvas, const TMemoLayout& layout, const TRect& clip,
                     std::int32_t line, int top);
-  void PaintRowRest(ICanvas& canvas, const TMemoLayout& layout, const TRect& clip,
+  void PaintRowRest(ICanvas& canvas, const TRect& rowClip, const TRowGeometry& geometry,
                     std::int32_t line, int top, std::int32_t endColumn);
   int ColumnX(const TMemoLayout& layout, std::int64_t column);
+
+  // Painting: decorations, gutter images, fonts, view positions.
+  void InitPaintParts();
+  void SourceDestroyed();
+  void WatchSource();
+  void SaveViewPosition();
+  void RestoreViewPosition();
+  bool CaretLineHighlighted(std::int32_t line) const;
+  void PaintCaretLineFrameLines(ICanvas& canvas, const TRect& rowClip, int top);
+  void PaintGutterImages(ICanvas& canvas, const TMemoLayout& layout, std::int32_t line, int top);
+  void PaintGlyph(ICanvas& canvas, const TGutterImage& image, int& x, int top, int limitLeft,
+                  int limitRight);
+  void PaintRowDecorations(ICanvas& canvas, const TMemoLayout& layout, const TRect& rowClip,
+                           const TRowGeometry& geometry, std::int32_t line, int top);
+  // Whether a fill of colour lets the text background picture show instead.
+  bool ShowsTextBackground(TColor fill) const;
+  void PaintTextBackground(ICanvas& canvas, const TMemoLayout& layout, const TRect& draw);
+  void PaintGutterBackground(ICanvas& canvas, const TMemoLayout& layout, const TRect& draw);
+  void PaintFoldButton(ICanvas& canvas, const TMemoLayout& layout, const TRect& draw,
+                       std::int32_t line, int top);
+  void PaintLineBookmarks(ICanvas& canvas, const TRowGeometry& geometry, std::int32_t line,
+                          int top);
+  // The caret-line brush where the row's background is the control colour.
+  std::optional<TColor> CaretLineFill(std::int32_t line) const;
+  TDisplayRow DisplayRow(std::int32_t line);
+  TRunOptions RunOptionsFor(std::int32_t line) const;
+  TRowGeometry RowGeometry(const TMemoLayout& layout, const TDisplayRow& row,
+                           const std::vector<TTextRun>& runs, const TLookContext& context);
 
   IWindowHost& m_host;
   CanvasFontMeasure m_measure;
@@ -189,8 +256,8 @@ class TCustomQSMemo : public IStyleHost {
   TTextStyles m_styles;
   TColor m_selColor = clHighlightText;
   TColor m_selBackColor = clHighlight;
-  TColor m_matchColor = clHighlightText;
-  TColor m_matchBackColor = clHighlight;
+  TColor m_matchColor = clLime;
+  TColor m_matchBackColor = clWindowText;
   TColor m_lineNumColor = clWindowText;
   TColor m_lineNumBackColor = clWindow;
   TColor m_gutterBackColor = clWindow;
@@ -204,6 +271,26 @@ class TCustomQSMemo : public IStyleHost {
   std::int32_t m_leftChar = 0;
   int m_numberDigits = 0;
   std::int64_t m_paintedRows = 0;
+
+  // Painting: decorations, gutter images, fonts, view positions.
+  TQSGutterImages m_gutterImages;
+  TGutterImgsAlign m_gutterImgsAlign = iaLeft;
+  TLineSeparator m_lineSeparator;
+  TLineHighlight m_lineHighlight;
+  TSpecialSymbols m_specialSymbols;
+  TControlBackground m_memoBackground;
+  TGutterBackground m_gutterBackground;
+  TBackgroundCache m_memoBackgroundCache;
+  TBackgroundCache m_gutterBackgroundCache;
+  TColor m_lineBookmarkColor = clRed;
+  bool m_useMonoFont = true;
+  bool m_useGlobalOptions = false;
+  // The block option to give back when fixed cells come back on.
+  std::optional<TBlockOption> m_blockOptionBeforeProportional;
+  TMemoPostionStore m_positions;
+  std::unique_ptr<TSourceWatch> m_sourceWatch;
+  ICanvas& m_measureCanvas;
+  ControlRegistration m_registration{*this};
 };
 
 // Publishes the behaviour of TCustomQSMemo.

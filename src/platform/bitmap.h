@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "support/colors.h"
@@ -44,5 +46,15 @@ constexpr std::uint32_t ArgbFromColor(TColor c) {
   return 0xFF000000u | (static_cast<std::uint32_t>(RedOf(c)) << 16) |
          (static_cast<std::uint32_t>(GreenOf(c)) << 8) | static_cast<std::uint32_t>(BlueOf(c));
 }
+
+// The largest picture a reader accepts on either side.
+inline constexpr int kMaxBitmapSide = 4096;
+
+// Reads a picture in the XPM text notation (the quoted strings of a C array:
+// a "width height colours chars-per-pixel" header, one string per colour
+// with its "c" value, then one string per row). Colours are "#RRGGBB",
+// "#RGB", "None" (see-through), "black" or "white". Empty for anything else,
+// for sizes beyond kMaxBitmapSide and for text that ends early.
+[[nodiscard]] std::optional<Bitmap> ReadXpm(std::string_view text);
 
 }  // namespace qs

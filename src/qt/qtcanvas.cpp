@@ -55,7 +55,8 @@ QPoint StopShort(TPoint from, TPoint to) {
 
 }  // namespace
 
-QtCanvas::QtCanvas(QPainter& painter) : m_painter(painter), m_font(ToQFont(Font())) {
+QtCanvas::QtCanvas(QPainter& painter)
+    : m_painter(painter), m_font(ToQFont(Font())), m_fontMetrics(m_font, m_painter.device()) {
   m_painter.setFont(m_font);
 }
 
@@ -64,7 +65,18 @@ QtCanvas::~QtCanvas() {
 }
 
 void QtCanvas::FontChanged() {
-  m_font = ToQFont(Font());
+  // A handful of fonts take turns; more than that and the oldest goes.
+  constexpr std::size_t kKeptFonts = 16;
+  const auto known = std::find_if(m_fonts.begin(), m_fonts.end(),
+                                  [&](const auto& entry) { return entry.first == Font(); });
+  if (known != m_fonts.end()) {
+    m_font = known->second;
+  } else {
+    m_font = ToQFont(Font());
+    if (m_fonts.size() == kKeptFonts) m_fonts.erase(m_fonts.begin());
+    m_fonts.emplace_back(Font(), m_font);
+  }
+  m_fontMetrics = QFontMetrics(m_font, m_painter.device());
   m_painter.setFont(m_font);
 }
 
@@ -111,7 +123,7 @@ void QtCanvas::Polygon(std::span<const TPoint> points) {
 }
 
 void QtCanvas::DrawText(int x, int y, StringView text, std::span<const int> advances) {
-  const QFontMetrics metrics(m_font, m_painter.device());
+  const QFontMetrics& metrics = m_fontMetrics;
   const int baseline = y + metrics.ascent();
   m_painter.setPen(ToQColor(TextColor()));
   if (advances.empty()) {
@@ -143,17 +155,17 @@ void QtCanvas::TextRectOut(const TRect& clip, int x, int y, StringView text,
 }
 
 TSize QtCanvas::TextExtent(StringView text) const {
-  const QFontMetrics metrics(m_font, m_painter.device());
+  const QFontMetrics& metrics = m_fontMetrics;
   return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
 }
 
 int QtCanvas::CharWidth(Char c) const {
-  const QFontMetrics metrics(m_font, m_painter.device());
+  const QFontMetrics& metrics = m_fontMetrics;
   return metrics.horizontalAdvance(ToQString(StringView(&c, 1)));
 }
 
 FontMetrics QtCanvas::Metrics() const {
-  const QFontMetrics q(m_font, m_painter.device());
+  const QFontMetrics& q = m_fontMetrics;
   FontMetrics m;
   m.height = q.height();
   m.ascent = q.ascent();

@@ -3,7 +3,9 @@
 // when the painter paints on a QImage.
 #pragma once
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <utility>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -45,6 +47,10 @@ class QtCanvas final : public ICanvas {
 
   QPainter& m_painter;
   QFont m_font;
+  // Metrics of m_font on the painter's device, made once per font change.
+  QFontMetrics m_fontMetrics;
+  // The fonts met so far: a paint switches between a few of them per row.
+  std::vector<std::pair<FontSpec, QFont>> m_fonts;
   int m_clipDepth = 0;
 };
 

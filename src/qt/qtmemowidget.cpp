@@ -4,12 +4,14 @@
 #include <QPaintEvent>
 #include <QScrollBar>
 
+#include "qt/qtbitmap.h"
 #include "qt/qtconvert.h"
 
 namespace qs::qt {
 
 QtMemoWidget::QtMemoWidget(QWidget* parent)
     : QAbstractScrollArea(parent), m_host(*this), m_measurePainter(&m_measureImage) {
+  InstallQtBitmapResources();
   m_measureCanvas = std::make_unique<QtCanvas>(m_measurePainter);
   m_memo = std::make_unique<TQSMemo>(m_host, *m_measureCanvas);
   setFocusPolicy(Qt::StrongFocus);

@@ -1,0 +1,66 @@
+#include "platform/bitmapresources.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace qs {
+
+namespace {
+
+// Larger files are not pictures of ours.
+constexpr std::uintmax_t kMaxPictureFile = 4 * 1024 * 1024;
+// A file every shipped resource folder holds.
+constexpr const char* kMarkerFile = "MEMO_BREAKPOINT.xpm";
+
+bool HoldsResources(const std::filesystem::path& folder) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(folder / kMarkerFile, error);
+}
+
+IBitmapResources* g_installed = nullptr;
+
+}  // namespace
+
+std::optional<Bitmap> FolderBitmapResources::Load(std::string_view name) const {
+  if (m_folder.empty() || name.empty() || name.find('/') != std::string_view::npos ||
+      name.find("..") != std::string_view::npos)
+    return std::nullopt;
+  const std::filesystem::path file = std::filesystem::path(m_folder) / (std::string(name) + ".xpm");
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(file, error);
+  if (error || size > kMaxPictureFile) return std::nullopt;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream text;
+  text << in.rdbuf();
+  return ReadXpm(text.str());
+}
+
+std::string FindResourceFolder() {
+  if (const char* env = std::getenv("QUILLON_RESOURCES_DIR"); env != nullptr && *env != '\0')
+    return env;
+  std::error_code error;
+  std::filesystem::path dir = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+  if (error) return {};
+  for (int depth = 0; depth < 8 && !dir.empty(); ++depth) {
+    if (HoldsResources(dir / "resources")) return (dir / "resources").string();
+    if (dir == dir.parent_path()) break;
+    dir = dir.parent_path();
+  }
+  return {};
+}
+
+IBitmapResources& BitmapResources() {
+  if (g_installed != nullptr) return *g_installed;
+  static FolderBitmapResources fallback(FindResourceFolder());
+  return fallback;
+}
+
+void SetBitmapResources(IBitmapResources* resources) {
+  g_installed = resources;
+}
+
+}  // namespace qs
