@@ -4,6 +4,7 @@
 #include <string>
 
 #include "editor/memorow.h"
+#include "editor/memowraprow.h"
 #include "editor/qsmemo.h"
 #include "support/unicodecase.h"
 #include "syntax/qsparser.h"
@@ -99,19 +100,19 @@ void TCustomQSMemo::PaintParts(ICanvas& canvas, const TRect& clip) {
 
   const int firstRow = draw.Top / lh;
   const int lastRow = (draw.Bottom - 1) / lh;
-  const TCustomMemoSource& s = Source();
-  EnsureParsed(s.RowToLine(m_topLine + firstRow), s.RowToLine(m_topLine + lastRow));
+  const std::vector<TRowSpan> rows = DisplayRows(m_topLine + firstRow, lastRow - firstRow + 1);
+  EnsureParsed(rows.front().line, rows.back().line);
   const bool numbersVisible =
       layout.showNumbers && draw.Left < layout.textLeft &&
       LineNumberX(layout, m_lineNumAlign == taRightJustify, m_gutterLineIndent) +
               layout.numberWidth >
           draw.Left;
   for (int r = firstRow; r <= lastRow; ++r) {
-    const std::int32_t line = s.RowToLine(m_topLine + r);
+    const TRowSpan& row = rows[static_cast<std::size_t>(r - firstRow)];
     const int top = r * lh;
-    if (numbersVisible) PaintLineNumber(canvas, layout, line, top);
+    if (numbersVisible) PaintLineNumber(canvas, layout, row, top);
     if (draw.Right > layout.textLeft) {
-      PaintTextRow(canvas, layout, draw, line, top);
+      PaintTextRow(canvas, layout, draw, row, top);
       ++m_paintedRows;
     }
   }
@@ -135,14 +136,16 @@ void TCustomQSMemo::PaintGutter(ICanvas& canvas, const TMemoLayout& layout, cons
                  {ResolveColor(m_gutterLineColor, clGray), 1, PenStyle::Solid});
 }
 
-void TCustomQSMemo::PaintLineNumber(ICanvas& canvas, const TMemoLayout& layout, std::int32_t line,
+void TCustomQSMemo::PaintLineNumber(ICanvas& canvas, const TMemoLayout& layout, const TRowSpan& row,
                                     int top) {
   const int x = LineNumberX(layout, m_lineNumAlign == taRightJustify, m_gutterLineIndent);
   const int lh = LineHeight();
   if (!layout.numbersOnGutter)
     Fill(canvas, {x, top, x + layout.numberWidth, top + lh},
          ResolveColor(m_lineNumBackColor, m_color));
-  std::string digits = std::to_string(static_cast<std::int64_t>(line) + 1);
+  // A wrapped line is numbered on its first row only.
+  if (!row.IsFirst()) return;
+  std::string digits = std::to_string(static_cast<std::int64_t>(row.line) + 1);
   const auto width = static_cast<std::size_t>(layout.numberDigits);
   String text(digits.begin(), digits.end());
   if (text.size() < width) {
@@ -158,20 +161,21 @@ void TCustomQSMemo::PaintLineNumber(ICanvas& canvas, const TMemoLayout& layout, 
 }
 
 void TCustomQSMemo::PaintTextRow(ICanvas& canvas, const TMemoLayout& layout, const TRect& draw,
-                                 std::int32_t line, int top) {
+                                 const TRowSpan& row, int top) {
+  const std::int32_t line = row.line;
   const TCustomMemoSource& s = Source();
   const int lh = LineHeight();
   const int cw = CharWidth();
   const bool colouring =
       (s.SyntaxParser() != nullptr && HasOption(moColorSyntax)) || s.HighlightUrls();
-  const TDisplayRow row = BuildDisplayRow(s, line, colouring);
+  const TDisplayRow cells = RowCells(BuildDisplayRow(s, line, colouring), row);
   const bool showSelection = m_focused || !m_hideSelection;
   TRunOptions runOptions;
   if (showSelection && line < s.LineCount()) {
     const auto [from, to] = s.SelectedRange(line);
-    runOptions.selection = {from, to};
+    runOptions.selection = RowColumns(row, {from, to});
   }
-  runOptions.found = FoundSpan(s.FoundRect(), line);
+  runOptions.found = RowColumns(row, FoundSpan(s.FoundRect(), line));
   runOptions.urlsOnly = !HasOption(moColorSyntax);
   const TLookContext context = LookContext(line);
 
@@ -180,15 +184,16 @@ void TCustomQSMemo::PaintTextRow(ICanvas& canvas, const TMemoLayout& layout, con
   if (rowClip.IsEmpty()) return;
   canvas.PushClipRect(rowClip);
   const bool spacing = m_metrics.NeedsSpacing(true);
-  for (const TTextRun& run : SplitRuns(row, runOptions)) {
+  for (const TTextRun& run : SplitRuns(cells, runOptions)) {
     const int x = ColumnX(layout, run.start);
     const int right = x + run.length * cw;
     if (right <= rowClip.Left) continue;
     if (x >= rowClip.Right) break;
     const TRunLook look = RunLook(context, run.style, run.selected, run.found);
     Fill(canvas, {x, top, right, top + lh}, look.background);
-    StringView text = StringView(row.text).substr(static_cast<std::size_t>(run.start),
-                                                  static_cast<std::size_t>(run.length));
+    StringView text =
+        StringView(cells.text)
+            .substr(static_cast<std::size_t>(run.start), static_cast<std::size_t>(run.length));
     const String upper = look.upperCase ? ToUpper(text) : String();
     if (look.upperCase) text = upper;
     canvas.SetFont(look.font);
@@ -199,13 +204,14 @@ void TCustomQSMemo::PaintTextRow(ICanvas& canvas, const TMemoLayout& layout, con
     else
       canvas.TextOut(x, top, text);
   }
-  PaintRowRest(canvas, layout, rowClip, line, top, static_cast<std::int32_t>(row.text.size()));
+  PaintRowRest(canvas, layout, rowClip, row, top, static_cast<std::int32_t>(cells.text.size()));
   canvas.PopClipRect();
 }
 
 void TCustomQSMemo::PaintRowRest(ICanvas& canvas, const TMemoLayout& layout, const TRect& rowClip,
-                                 std::int32_t line, int top, std::int32_t endColumn) {
+                                 const TRowSpan& row, int top, std::int32_t endColumn) {
   const TCustomMemoSource& s = Source();
+  const std::int32_t line = row.line;
   const int lh = LineHeight();
   const int from = std::max(ColumnX(layout, endColumn), rowClip.Left);
   if (from >= rowClip.Right) return;
@@ -215,7 +221,8 @@ void TCustomQSMemo::PaintRowRest(ICanvas& canvas, const TMemoLayout& layout, con
   const bool selectBeyond = s.SelectionType() == stBlockSel ||
                             (s.SelectionType() == stStreamSel && !HasOption(moSelectOnlyText));
   if (!selectBeyond) return;
-  const auto [selFrom, selTo] = s.SelectedRange(line);
+  const auto [lineFrom, lineTo] = s.SelectedRange(line);
+  const auto [selFrom, selTo] = RowColumns(row, {lineFrom, lineTo});
   const std::int32_t first = std::max(selFrom, endColumn);
   if (selTo <= first) return;
   const TRect selected =

@@ -17,6 +17,7 @@ TCustomQSMemo::TCustomQSMemo(IWindowHost& host, ICanvas& measureCanvas)
 }
 
 TCustomQSMemo::~TCustomQSMemo() {
+  RemoveMoveHooks(Source());
   m_link.Reset();
 }
 
@@ -25,6 +26,8 @@ TCustomQSMemo::~TCustomQSMemo() {
 void TCustomQSMemo::SetMemoSource(TCustomMemoSource* source) {
   if (source == &m_internal) source = nullptr;
   if (source == m_source) return;
+  RemoveMoveHooks(Source());
+  if (m_wordWrap) MaskBlockOption(Source(), false);
   m_link.Reset();
   m_source = source;
   m_topLine = 0;
@@ -34,6 +37,8 @@ void TCustomQSMemo::SetMemoSource(TCustomMemoSource* source) {
 
 void TCustomQSMemo::Attach(TCustomMemoSource& source) {
   m_numberDigits = 0;
+  if (m_wordWrap) MaskBlockOption(source, true);
+  if (!source.OnMoveQuery) InstallMoveHooks();
   // The first notification builds the whole view: ranges, caret, repaint.
   m_link = source.Listen([this](TCustomMemoSource& s, std::int32_t first,
                                 std::int32_t last) { SourceChanged(s, first, last); },
@@ -43,6 +48,7 @@ void TCustomQSMemo::Attach(TCustomMemoSource& source) {
 // ---- Layout properties ------------------------------------------------------
 
 void TCustomQSMemo::LayoutChanged() {
+  CheckWrapCapacity();
   UpdateScrollBars();
   UpdateCaret();
   Repaint();
@@ -80,6 +86,7 @@ void TCustomQSMemo::SetLeftIndent(int pixels) {
 void TCustomQSMemo::SetMarginPos(int column) {
   if (column == m_marginPos) return;
   m_marginPos = column;
+  CheckWrapCapacity();
   Repaint();
 }
 
@@ -179,7 +186,8 @@ TMemoLayout TCustomQSMemo::Layout() {
   in.gutterLineIndent = m_gutterLineIndent;
   in.leftIndent = m_leftIndent;
   in.lineCount = Source().LineCount();
-  in.topLine = m_topLine;
+  in.topLine = m_wordWrap ? DisplayRowAt(m_topLine).line : m_topLine;
+  in.wordWrap = m_wordWrap;
   in.lineHeight = LineHeight();
   in.charWidth = CharWidth();
   in.clientWidth = client.Width();
