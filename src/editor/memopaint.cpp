@@ -161,21 +161,21 @@ void TCustomQSMemo::PaintLineNumber(ICanvas& canvas, const TMemoLayout& layout, 
 }
 
 void TCustomQSMemo::PaintTextRow(ICanvas& canvas, const TMemoLayout& layout, const TRect& draw,
-                                 const TRowSpan& row, int top) {
-  const std::int32_t line = row.line;
+                                 const TRowSpan& span, int top) {
+  const std::int32_t line = span.line;
   const TCustomMemoSource& s = Source();
   const int lh = LineHeight();
   const int cw = CharWidth();
   const bool colouring =
       (s.SyntaxParser() != nullptr && HasOption(moColorSyntax)) || s.HighlightUrls();
-  const TDisplayRow cells = RowCells(BuildDisplayRow(s, line, colouring), row);
+  const TDisplayRow row = RowCells(BuildDisplayRow(s, line, colouring), span);
   const bool showSelection = m_focused || !m_hideSelection;
   TRunOptions runOptions;
   if (showSelection && line < s.LineCount()) {
     const auto [from, to] = s.SelectedRange(line);
-    runOptions.selection = RowColumns(row, {from, to});
+    runOptions.selection = RowColumns(span, {from, to});
   }
-  runOptions.found = RowColumns(row, FoundSpan(s.FoundRect(), line));
+  runOptions.found = RowColumns(span, FoundSpan(s.FoundRect(), line));
   runOptions.urlsOnly = !HasOption(moColorSyntax);
   const TLookContext context = LookContext(line);
 
@@ -184,16 +184,15 @@ void TCustomQSMemo::PaintTextRow(ICanvas& canvas, const TMemoLayout& layout, con
   if (rowClip.IsEmpty()) return;
   canvas.PushClipRect(rowClip);
   const bool spacing = m_metrics.NeedsSpacing(true);
-  for (const TTextRun& run : SplitRuns(cells, runOptions)) {
+  for (const TTextRun& run : SplitRuns(row, runOptions)) {
     const int x = ColumnX(layout, run.start);
     const int right = x + run.length * cw;
     if (right <= rowClip.Left) continue;
     if (x >= rowClip.Right) break;
     const TRunLook look = RunLook(context, run.style, run.selected, run.found);
     Fill(canvas, {x, top, right, top + lh}, look.background);
-    StringView text =
-        StringView(cells.text)
-            .substr(static_cast<std::size_t>(run.start), static_cast<std::size_t>(run.length));
+    StringView text = StringView(row.text).substr(static_cast<std::size_t>(run.start),
+                                                  static_cast<std::size_t>(run.length));
     const String upper = look.upperCase ? ToUpper(text) : String();
     if (look.upperCase) text = upper;
     canvas.SetFont(look.font);
@@ -204,7 +203,7 @@ void TCustomQSMemo::PaintTextRow(ICanvas& canvas, const TMemoLayout& layout, con
     else
       canvas.TextOut(x, top, text);
   }
-  PaintRowRest(canvas, layout, rowClip, row, top, static_cast<std::int32_t>(cells.text.size()));
+  PaintRowRest(canvas, layout, rowClip, span, top, static_cast<std::int32_t>(row.text.size()));
   canvas.PopClipRect();
 }
 
