@@ -60,6 +60,7 @@ void TCustomQSMemo::ApplyView(std::int32_t topLine, std::int32_t leftChar) {
   const TRect client = m_host.ClientRect();
   if (layout.numberDigits != digitsBefore) {
     m_numberDigits = layout.numberDigits;
+    CheckWrapCapacity();
     Repaint();
   } else if (std::abs(rows) == 1 && columns == 0) {
     m_host.ScrollClient(0, -rows * LineHeight(), client);
@@ -166,6 +167,7 @@ void TCustomQSMemo::Resized() {
   UpdateCaret();
   if (digits != m_numberDigits) {
     m_numberDigits = digits;
+    CheckWrapCapacity();
     Repaint();
   }
 }
