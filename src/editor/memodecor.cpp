@@ -19,14 +19,17 @@ std::optional<TColor> TCustomQSMemo::CaretLineFill(std::int32_t line) const {
 }
 
 void TCustomQSMemo::PaintRowDecorations(ICanvas& canvas, const TMemoLayout&, const TRect& rowClip,
-                                        const TRowGeometry& geometry, std::int32_t line, int top) {
+                                        const TRowGeometry& geometry, const TRowSpan& row,
+                                        int top) {
+  const std::int32_t line = row.line;
   const bool isLine = line < Source().LineCount();
   if (CaretLineHighlighted(line)) PaintCaretLineFrameLines(canvas, rowClip, top);
-  if (isLine && (m_lineSeparator.Options() & SetBit(moDrawLineSeparator)) != 0 &&
+  // A wrapped line is separated from the next below its last row.
+  if (isLine && row.IsLast() && (m_lineSeparator.Options() & SetBit(moDrawLineSeparator)) != 0 &&
       m_lineSeparator.Pen().Style() != psClear)
     HorizontalLine(canvas, top + LineHeight() - 1, rowClip.Left, rowClip.Right,
                    {ResolveColor(m_lineSeparator.Pen().Color(), clGrayText), 1, PenStyle::Solid});
-  if (isLine && HasOption(moDrawLineBookmarks)) PaintLineBookmarks(canvas, geometry, line, top);
+  if (isLine && HasOption(moDrawLineBookmarks)) PaintLineBookmarks(canvas, geometry, row, top);
 }
 
 void TCustomQSMemo::PaintCaretLineFrameLines(ICanvas& canvas, const TRect& rowClip, int top) {
@@ -43,14 +46,17 @@ void TCustomQSMemo::PaintCaretLineFrameLines(ICanvas& canvas, const TRect& rowCl
 }
 
 void TCustomQSMemo::PaintLineBookmarks(ICanvas& canvas, const TRowGeometry& geometry,
-                                       std::int32_t line, int top) {
+                                       const TRowSpan& row, int top) {
+  const std::int32_t line = row.line;
   const int h = LineHeight();
   const int bottom = top + h;
   const TColor color = ResolveColor(m_lineBookmarkColor, clRed);
   canvas.SetPen({color, 1, PenStyle::Solid});
   canvas.SetBrush({color, BrushStyle::Solid});
   for (const TBookmarkRecord& mark : Source().BookmarksInSpan(line, 0, kToEnd)) {
-    const int x = geometry.X(mark.Column);
+    // The row shows columns start..end of its line; marks of other rows are theirs.
+    if (mark.Column < row.start || (!row.IsLast() && mark.Column >= row.end)) continue;
+    const int x = geometry.X(mark.Column - row.start);
     const std::array<TPoint, 3> corner = {TPoint{x - h / 4, bottom - 1},
                                           TPoint{x + h / 4, bottom - 1},
                                           TPoint{x, bottom - h / 4 - 1}};

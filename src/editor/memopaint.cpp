@@ -6,6 +6,7 @@
 
 #include "editor/fontcache.h"
 #include "editor/memorow.h"
+#include "editor/memowraprow.h"
 #include "editor/paintshapes.h"
 #include "editor/qsmemo.h"
 #include "support/unicodecase.h"
@@ -88,7 +89,8 @@ void TCustomQSMemo::PaintParts(ICanvas& canvas, const TRect& clip) {
   const int firstRow = draw.Top / lh;
   const int lastRow = (draw.Bottom - 1) / lh;
   const TCustomMemoSource& s = Source();
-  EnsureParsed(s.RowToLine(m_topLine + firstRow), s.RowToLine(m_topLine + lastRow));
+  const std::vector<TRowSpan> rows = DisplayRows(m_topLine + firstRow, lastRow - firstRow + 1);
+  EnsureParsed(rows.front().line, rows.back().line);
   const bool numbersVisible =
       layout.showNumbers && draw.Left < layout.textLeft &&
       LineNumberX(layout, m_lineNumAlign == taRightJustify, m_gutterLineIndent) +
@@ -98,13 +100,16 @@ void TCustomQSMemo::PaintParts(ICanvas& canvas, const TRect& clip) {
   const bool foldsVisible = layout.foldWidth > 0 && draw.Left < layout.textLeft &&
                             draw.Right > layout.textLeft - layout.foldWidth;
   for (int r = firstRow; r <= lastRow; ++r) {
-    const std::int32_t line = s.RowToLine(m_topLine + r);
+    const TRowSpan& row = rows[static_cast<std::size_t>(r - firstRow)];
+    const std::int32_t line = row.line;
     const int top = r * lh;
-    if (numbersVisible) PaintLineNumber(canvas, layout, line, top);
-    if (imagesVisible && line < s.LineCount()) PaintGutterImages(canvas, layout, line, top);
-    if (foldsVisible && line < s.LineCount()) PaintFoldButton(canvas, layout, draw, line, top);
+    if (numbersVisible) PaintLineNumber(canvas, layout, row, top);
+    // A wrapped line carries its images and fold button on its first row.
+    const bool lineStart = line < s.LineCount() && row.IsFirst();
+    if (imagesVisible && lineStart) PaintGutterImages(canvas, layout, line, top);
+    if (foldsVisible && lineStart) PaintFoldButton(canvas, layout, draw, line, top);
     if (draw.Right > layout.textLeft) {
-      PaintTextRow(canvas, layout, draw, line, top);
+      PaintTextRow(canvas, layout, draw, row, top);
       ++m_paintedRows;
     }
   }
@@ -130,14 +135,16 @@ void TCustomQSMemo::PaintGutter(ICanvas& canvas, const TMemoLayout& layout, cons
                  {ResolveColor(m_gutterLineColor, clGray), 1, PenStyle::Solid});
 }
 
-void TCustomQSMemo::PaintLineNumber(ICanvas& canvas, const TMemoLayout& layout, std::int32_t line,
+void TCustomQSMemo::PaintLineNumber(ICanvas& canvas, const TMemoLayout& layout, const TRowSpan& row,
                                     int top) {
   const int x = LineNumberX(layout, m_lineNumAlign == taRightJustify, m_gutterLineIndent);
   const int lh = LineHeight();
   if (!layout.numbersOnGutter)
     Fill(canvas, {x, top, x + layout.numberWidth, top + lh},
          ResolveColor(m_lineNumBackColor, m_color));
-  std::string digits = std::to_string(static_cast<std::int64_t>(line) + 1);
+  // A wrapped line is numbered on its first row only.
+  if (!row.IsFirst()) return;
+  std::string digits = std::to_string(static_cast<std::int64_t>(row.line) + 1);
   const auto width = static_cast<std::size_t>(layout.numberDigits);
   String text(digits.begin(), digits.end());
   if (text.size() < width) {
@@ -208,17 +215,25 @@ TRowGeometry TCustomQSMemo::RowGeometry(const TMemoLayout& layout, const TDispla
 
 int TCustomQSMemo::ColumnToX(std::int32_t line, std::int64_t column) {
   const TMemoLayout layout = Layout();
-  if (m_useMonoFont) return ColumnX(layout, column);
+  // Wrapping needs fixed cells, so only a fixed-cell row can be a wrapped one.
+  if (m_useMonoFont)
+    return ColumnX(layout,
+                   RowColumnOf({line, static_cast<std::int32_t>(std::clamp<std::int64_t>(
+                                          column, 0, kRowToLineEnd))}));
   const TDisplayRow row = DisplayRow(line);
   const std::vector<TTextRun> runs = SplitRuns(row, RunOptionsFor(line));
   return RowGeometry(layout, row, runs, LookContext(line)).X(column);
 }
 
 void TCustomQSMemo::PaintTextRow(ICanvas& canvas, const TMemoLayout& layout, const TRect& draw,
-                                 std::int32_t line, int top) {
+                                 const TRowSpan& span, int top) {
+  const std::int32_t line = span.line;
   const int lh = LineHeight();
-  const TDisplayRow row = DisplayRow(line);
-  const std::vector<TTextRun> runs = SplitRuns(row, RunOptionsFor(line));
+  const TDisplayRow row = RowCells(DisplayRow(line), span);
+  TRunOptions runOptions = RunOptionsFor(line);
+  runOptions.selection = RowColumns(span, runOptions.selection);
+  runOptions.found = RowColumns(span, runOptions.found);
+  const std::vector<TTextRun> runs = SplitRuns(row, runOptions);
   const TLookContext context = LookContext(line);
 
   const TRect rowClip =
@@ -255,15 +270,16 @@ void TCustomQSMemo::PaintTextRow(ICanvas& canvas, const TMemoLayout& layout, con
     else
       canvas.TextOut(x, y, text);
   }
-  PaintRowRest(canvas, rowClip, geometry, line, top, static_cast<std::int32_t>(row.text.size()));
-  PaintRowDecorations(canvas, layout, rowClip, geometry, line, top);
+  PaintRowRest(canvas, rowClip, geometry, span, top, static_cast<std::int32_t>(row.text.size()));
+  PaintRowDecorations(canvas, layout, rowClip, geometry, span, top);
   canvas.PopClipRect();
 }
 
 void TCustomQSMemo::PaintRowRest(ICanvas& canvas, const TRect& rowClip,
-                                 const TRowGeometry& geometry, std::int32_t line, int top,
+                                 const TRowGeometry& geometry, const TRowSpan& row, int top,
                                  std::int32_t endColumn) {
   const TCustomMemoSource& s = Source();
+  const std::int32_t line = row.line;
   const int lh = LineHeight();
   const int from = std::max(geometry.X(endColumn), rowClip.Left);
   if (from >= rowClip.Right) return;
@@ -278,7 +294,8 @@ void TCustomQSMemo::PaintRowRest(ICanvas& canvas, const TRect& rowClip,
   const bool selectBeyond = s.SelectionType() == stBlockSel ||
                             (s.SelectionType() == stStreamSel && !HasOption(moSelectOnlyText));
   if (!selectBeyond) return;
-  const auto [selFrom, selTo] = s.SelectedRange(line);
+  const auto [lineFrom, lineTo] = s.SelectedRange(line);
+  const auto [selFrom, selTo] = RowColumns(row, {lineFrom, lineTo});
   const std::int32_t first = std::max(selFrom, endColumn);
   if (selTo <= first) return;
   const TRect selected =

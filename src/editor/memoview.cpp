@@ -30,9 +30,7 @@ int TCustomQSMemo::ColumnX(const TMemoLayout& layout, std::int64_t column) {
 }
 
 std::int32_t TCustomQSMemo::LastRow() const {
-  const TCustomMemoSource& s = Source();
-  if (s.LineCount() == 0) return 0;
-  return std::max(s.LineToRow(s.LineCount() - 1), 0);
+  return std::max(RowCount() - 1, 0);
 }
 
 void TCustomQSMemo::SetTopLine(std::int32_t row) {
@@ -62,6 +60,7 @@ void TCustomQSMemo::ApplyView(std::int32_t topLine, std::int32_t leftChar) {
   const TRect client = m_host.ClientRect();
   if (layout.numberDigits != digitsBefore) {
     m_numberDigits = layout.numberDigits;
+    CheckWrapCapacity();
     Repaint();
   } else if (m_memoBackground.IsInUse()) {
     // The picture stays where it is while the text moves over it.
@@ -86,7 +85,7 @@ void TCustomQSMemo::ApplyView(std::int32_t topLine, std::int32_t leftChar) {
 void TCustomQSMemo::MakeCaretVisible() {
   const TMemoLayout layout = Layout();
   const TCustomMemoSource& s = Source();
-  const std::int32_t row = s.LineToRow(s.CaretLine());
+  const std::int32_t row = CaretRow();
   std::int32_t top = m_topLine;
   if (row < top)
     top = row;
@@ -109,11 +108,11 @@ void TCustomQSMemo::InvalidateLines(std::int32_t first, std::int32_t last) {
   const TRect client = m_host.ClientRect();
   const int lh = LineHeight();
   first = std::max(first, 0);
-  const std::int64_t firstRow = static_cast<std::int64_t>(s.LineToRow(first)) - m_topLine;
+  const std::int64_t firstRow = static_cast<std::int64_t>(FirstRowOfLine(first)) - m_topLine;
   TRect band = client;
   band.Top = ClampToInt(std::max<std::int64_t>(firstRow * lh, client.Top));
   if (last < s.LineCount() - 1 && s.LineCount() > 0 && last >= first) {
-    const std::int64_t lastRow = static_cast<std::int64_t>(s.LineToRow(last)) - m_topLine;
+    const std::int64_t lastRow = static_cast<std::int64_t>(LastRowOfLine(last)) - m_topLine;
     band.Bottom = ClampToInt(std::min<std::int64_t>((lastRow + 1) * lh, client.Bottom));
   }
   if (band.Top < band.Bottom) m_host.Invalidate(band);
@@ -141,7 +140,7 @@ void TCustomQSMemo::UpdateCaret() {
   if (!m_focused) return;
   const TMemoLayout layout = Layout();
   const TCustomMemoSource& s = Source();
-  const std::int64_t row = static_cast<std::int64_t>(s.LineToRow(s.CaretLine())) - m_topLine;
+  const std::int64_t row = static_cast<std::int64_t>(CaretRow()) - m_topLine;
   const int x = ColumnToX(s.CaretLine(), s.CaretColumn());
   const TRect client = m_host.ClientRect();
   const int y = ClampToInt(row * LineHeight());
@@ -156,31 +155,36 @@ void TCustomQSMemo::FocusChanged(bool focused) {
   if (focused == m_focused) return;
   m_focused = focused;
   if (focused) {
+    InstallMoveHooks();
     m_host.CreateCaret(2, LineHeight());
     UpdateCaret();
   } else {
+    RemoveMoveHooks(Source());
     m_host.DestroyCaret();
   }
   if (m_hideSelection && Source().HasSelection()) Repaint();
 }
 
 void TCustomQSMemo::Resized() {
+  WrapResized();
   const int digits = Layout().numberDigits;
   UpdateScrollBars();
   UpdateCaret();
   if (digits != m_numberDigits) {
     m_numberDigits = digits;
+    CheckWrapCapacity();
     Repaint();
   }
 }
 
 void TCustomQSMemo::SourceChanged(TCustomMemoSource& source, std::int32_t first,
                                   std::int32_t last) {
+  const bool rowsMoved = FollowSourceWrap(source);
   const TMemoStates changes = source.Changes();
   const std::int32_t oldTop = m_topLine;
   const std::int32_t oldLeft = m_leftChar;
   // Lines may have gone from under the view.
-  if (changes.Has(msCountChanged)) m_topLine = std::min(m_topLine, LastRow());
+  if (changes.Has(msCountChanged) || rowsMoved) m_topLine = std::min(m_topLine, LastRow());
   if (changes.Has(msPositionChanged)) MakeCaretVisible();
 
   const bool contentChanged = changes.Has(msEdited) || changes.Has(msBlockChanged) ||
@@ -189,15 +193,17 @@ void TCustomQSMemo::SourceChanged(TCustomMemoSource& source, std::int32_t first,
   const int digits = Layout().numberDigits;
   if (digits != m_numberDigits) {
     m_numberDigits = digits;
+    CheckWrapCapacity();
     Repaint();
   } else if (m_topLine != oldTop || m_leftChar != oldLeft) {
     if (contentChanged) Repaint();
   } else if (contentChanged) {
     // Lines below an insertion or deletion all move.
-    InvalidateLines(first, changes.Has(msCountChanged) ? kToEnd : last);
+    InvalidateLines(first, changes.Has(msCountChanged) || rowsMoved ? kToEnd : last);
   }
   if (changes.Has(msReadOnlyChanged) && m_color != m_readOnlyColor) Repaint();
-  if (changes.Has(msCountChanged) || changes.Has(msPositionChanged)) UpdateScrollBars();
+  if (changes.Has(msCountChanged) || changes.Has(msPositionChanged) || rowsMoved)
+    UpdateScrollBars();
   UpdateCaret();
 }
 

@@ -24,6 +24,7 @@ TCustomQSMemo::TCustomQSMemo(IWindowHost& host, ICanvas& measureCanvas)
 }
 
 TCustomQSMemo::~TCustomQSMemo() {
+  RemoveMoveHooks(Source());
   m_link.Reset();
   // The measuring canvas may go with the control.
   FontManager().Forget(m_measureCanvas);
@@ -35,6 +36,8 @@ void TCustomQSMemo::SetMemoSource(TCustomMemoSource* source) {
   if (source == &m_internal) source = nullptr;
   if (source == m_source) return;
   SaveViewPosition();
+  RemoveMoveHooks(Source());
+  if (m_wordWrap) MaskBlockOption(Source(), false);
   m_link.Reset();
   m_source = source;
   m_topLine = 0;
@@ -46,6 +49,8 @@ void TCustomQSMemo::SetMemoSource(TCustomMemoSource* source) {
 
 void TCustomQSMemo::Attach(TCustomMemoSource& source) {
   m_numberDigits = 0;
+  if (m_wordWrap) MaskBlockOption(source, true);
+  if (!source.OnMoveQuery) InstallMoveHooks();
   // The first notification builds the whole view: ranges, caret, repaint.
   m_link = source.Listen([this](TCustomMemoSource& s, std::int32_t first,
                                 std::int32_t last) { SourceChanged(s, first, last); },
@@ -55,6 +60,7 @@ void TCustomQSMemo::Attach(TCustomMemoSource& source) {
 // ---- Layout properties ------------------------------------------------------
 
 void TCustomQSMemo::LayoutChanged() {
+  CheckWrapCapacity();
   UpdateScrollBars();
   UpdateCaret();
   Repaint();
@@ -94,6 +100,7 @@ void TCustomQSMemo::SetMarginPos(int column) {
   column = std::clamp(column, 0, TMemoEnvOptions::kMaxMarginPos);
   if (column == m_marginPos) return;
   m_marginPos = column;
+  CheckWrapCapacity();
   Repaint();
 }
 
@@ -193,7 +200,8 @@ TMemoLayout TCustomQSMemo::Layout() {
   in.gutterLineIndent = m_gutterLineIndent;
   in.leftIndent = m_leftIndent;
   in.lineCount = Source().LineCount();
-  in.topLine = m_topLine;
+  in.topLine = m_wordWrap ? DisplayRowAt(m_topLine).line : m_topLine;
+  in.wordWrap = m_wordWrap;
   in.lineHeight = LineHeight();
   in.charWidth = CharWidth();
   in.clientWidth = client.Width();

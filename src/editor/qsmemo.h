@@ -27,6 +27,7 @@
 #include "editor/specialsymbols.h"
 #include "editor/stylehost.h"
 #include "editor/textstyles.h"
+#include "editor/wordwrap.h"
 #include "platform/canvas.h"
 #include "platform/windowhost.h"
 #include "textmodel/qsstring.h"
@@ -184,6 +185,61 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   // The x at which column starts on line, as painting places it.
   int ColumnToX(std::int32_t line, std::int64_t column);
 
+  // ---- Word wrap ------------------------------------------------------------
+  bool WordWrap() const noexcept { return m_wordWrap; }
+  void SetWordWrap(bool on);
+  // W: the characters a display row holds beyond its first (at least 1).
+  int RowCapacity();
+  // Display rows: with WordWrap every row of every line, else one per
+  // visible line.
+  std::int32_t RowCount() const;
+  // The line and columns row shows; rows past the text continue with one
+  // row per line.
+  TRowSpan DisplayRowAt(std::int32_t row) const;
+  std::vector<TRowSpan> DisplayRows(std::int32_t firstRow, int count) const;
+  // The row showing p; with WordWrap a column past its line's end is on the
+  // line's last row.
+  std::int32_t PositionToRow(TPosition p) const;
+  std::int32_t FirstRowOfLine(std::int32_t line) const;
+  std::int32_t LastRowOfLine(std::int32_t line) const;
+  // p's column counted from the start of its row.
+  std::int32_t RowColumnOf(TPosition p) const;
+  // The position at rowColumn on row; on a row that is not its line's last,
+  // a column at or past the row's end gives the row's last character.
+  TPosition RowColumnToPosition(std::int32_t row, std::int64_t rowColumn) const;
+  std::int32_t CaretRow() const { return PositionToRow(Source().Caret()); }
+  // Caret moves by display rows, keeping the caret's pixel column over a
+  // series of vertical moves: line up and down, page up and down (by the
+  // visible rows).
+  void CaretRowUp();
+  void CaretRowDown();
+  void CaretPageUp();
+  void CaretPageDown();
+  // Where RowBegin and RowEnd take the caret: the start and the end of its
+  // display row (one column before a row end that is not the line's end).
+  std::int32_t RowBeginColumn() const;
+  std::int32_t RowEndColumn() const;
+  // The answers to the source's move hooks while this control is its active
+  // view: vertical moves by display rows, and NewLine's column in overwrite
+  // mode.
+  void AnswerMoveQuery(TCustomMemoSource& source, std::int64_t& lineDelta,
+                       std::int64_t& columnDelta);
+  void AnswerNewLineIndent(TCustomMemoSource& source, std::int32_t& column);
+  const TWordWrap& Wrapping() const noexcept { return m_wrap; }
+
+ private:
+  void InstallMoveHooks();
+  void RemoveMoveHooks(TCustomMemoSource& source);
+  void MaskBlockOption(TCustomMemoSource& source, bool masked);
+  // Wraps everything again, keeping the row at the top on the same text.
+  void RewrapAll();
+  // Wraps again when the row capacity changed; true when it did.
+  bool CheckWrapCapacity();
+  void WrapResized();
+  // Brings the wrap data up to date with the change just notified; true
+  // when rows below the changed lines moved.
+  bool FollowSourceWrap(TCustomMemoSource& source);
+
  private:
   void Attach(TCustomMemoSource& source);
   void SourceChanged(TCustomMemoSource& source, std::int32_t first, std::int32_t last);
@@ -197,11 +253,11 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   // Painting, one part of the window each.
   void PaintParts(ICanvas& canvas, const TRect& clip);
   void PaintGutter(ICanvas& canvas, const TMemoLayout& layout, const TRect& clip);
-  void PaintLineNumber(ICanvas& canvas, const TMemoLayout& layout, std::int32_t line, int top);
+  void PaintLineNumber(ICanvas& canvas, const TMemoLayout& layout, const TRowSpan& row, int top);
   void PaintTextRow(ICanvas& canvas, const TMemoLayout& layout, const TRect& clip,
-                    std::int32_t line, int top);
+                    const TRowSpan& row, int top);
   void PaintRowRest(ICanvas& canvas, const TRect& rowClip, const TRowGeometry& geometry,
-                    std::int32_t line, int top, std::int32_t endColumn);
+                    const TRowSpan& row, int top, std::int32_t endColumn);
   int ColumnX(const TMemoLayout& layout, std::int64_t column);
 
   // Painting: decorations, gutter images, fonts, view positions.
@@ -216,14 +272,14 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   void PaintGlyph(ICanvas& canvas, const TGutterImage& image, int& x, int top, int limitLeft,
                   int limitRight);
   void PaintRowDecorations(ICanvas& canvas, const TMemoLayout& layout, const TRect& rowClip,
-                           const TRowGeometry& geometry, std::int32_t line, int top);
+                           const TRowGeometry& geometry, const TRowSpan& row, int top);
   // Whether a fill of colour lets the text background picture show instead.
   bool ShowsTextBackground(TColor fill) const;
   void PaintTextBackground(ICanvas& canvas, const TMemoLayout& layout, const TRect& draw);
   void PaintGutterBackground(ICanvas& canvas, const TMemoLayout& layout, const TRect& draw);
   void PaintFoldButton(ICanvas& canvas, const TMemoLayout& layout, const TRect& draw,
                        std::int32_t line, int top);
-  void PaintLineBookmarks(ICanvas& canvas, const TRowGeometry& geometry, std::int32_t line,
+  void PaintLineBookmarks(ICanvas& canvas, const TRowGeometry& geometry, const TRowSpan& row,
                           int top);
   // The caret-line brush where the row's background is the control colour.
   std::optional<TColor> CaretLineFill(std::int32_t line) const;
@@ -250,6 +306,18 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   bool m_hideSelection = false;
   bool m_enabled = true;
   bool m_focused = false;
+
+  // ---- Word wrap ----
+  // Before the styles: building them calls back into the layout.
+  bool m_wordWrap = false;
+  TWordWrap m_wrap;
+  TBlockOption m_blockBeforeWrap = bkBoth;
+  TBlockOption m_blockMaskedTo = bkBoth;
+  // The pixel column a series of vertical moves keeps, valid while the caret
+  // is where the last of them left it.
+  std::optional<int> m_keptX;
+  TPosition m_keptAt;
+  bool m_verticalMovePending = false;
 
   TColor m_color = clWindow;
   TMemoFont m_font;

@@ -229,6 +229,7 @@ void TCustomMemoSource::NewLine() {
     else if (HasOption(soAutoIndent))
       target = FirstNonBlank(ExpandedLine(m_caret.Line + 1));
     MoveCaret(1, 0);
+    if (OnNewLineIndent) OnNewLineIndent(*this, target);
     PlaceCaret({m_caret.Line, target});
     EndUpdate();
     return;

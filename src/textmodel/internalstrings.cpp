@@ -57,12 +57,15 @@ void TInternalStrings::Insert(int index, StringView text) {
 }
 
 void TInternalStrings::Delete(int index) {
-  if (Valid(index)) m_items.erase(m_items.begin() + index);
+  if (!Valid(index)) return;
+  m_items.erase(m_items.begin() + index);
+  if (m_log) m_log->Removed(index, 1);
 }
 
 void TInternalStrings::Clear() {
   std::vector<std::unique_ptr<TStringItem>>().swap(m_items);
   m_blocks.Clear();
+  if (m_log) m_log->Replaced();
 }
 
 TStringItem* TInternalStrings::Item(int index) noexcept {
@@ -87,6 +90,7 @@ TStringItem& TInternalStrings::InsertItem(int index) {
   Grow();
   TStringItem& ref = *item;
   m_items.insert(m_items.begin() + index, std::move(item));
+  if (m_log) m_log->Inserted(index, 1);
   return ref;
 }
 
@@ -102,17 +106,21 @@ void TInternalStrings::InsertRange(int index, const std::vector<String>& texts) 
   }
   m_items.insert(m_items.begin() + index, std::make_move_iterator(fresh.begin()),
                  std::make_move_iterator(fresh.end()));
+  if (m_log) m_log->Inserted(index, static_cast<std::int32_t>(texts.size()));
 }
 
 void TInternalStrings::DeleteRange(int index, int count) {
   if (!Valid(index) || count <= 0) return;
   count = std::min(count, Count() - index);
   m_items.erase(m_items.begin() + index, m_items.begin() + index + count);
+  if (m_log) m_log->Removed(index, count);
 }
 
 void TInternalStrings::SwapContent(TInternalStrings& other) noexcept {
   m_items.swap(other.m_items);
   std::swap(m_blocks, other.m_blocks);
+  if (m_log) m_log->Replaced();
+  if (other.m_log) other.m_log->Replaced();
 }
 
 }  // namespace qs

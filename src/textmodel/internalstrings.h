@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "textmodel/linechangelog.h"
 #include "textmodel/stringitem.h"
 #include "textmodel/tstrings.h"
 
@@ -63,6 +64,8 @@ class TInternalStrings : public TStrings {
 
   void SetItemFactory(ItemFactory factory) { m_factory = std::move(factory); }
   void SetExpander(Expander expander) { m_expander = std::move(expander); }
+  // Where inserted and removed lines are noted (none by default).
+  void SetChangeLog(TLineChangeLog* log) noexcept { m_log = log; }
   bool Raw() const { return m_raw; }
   void SetRaw(bool raw) { m_raw = raw; }
 
@@ -79,6 +82,7 @@ class TInternalStrings : public TStrings {
   ItemFactory m_factory;
   Expander m_expander;
   bool m_raw = false;
+  TLineChangeLog* m_log = nullptr;
 };
 
 }  // namespace qs

@@ -13,6 +13,7 @@ TCustomMemoSource::TCustomMemoSource()
       m_selectionLines(std::make_unique<TSelectionStrings>(*this)) {
   m_strings.SetItemFactory([this] { return GetStringItemClass(); });
   m_strings.SetExpander([this](StringView s) { return m_tabStops.Expand(s); });
+  m_strings.SetChangeLog(&m_lineChanges);
   SetDelimeters(U"");
   const auto check = [this](const TTrackedPosition& p, bool& column, bool& line) {
     CheckBlockShift(p, column, line);

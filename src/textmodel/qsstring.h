@@ -18,6 +18,7 @@
 #include "textmodel/documentfile.h"
 #include "textmodel/hiddenlines.h"
 #include "textmodel/internalstrings.h"
+#include "textmodel/linechangelog.h"
 #include "textmodel/lineparser.h"
 #include "textmodel/listeners.h"
 #include "textmodel/memotypes.h"
@@ -47,6 +48,8 @@ class TCustomMemoSource;
 using TMoveQueryEvent =
     std::function<void(TCustomMemoSource&, std::int64_t& lineDelta, std::int64_t& columnDelta)>;
 using TMeasureLineEvent = std::function<void(TCustomMemoSource&, std::int32_t line, TStringItem&)>;
+// Lets the active view change the column NewLine in overwrite mode moves to.
+using TNewLineIndentEvent = std::function<void(TCustomMemoSource&, std::int32_t& column)>;
 using TParsedLineEvent = std::function<void(TCustomMemoSource&, std::int32_t line, StringView text,
                                             const std::string& styleBytes)>;
 using TGetBackupNameEvent =
@@ -256,6 +259,9 @@ class TCustomMemoSource {
   TMemoStates Changes() const noexcept { return m_changes; }
   int UpdateDepth() const noexcept { return m_updateDepth; }
   int UpdateCode() const noexcept { return m_updateCode; }
+  // What the current (or just notified) update did to the lines, for views
+  // that keep data per line.
+  const TLineChangeLog& LineChanges() const noexcept { return m_lineChanges; }
   std::int32_t FirstChanged() const noexcept { return m_firstChanged; }
   std::int32_t LastChanged() const noexcept { return m_lastChanged; }
   // Asks the current update not to drop the selection at its end.
@@ -431,6 +437,7 @@ class TCustomMemoSource {
 
   // ---- Hooks ---------------------------------------------------------------
   TMoveQueryEvent OnMoveQuery;
+  TNewLineIndentEvent OnNewLineIndent;
   TMeasureLineEvent OnMeasureLine;
   TParsedLineEvent OnParsedLine;
   TGetBackupNameEvent OnGetBackupName;
@@ -591,6 +598,7 @@ class TCustomMemoSource {
   TMemoStates m_changes;
   std::int32_t m_firstChanged = kRangeEmptyFirst;
   std::int32_t m_lastChanged = kRangeEmptyLast;
+  TLineChangeLog m_lineChanges;
   Snapshot m_snap;
   bool m_keepSelection = false;
   bool m_undoStepPending = false;

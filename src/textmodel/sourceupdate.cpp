@@ -22,6 +22,7 @@ void TCustomMemoSource::InitUpdate(int code) {
   m_foundRect = {};
   m_firstChanged = kRangeEmptyFirst;
   m_lastChanged = kRangeEmptyLast;
+  m_lineChanges.Clear();
   m_undoStepPending = true;
   m_lowestEndStateChange = -1;
   m_updateCode = code;
@@ -62,6 +63,9 @@ void TCustomMemoSource::WidenRange(std::int32_t first, std::int32_t last) {
 void TCustomMemoSource::MarkChanged(std::int32_t first, std::int32_t last) {
   m_changes.Include(msEdited);
   WidenRange(first, last);
+  // A range to the end says that the lines below moved or need highlighting
+  // again; their text is the same, and the moves are logged as they happen.
+  m_lineChanges.Edited(first, last == kToEnd ? first : last);
 }
 
 void TCustomMemoSource::MarkDirty(std::int32_t first, std::int32_t last) {
