@@ -133,27 +133,17 @@ void TCustomQSMemo::UpdateScrollBars() {
 }
 
 void TCustomQSMemo::UpdateCaret() {
-  if (!m_focused) return;
-  const TMemoLayout layout = Layout();
-  const TCustomMemoSource& s = Source();
-  const std::int64_t row = static_cast<std::int64_t>(s.LineToRow(s.CaretLine())) - m_topLine;
-  const int x = ColumnX(layout, s.CaretColumn());
-  const TRect client = m_host.ClientRect();
-  const int y = ClampToInt(row * LineHeight());
-  m_host.SetCaretPos({x, y});
-  if (x >= layout.textLeft && x < client.Right && y >= 0 && y < client.Bottom)
-    m_host.ShowCaret();
-  else
-    m_host.HideCaret();
+  ShapeCaret();
 }
 
 void TCustomQSMemo::FocusChanged(bool focused) {
   if (focused == m_focused) return;
   m_focused = focused;
   if (focused) {
-    m_host.CreateCaret(2, LineHeight());
+    m_caretSize = {};  // created afresh
     UpdateCaret();
   } else {
+    CancelMouseAction();
     m_host.DestroyCaret();
   }
   if (m_hideSelection && Source().HasSelection()) Repaint();
