@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "editor/canvasfontmeasure.h"
@@ -168,6 +169,15 @@ class TCustomQSMemo : public IStyleHost {
   // The clear request: deletes the selection (not the document).
   void Clear();
   bool CanPaste() const;
+  // The standard edit-control queries. Character indexes count each line
+  // break as two characters (CR LF), as the text's Text form has them.
+  std::int32_t GetLineCount() const { return Source().LineCount(); }
+  // The index of line's first character in the whole text; -1 out of range.
+  std::int64_t LineIndex(std::int32_t line) const;
+  std::int64_t GetTextLength() const;
+  // Copies as much of line as fits into buffer (no terminating zero) and
+  // returns the number of characters copied.
+  std::size_t GetLine(std::int32_t line, std::span<Char> buffer) const;
 
   TClipboardType ClipboardType() const noexcept { return m_clipboardType; }
   void SetClipboardType(TClipboardType type) noexcept { m_clipboardType = type; }

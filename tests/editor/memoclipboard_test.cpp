@@ -1,3 +1,6 @@
+#include <array>
+#include <span>
+
 #include "mousefixture.h"
 
 namespace qs::testing {
@@ -52,6 +55,25 @@ TEST_F(ClipboardTest, APasteIntoAReadOnlyDocumentDoesNothing) {
   memo.PasteFromClipboard();
   EXPECT_EQ(Text(), U"fixed");
   EXPECT_FALSE(memo.CanPaste());
+}
+
+TEST_F(ClipboardTest, EditQueriesCountLineBreaksAndNeverOverrunTheCallersBuffer) {
+  SetText(U"one\n\tx\nlast");
+  EXPECT_EQ(memo.GetLineCount(), 3);
+  EXPECT_EQ(memo.LineIndex(0), 0);
+  EXPECT_EQ(memo.LineIndex(1), 5);
+  EXPECT_EQ(memo.LineIndex(2), 5 + 9 + 2);  // the TAB counts as its expanded width
+  EXPECT_EQ(memo.LineIndex(3), -1);
+  EXPECT_EQ(memo.LineIndex(-1), -1);
+  EXPECT_EQ(memo.GetTextLength(), 16 + 4);
+  EXPECT_EQ(memo.GetTextLength(), static_cast<std::int64_t>(Text().size()));
+
+  std::array<Char, 6> buffer;
+  buffer.fill(U'#');
+  EXPECT_EQ(memo.GetLine(2, std::span(buffer).first(2)), 2u);
+  EXPECT_EQ(String(buffer.begin(), buffer.end()), U"la####");
+  EXPECT_EQ(memo.GetLine(0, buffer), 3u);
+  EXPECT_EQ(memo.GetLine(7, buffer), 0u);
 }
 
 // ---- The default menu --------------------------------------------------------
