@@ -135,7 +135,7 @@ void TCustomQSMemo::MouseUp(TMouseButton button, TShiftState shift, TPoint p) no
 
 void TCustomQSMemo::MouseLeave() noexcept {
   if (m_mouse.state != TMouseState::Idle) return;
-  m_mouse.cursorOverUrl = false;
+  // Whatever the pointer meets next sets its cursor afresh.
   m_pointerCursor = qs::Cursor::Default;
 }
 
@@ -286,7 +286,6 @@ void TCustomQSMemo::TrackPointer(TPoint p, TShiftState keys) {
     const TPosition to =
         HasOption(moExtendedSel) && mode == stStreamSel ? WordEdge(pos, right) : pos;
     UpdateScope update(s, upd::kExtendSelection);
-    m_mouse.movingRight = right;
     // Placing the caret first keeps it visible, which scrolls the view
     // while the pointer is outside it.
     s.SetCaretPos(to.Column, to.Line);
@@ -417,7 +416,6 @@ void TCustomQSMemo::UpdatePointerCursor(TPoint p) {
     else if (OverUrl(hit))
       cursor = crMemoHandPoint;
   }
-  m_mouse.cursorOverUrl = cursor == crMemoHandPoint;
   if (cursor == m_pointerCursor) return;
   m_pointerCursor = cursor;
   m_host.SetCursor(cursor);

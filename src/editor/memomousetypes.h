@@ -38,14 +38,12 @@ enum class TMouseState : std::uint8_t {
 
 struct TMouseData {
   TMouseState state = TMouseState::Idle;
-  TPosition anchor;        // where a mouse selection started
-  TPosition last{-1, -1};  // the last processed pointer position
-  bool movingRight = true;
+  TPosition anchor;                   // where a mouse selection started
+  TPosition last{-1, -1};             // the last processed pointer position
   std::int64_t doubleClickTime = -1;  // when the last double click came
   TPoint doubleClickPoint;
-  bool overUrl = false;        // at the press
-  bool onGutter = false;       // at the press
-  bool cursorOverUrl = false;  // the hand is shown
+  bool overUrl = false;   // at the press
+  bool onGutter = false;  // at the press
   std::int64_t wheelRemainder = 0;
 };
 
