@@ -137,18 +137,7 @@ void TCustomQSMemo::UpdateScrollBars() {
 }
 
 void TCustomQSMemo::UpdateCaret() {
-  if (!m_focused) return;
-  const TMemoLayout layout = Layout();
-  const TCustomMemoSource& s = Source();
-  const std::int64_t row = static_cast<std::int64_t>(CaretRow()) - m_topLine;
-  const int x = ColumnToX(s.CaretLine(), s.CaretColumn());
-  const TRect client = m_host.ClientRect();
-  const int y = ClampToInt(row * LineHeight());
-  m_host.SetCaretPos({x, y});
-  if (x >= layout.textLeft && x < client.Right && y >= 0 && y < client.Bottom)
-    m_host.ShowCaret();
-  else
-    m_host.HideCaret();
+  ShapeCaret();
 }
 
 void TCustomQSMemo::FocusChanged(bool focused) {
@@ -156,10 +145,11 @@ void TCustomQSMemo::FocusChanged(bool focused) {
   m_focused = focused;
   if (focused) {
     InstallMoveHooks();
-    m_host.CreateCaret(2, LineHeight());
+    m_caretSize = {};  // created afresh
     UpdateCaret();
   } else {
     RemoveMoveHooks(Source());
+    CancelMouseAction();
     m_host.DestroyCaret();
   }
   if (m_hideSelection && Source().HasSelection()) Repaint();

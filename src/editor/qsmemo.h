@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "editor/canvasfontmeasure.h"
@@ -19,6 +20,7 @@
 #include "editor/lineattributes.h"
 #include "editor/memofont.h"
 #include "editor/memolayout.h"
+#include "editor/memomousetypes.h"
 #include "editor/memooptions.h"
 #include "editor/memopositions.h"
 #include "editor/memorow.h"
@@ -29,6 +31,8 @@
 #include "editor/textstyles.h"
 #include "editor/wordwrap.h"
 #include "platform/canvas.h"
+#include "platform/popupmenu.h"
+#include "platform/timers.h"
 #include "platform/windowhost.h"
 #include "textmodel/qsstring.h"
 
@@ -147,6 +151,93 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   void ResetPaintedRows() noexcept { m_paintedRows = 0; }
 
   TMemoScrollEvent OnMemoScroll;
+
+  // ---- Caret, mouse, scrolling and clipboard --------------------------------
+  // Pointer input in client pixels. None of these throws: a step that fails
+  // ends the pointer operation where it stands.
+  void MouseDown(TMouseButton button, TShiftState shift, TPoint p) noexcept;
+  void MouseMove(TShiftState shift, TPoint p) noexcept;
+  void MouseUp(TMouseButton button, TShiftState shift, TPoint p) noexcept;
+  // One wheel event: 120 units a notch, positive scrolls up. False when it
+  // could not be handled.
+  bool MouseWheel(int delta) noexcept;
+  void MouseLeave() noexcept;
+  // The popup menu: by keyboard at the caret, else at client point p.
+  void ContextMenu(bool byKeyboard, TPoint p) noexcept;
+  // Ends a mouse selection or drag where it stands.
+  void CancelMouseAction() noexcept;
+  TMouseState MouseState() const noexcept { return m_mouse.state; }
+  // The (line, column) a press at client point p puts the caret on: never a
+  // negative column, never below the last line unless soBeyondFileEnd.
+  TPosition PointToPosition(TPoint p);
+
+  // The clipboard; the keyboard and the menus call these.
+  void CopyToClipboard();
+  void CutToClipboard();
+  void PasteFromClipboard();  // nothing when read-only
+  // The clear request: deletes the selection (not the document).
+  void Clear();
+  bool CanPaste() const;
+  // The standard edit-control queries. Character indexes count each line
+  // break as two characters (CR LF), as the text's Text form has them.
+  std::int32_t GetLineCount() const { return Source().LineCount(); }
+  // The index of line's first character in the whole text; -1 out of range.
+  std::int64_t LineIndex(std::int32_t line) const;
+  std::int64_t GetTextLength() const;
+  // Copies as much of line as fits into buffer (no terminating zero) and
+  // returns the number of characters copied.
+  std::size_t GetLine(std::int32_t line, std::span<Char> buffer) const;
+
+  TClipboardType ClipboardType() const noexcept { return m_clipboardType; }
+  void SetClipboardType(TClipboardType type) noexcept { m_clipboardType = type; }
+  bool PlainText() const noexcept { return m_clipboardType == cbNormal; }
+  void SetPlainText(bool plain) noexcept { m_clipboardType = plain ? cbNormal : cbRtf; }
+  bool UseDefaultMenu() const noexcept { return m_useDefaultMenu; }
+  void SetUseDefaultMenu(bool use) noexcept { m_useDefaultMenu = use; }
+  TWordSelectionType WordSelectionType() const noexcept { return m_wordSelectionType; }
+  void SetWordSelectionType(TWordSelectionType type) noexcept { m_wordSelectionType = type; }
+  qs::Cursor DragCursor() const noexcept { return m_dragCursor; }
+  void SetDragCursor(qs::Cursor cursor) noexcept { m_dragCursor = cursor; }
+  bool HideCaret() const noexcept { return m_hideCaret; }
+  void SetHideCaret(bool hide);
+  TPopupMenu* PopupMenu() const noexcept { return m_popupMenu; }
+  void SetPopupMenu(TPopupMenu* menu) noexcept { m_popupMenu = menu; }
+  // Where menus are shown; without one the control shows none.
+  void SetMenuHost(IPopupMenuHost* host) noexcept { m_menuHost = host; }
+  // The gutter image collection reports its glyph sizes here, so a click can
+  // tell which image it hit.
+  void SetGutterImageSizes(std::vector<TSize> sizes) { m_gutterImageSizes = std::move(sizes); }
+  TClickGutterEvent OnClickGutter;
+  TJumpToUrlEvent OnJumpToUrl;
+
+ private:
+  struct THit {
+    TPosition pos;              // where the caret goes (rounded to the nearer cell edge)
+    std::int64_t cellColumn = 0;  // the column of the cell under the pointer
+    bool belowText = false;
+  };
+  THit HitTest(TPoint p);
+  void ShapeCaret();
+  void Press(TMouseButton button, TShiftState shift, TPoint p);
+  void Release(TMouseButton button, TShiftState shift, TPoint p);
+  void DoubleClick(TPoint p, const TMemoLayout& layout);
+  bool IsTripleClick(TPoint p, const TMemoLayout& layout) const;
+  void BeginSelectOrDrag(TShiftState shift, const THit& hit, TPosition before);
+  void StartMouseTimer();
+  void StopMouseTimer();
+  void MouseTimerTick() noexcept;
+  void TrackPointer(TPoint p, TShiftState keys);
+  void SelectFromAnchor(TPosition to, TSelectionType mode);
+  TPosition WordEdge(TPosition pos, bool movingRight) const;
+  void Drop(bool copy);
+  bool OverUrl(const THit& hit);
+  void JumpToUrl(const THit& hit);
+  void ClickGutter(TMouseButton button, TShiftState shift, TPoint p);
+  void UpdatePointerCursor(TPoint p);
+  void ShowContextMenu(bool byKeyboard, TPoint p);
+  TPopupMenu& DefaultMenu();
+
+ public:
 
   // ---- IStyleHost -----------------------------------------------------------
   void StylesChanged() override;
@@ -359,6 +450,20 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   std::unique_ptr<TSourceWatch> m_sourceWatch;
   ICanvas& m_measureCanvas;
   ControlRegistration m_registration{*this};
+  // ---- Caret, mouse, scrolling and clipboard --------------------------------
+  TMouseData m_mouse;
+  std::unique_ptr<ScopedTimer> m_mouseTimer;  // made on the first press
+  TClipboardType m_clipboardType = cbNormal;
+  bool m_useDefaultMenu = true;
+  TWordSelectionType m_wordSelectionType = wsWordOnly;
+  qs::Cursor m_dragCursor = qs::Cursor::Drag;
+  qs::Cursor m_pointerCursor = qs::Cursor::Default;
+  bool m_hideCaret = false;
+  TSize m_caretSize;  // of the caret last created
+  TPopupMenu* m_popupMenu = nullptr;
+  std::unique_ptr<TPopupMenu> m_defaultMenu;
+  IPopupMenuHost* m_menuHost = nullptr;
+  std::vector<TSize> m_gutterImageSizes;
 };
 
 // Publishes the behaviour of TCustomQSMemo.

@@ -1,11 +1,14 @@
 #include "qt/qtmemowidget.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScrollBar>
 
 #include "qt/qtbitmap.h"
 #include "qt/qtconvert.h"
+#include "qt/qtmouseinput.h"
 
 namespace qs::qt {
 
@@ -17,6 +20,8 @@ QtMemoWidget::QtMemoWidget(QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setCursor(Qt::IBeamCursor);
+  viewport()->setMouseTracking(true);
+  m_memo->SetMenuHost(&m_menuHost);
   m_memo->UpdateScrollBars();
 }
 
@@ -120,6 +125,47 @@ void QtMemoWidget::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QAbstractScrollArea::keyPressEvent(event);
+}
+
+// Pointer input goes to the control, which never throws out of it.
+void QtMemoWidget::mousePressEvent(QMouseEvent* event) {
+  if (const auto button = ToMouseButton(event->button()))
+    m_memo->MouseDown(*button, ToShiftState(*event), FromQPoint(event->position().toPoint()));
+  event->accept();
+}
+
+void QtMemoWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  mousePressEvent(event);
+}
+
+void QtMemoWidget::mouseMoveEvent(QMouseEvent* event) {
+  m_memo->MouseMove(ToShiftState(*event), FromQPoint(event->position().toPoint()));
+  event->accept();
+}
+
+void QtMemoWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (const auto button = ToMouseButton(event->button()))
+    m_memo->MouseUp(*button, ToShiftState(*event), FromQPoint(event->position().toPoint()));
+  event->accept();
+}
+
+void QtMemoWidget::wheelEvent(QWheelEvent* event) {
+  const int delta = WheelDelta(*event);
+  if (delta != 0 && m_memo->MouseWheel(delta))
+    event->accept();
+  else
+    QAbstractScrollArea::wheelEvent(event);
+}
+
+void QtMemoWidget::contextMenuEvent(QContextMenuEvent* event) {
+  // A mouse-invoked menu comes from the right release already.
+  if (event->reason() == QContextMenuEvent::Keyboard) m_memo->ContextMenu(true, {});
+  event->accept();
+}
+
+void QtMemoWidget::leaveEvent(QEvent* event) {
+  m_memo->MouseLeave();
+  QAbstractScrollArea::leaveEvent(event);
 }
 
 }  // namespace qs::qt

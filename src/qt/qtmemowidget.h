@@ -10,6 +10,7 @@
 
 #include "editor/qsmemo.h"
 #include "qt/qtcanvas.h"
+#include "qt/qtpopupmenu.h"
 #include "qt/qtwindowhost.h"
 
 namespace qs::qt {
@@ -30,12 +31,20 @@ class QtMemoWidget : public QAbstractScrollArea {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   // Moves the caret for a caret key; false when the key is not one.
   bool CaretKey(int key, Qt::KeyboardModifiers modifiers);
 
   QtWindowHost m_host;
+  QtPopupMenuHost m_menuHost{this};
   // Fonts are measured on an image of our own, so measuring never needs a
   // paint event.
   QImage m_measureImage{1, 1, QImage::Format_RGB32};

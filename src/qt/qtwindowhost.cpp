@@ -5,6 +5,7 @@
 #include <QScrollBar>
 
 #include "qt/qtconvert.h"
+#include "qt/qtcursors.h"
 
 namespace qs::qt {
 
@@ -100,40 +101,7 @@ ScrollBarState QtWindowHost::ScrollBar(ScrollBarKind bar) const {
 }
 
 void QtWindowHost::SetCursor(Cursor cursor) {
-  Qt::CursorShape shape = Qt::ArrowCursor;
-  switch (cursor) {
-    case Cursor::IBeam:
-      shape = Qt::IBeamCursor;
-      break;
-    case Cursor::Wait:
-      shape = Qt::WaitCursor;
-      break;
-    case Cursor::Cross:
-      shape = Qt::CrossCursor;
-      break;
-    case Cursor::SizeAll:
-      shape = Qt::SizeAllCursor;
-      break;
-    case Cursor::SizeNS:
-      shape = Qt::SizeVerCursor;
-      break;
-    case Cursor::SizeWE:
-      shape = Qt::SizeHorCursor;
-      break;
-    case Cursor::HandPoint:
-      shape = Qt::PointingHandCursor;
-      break;
-    case Cursor::Drag:
-      shape = Qt::DragMoveCursor;
-      break;
-    case Cursor::NoDrop:
-      shape = Qt::ForbiddenCursor;
-      break;
-    case Cursor::Default:
-    case Cursor::Arrow:
-      break;
-  }
-  m_area.viewport()->setCursor(shape);
+  m_area.viewport()->setCursor(ToQCursor(cursor));
 }
 
 TShiftState QtWindowHost::KeyState() const {

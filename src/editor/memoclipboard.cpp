@@ -1,0 +1,74 @@
+// The control's clipboard commands and edit-control queries. The source does
+// the plain-text part and keeps the process-wide column flag of the last copy.
+#include <algorithm>
+
+#include "editor/qsmemo.h"
+#include "platform/clipboard.h"
+#include "platform/platform.h"
+
+namespace qs {
+
+void TCustomQSMemo::CopyToClipboard() {
+  Source().CopyToClipboard();
+}
+
+void TCustomQSMemo::CutToClipboard() {
+  TCustomMemoSource& s = Source();
+  if (!s.HasSelection()) return;
+  s.BeginUpdate(upd::kCut);
+  try {
+    CopyToClipboard();
+    s.DeleteBlock();
+  } catch (...) {
+    s.EndUpdate();
+    throw;
+  }
+  s.EndUpdate();
+}
+
+void TCustomQSMemo::PasteFromClipboard() {
+  if (Source().GetReadOnly()) return;
+  Source().PasteFromClipboard();
+}
+
+void TCustomQSMemo::Clear() {
+  TCustomMemoSource& s = Source();
+  if (s.HasSelection()) s.DeleteBlock();
+}
+
+bool TCustomQSMemo::CanPaste() const {
+  if (Source().GetReadOnly()) return false;
+  const IClipboard& clipboard = ThePlatform().clipboard;
+  return clipboard.HasText() || (m_clipboardType == cbRtf && clipboard.HasRtf());
+}
+
+namespace {
+
+constexpr std::int64_t kLineBreakLength = 2;
+
+}  // namespace
+
+std::int64_t TCustomQSMemo::LineIndex(std::int32_t line) const {
+  const TCustomMemoSource& s = Source();
+  if (line < 0 || line >= std::max(s.LineCount(), 1)) return -1;
+  std::int64_t index = 0;
+  for (std::int32_t i = 0; i < line; ++i) index += s.LineLength(i) + kLineBreakLength;
+  return index;
+}
+
+std::int64_t TCustomQSMemo::GetTextLength() const {
+  const TCustomMemoSource& s = Source();
+  if (s.LineCount() == 0) return 0;
+  return LineIndex(s.LineCount() - 1) + s.LineLength(s.LineCount() - 1);
+}
+
+std::size_t TCustomQSMemo::GetLine(std::int32_t line, std::span<Char> buffer) const {
+  const TCustomMemoSource& s = Source();
+  if (line < 0 || line >= s.LineCount()) return 0;
+  const String text = s.ExpandedLine(line);
+  const std::size_t count = std::min(text.size(), buffer.size());
+  std::copy_n(text.begin(), count, buffer.begin());
+  return count;
+}
+
+}  // namespace qs
