@@ -4,7 +4,7 @@
 
 namespace qs {
 
-int HeadlessPopupMenuHost::Popup(const std::vector<TMenuItem>& items, TPoint screen) {
+int HeadlessPopupMenuHost::Popup(const std::vector<TPopupItem>& items, TPoint screen) {
   m_shown.push_back({items, screen});
   const std::optional<String> pick = std::exchange(m_pick, std::nullopt);
   if (!pick) return -1;

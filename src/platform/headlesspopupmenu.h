@@ -10,13 +10,13 @@
 namespace qs {
 
 struct ShownMenu {
-  std::vector<TMenuItem> items;
+  std::vector<TPopupItem> items;
   TPoint screen;
 };
 
 class HeadlessPopupMenuHost final : public IPopupMenuHost {
  public:
-  int Popup(const std::vector<TMenuItem>& items, TPoint screen) override;
+  int Popup(const std::vector<TPopupItem>& items, TPoint screen) override;
 
   // The caption the next menu is answered with; without one the menu is
   // dismissed. A caption that is missing or disabled picks nothing.

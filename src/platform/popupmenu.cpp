@@ -2,8 +2,8 @@
 
 namespace qs {
 
-TMenuItem* TPopupMenu::Find(StringView caption) {
-  for (TMenuItem& item : Items)
+TPopupItem* TPopupMenu::Find(StringView caption) {
+  for (TPopupItem& item : Items)
     if (item.caption == caption) return &item;
   return nullptr;
 }
@@ -12,7 +12,7 @@ void ShowPopupMenu(IPopupMenuHost& host, TPopupMenu& menu, TPoint screen) {
   if (menu.OnPopup) menu.OnPopup(menu);
   const int picked = host.Popup(menu.Items, screen);
   if (picked < 0 || picked >= static_cast<int>(menu.Items.size())) return;
-  const TMenuItem item = menu.Items[static_cast<std::size_t>(picked)];
+  const TPopupItem item = menu.Items[static_cast<std::size_t>(picked)];
   if (item.enabled && !item.IsSeparator() && item.onClick) item.onClick();
 }
 

@@ -10,7 +10,7 @@
 
 namespace qs {
 
-struct TMenuItem {
+struct TPopupItem {
   String caption;
   bool enabled = true;
   std::function<void()> onClick;
@@ -22,11 +22,11 @@ struct TMenuItem {
 // (their enabled states) right before they are shown.
 class TPopupMenu {
  public:
-  std::vector<TMenuItem> Items;
+  std::vector<TPopupItem> Items;
   std::function<void(TPopupMenu&)> OnPopup;
 
   // The item with this caption, or nullptr.
-  [[nodiscard]] TMenuItem* Find(StringView caption);
+  [[nodiscard]] TPopupItem* Find(StringView caption);
 };
 
 class IPopupMenuHost {
@@ -35,7 +35,7 @@ class IPopupMenuHost {
   // Shows items at the screen point and returns the index of the item the
   // user picked (only an enabled, non-separator one), or -1. The caller runs
   // the item, after the menu is gone.
-  [[nodiscard]] virtual int Popup(const std::vector<TMenuItem>& items, TPoint screen) = 0;
+  [[nodiscard]] virtual int Popup(const std::vector<TPopupItem>& items, TPoint screen) = 0;
 };
 
 // Shows the menu and runs the picked item's handler.

@@ -8,10 +8,10 @@
 
 namespace qs::qt {
 
-int QtPopupMenuHost::Popup(const std::vector<TMenuItem>& items, TPoint screen) {
+int QtPopupMenuHost::Popup(const std::vector<TPopupItem>& items, TPoint screen) {
   QMenu menu(m_parent);
   std::vector<QAction*> actions;
-  for (const TMenuItem& item : items) {
+  for (const TPopupItem& item : items) {
     QAction* action =
         item.IsSeparator() ? menu.addSeparator() : menu.addAction(ToQString(item.caption));
     action->setEnabled(item.enabled && !item.IsSeparator());

@@ -11,7 +11,7 @@ namespace qs::qt {
 class QtPopupMenuHost final : public IPopupMenuHost {
  public:
   explicit QtPopupMenuHost(QWidget* parent) : m_parent(parent) {}
-  int Popup(const std::vector<TMenuItem>& items, TPoint screen) override;
+  int Popup(const std::vector<TPopupItem>& items, TPoint screen) override;
 
  private:
   QPointer<QWidget> m_parent;

@@ -80,7 +80,7 @@ TEST_F(ClipboardTest, EditQueriesCountLineBreaksAndNeverOverrunTheCallersBuffer)
 
 std::vector<std::pair<String, bool>> Items(const ShownMenu& menu) {
   std::vector<std::pair<String, bool>> out;
-  for (const TMenuItem& item : menu.items) out.emplace_back(item.caption, item.enabled);
+  for (const TPopupItem& item : menu.items) out.emplace_back(item.caption, item.enabled);
   return out;
 }
 
