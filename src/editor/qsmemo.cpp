@@ -14,6 +14,7 @@ TCustomQSMemo::TCustomQSMemo(IWindowHost& host, ICanvas& measureCanvas)
   m_marginPen.SetOnChange([this] { Repaint(); });
   m_metrics.RecomputeUniformFont(Fonts());
   Attach(m_internal);
+  ResetKeys();
 }
 
 TCustomQSMemo::~TCustomQSMemo() {

@@ -1,6 +1,6 @@
 // The editor control as a Qt widget: a scroll area whose viewport the
-// control paints with QPainter, whose scroll bars move its view, and which
-// turns the caret keys into caret moves of the document.
+// control paints with QPainter, whose scroll bars move its view, and whose
+// key events reach the control's key and character handlers.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -30,10 +30,10 @@ class QtMemoWidget : public QAbstractScrollArea {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
-  // Moves the caret for a caret key; false when the key is not one.
-  bool CaretKey(int key, Qt::KeyboardModifiers modifiers);
 
   QtWindowHost m_host;
   // Fonts are measured on an image of our own, so measuring never needs a
