@@ -307,6 +307,7 @@ TEST_F(KeysTest, NoExceptionLeavesAKeyEvent) {
   memo.SetSyntaxParser(&parser);
   memo.Source().ParseLines(0, 0, true);
   parser.throwOnParse = true;
+  memo.KeyUp();
   memo.KeyPress(U'x');
   EXPECT_EQ(errors.back(), "parser failure");
   memo.SetSyntaxParser(nullptr);
