@@ -196,10 +196,6 @@ std::string MemoCommandName(TKeyCommand command) {
   return std::to_string(command);
 }
 
-void TCustomQSMemo::RunCommand(TKeyCommand command) {
-  ExecuteCommand(command);
-}
-
 void TCustomQSMemo::ExecuteCommand(TKeyCommand command) {
   bool handled = false;
   if (OnCommand) OnCommand(*this, command, handled);

@@ -79,7 +79,7 @@ bool TCustomQSMemo::KeyDown(TKey key, TShiftState shift) noexcept {
     // The sequence state moves on before the command runs, so that a
     // command that fails still leaves the sequence finished or advanced.
     m_keyState = binding->nextState;
-    if (binding->command != ecNone) RunCommand(binding->command);
+    if (binding->command != ecNone) ExecuteCommand(binding->command);
     // A rebuilt list starts its own sequences from nothing.
     if (builds != m_keyListBuilds) m_keyState = 0;
   } catch (const Abort&) {

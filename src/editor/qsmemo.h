@@ -274,7 +274,6 @@ class TCustomQSMemo : public IStyleHost {
   // Keyboard
   // Tab without WantTabs, Enter without WantReturns: the dialog's keys.
   bool IsDialogKey(TKey key) const noexcept;
-  void RunCommand(TKeyCommand command);
   bool RunControlCommand(TKeyCommand command);
   bool RunSelectingCommand(TKeyCommand command);
   void ReportCommandError(const Error& e) noexcept;
