@@ -21,6 +21,7 @@ TCustomQSMemo::TCustomQSMemo(IWindowHost& host, ICanvas& measureCanvas)
   m_metrics.RecomputeUniformFont(Fonts());
   InitPaintParts();
   Attach(m_internal);
+  ResetKeys();
 }
 
 TCustomQSMemo::~TCustomQSMemo() {

@@ -33,7 +33,10 @@
 #include "platform/canvas.h"
 #include "platform/popupmenu.h"
 #include "platform/timers.h"
+#include "platform/keys.h"
 #include "platform/windowhost.h"
+#include "support/errors.h"
+#include "support/keylist.h"
 #include "textmodel/qsstring.h"
 
 namespace qs {
@@ -47,6 +50,10 @@ inline constexpr TMemoOptions kDefaultMemoOptions = SetBit(moThumbTracking) | Se
 
 class TCustomQSMemo;
 using TMemoScrollEvent = std::function<void(TCustomQSMemo&, TScrollStyle, int delta)>;
+// Sees every command a key runs before the control does; handled = true
+// stops the control's own execution.
+using TMemoCommandEvent = std::function<void(TCustomQSMemo&, TKeyCommand, bool& handled)>;
+using TMemoErrorEvent = std::function<void(TCustomQSMemo&, const Error&)>;
 
 class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarget {
  public:
@@ -198,6 +205,7 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   void SetWordSelectionType(TWordSelectionType type) noexcept { m_wordSelectionType = type; }
   qs::Cursor DragCursor() const noexcept { return m_dragCursor; }
   void SetDragCursor(qs::Cursor cursor) noexcept { m_dragCursor = cursor; }
+  // A hidden caret is not drawn, and the caret keys scroll the view instead.
   bool HideCaret() const noexcept { return m_hideCaret; }
   void SetHideCaret(bool hide);
   TPopupMenu* PopupMenu() const noexcept { return m_popupMenu; }
@@ -238,6 +246,61 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   TPopupMenu& DefaultMenu();
 
  public:
+  // ---- Keyboard -------------------------------------------------------------
+  // The key-mapping scheme the key list is built from. An unknown name keeps
+  // the name and builds the "Default" scheme.
+  const String& KeyMapping() const noexcept { return m_keyMapping; }
+  void SetKeyMapping(const String& name);
+  // Rebuilds the key list from the scheme and ends any key sequence.
+  void ResetKeys();
+  TKeyList& KeyList() noexcept { return m_keyList; }
+  std::uint8_t KeyState() const noexcept { return m_keyState; }
+  bool WantTabs() const noexcept { return m_wantTabs; }
+  void SetWantTabs(bool want) noexcept { m_wantTabs = want; }
+  bool WantReturns() const noexcept { return m_wantReturns; }
+  void SetWantReturns(bool want) noexcept { m_wantReturns = want; }
+  bool OemConvert() const noexcept { return m_oemConvert; }
+  void SetOemConvert(bool convert) noexcept { m_oemConvert = convert; }
+
+  // A key went down: runs its binding and tells whether it consumed the key
+  // (a consumed key types no character). Modifier keys alone change nothing.
+  bool KeyDown(TKey key, TShiftState shift) noexcept;
+  void KeyUp() noexcept { m_keyHandled = false; }
+  // A character of a key no binding consumed: typed into the text.
+  bool KeyPress(Char c) noexcept;
+  // Whether the key should reach the control rather than the dialog it sits
+  // in (Tab only with WantTabs, Enter only with WantReturns), and whether a
+  // key sequence waits for its next stroke, which then goes before any menu
+  // shortcut.
+  bool WantsKey(TKey key, TShiftState shift) const noexcept;
+  bool SequencePending() const noexcept { return m_keyState != 0; }
+  bool HasBinding(TKey key, TShiftState shift) const;
+
+  // Runs one command as a binding would; errors are thrown.
+  void ExecuteCommand(TKeyCommand command);
+  TMemoCommandEvent OnCommand;
+  // Told of an error a key's command raised; without a handler the message
+  // is shown in an error box.
+  TMemoErrorEvent OnCommandError;
+
+  // The control's commands. The vertical moves each go through one function,
+  // with extend saying whether and how the selection follows the caret.
+  void RowBegin(TSelectionType extend = stNotSelected);
+  void RowEnd(TSelectionType extend = stNotSelected);
+  void CaretUp(TSelectionType extend = stNotSelected);
+  void CaretDown(TSelectionType extend = stNotSelected);
+  void CaretLeft(TSelectionType extend = stNotSelected);
+  void CaretRight();
+  void PageUp(TSelectionType extend = stNotSelected);
+  void PageDown(TSelectionType extend = stNotSelected);
+  void CaretToWindowTop(TSelectionType extend = stNotSelected);
+  void CaretToWindowBottom(TSelectionType extend = stNotSelected);
+  void ScrollLineUp() { ScrollBy(-1, 0); }
+  void ScrollLineDown() { ScrollBy(1, 0); }
+  void GotoLine();
+  void CenterCaretLine();
+  void MatchBracketForward();
+  void MatchBracketBackward();
 
   // ---- IStyleHost -----------------------------------------------------------
   void StylesChanged() override;
@@ -464,6 +527,27 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   std::unique_ptr<TPopupMenu> m_defaultMenu;
   IPopupMenuHost* m_menuHost = nullptr;
   std::vector<TSize> m_gutterImageSizes;
+  // Keyboard
+  // Tab without WantTabs, Enter without WantReturns: the dialog's keys.
+  bool IsDialogKey(TKey key) const noexcept;
+  bool RunControlCommand(TKeyCommand command);
+  bool RunSelectingCommand(TKeyCommand command);
+  void ReportCommandError(const Error& e) noexcept;
+  // Moves the caret by lines and columns; with extend the selection follows.
+  void MoveOrExtend(TSelectionType extend, std::int64_t lines, std::int64_t columns);
+  void MoveLines(TSelectionType extend, std::int64_t lines);
+  // Rows a page key moves the view and the caret.
+  std::int32_t PageRows();
+  void MatchBracketFrom(bool opening);
+  TKeyList m_keyList;
+  String m_keyMapping = U"Default";
+  std::uint8_t m_keyState = 0;
+  bool m_keyHandled = false;
+  bool m_wantTabs = false;
+  bool m_wantReturns = true;
+  bool m_oemConvert = false;
+  // Counts key-list rebuilds, so a command that rebuilt the list is noticed.
+  std::uint32_t m_keyListBuilds = 0;
 };
 
 // Publishes the behaviour of TCustomQSMemo.

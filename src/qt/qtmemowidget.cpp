@@ -9,6 +9,7 @@
 #include "qt/qtbitmap.h"
 #include "qt/qtconvert.h"
 #include "qt/qtmouseinput.h"
+#include "qt/qtkeys.h"
 
 namespace qs::qt {
 
@@ -66,65 +67,56 @@ void QtMemoWidget::focusOutEvent(QFocusEvent* event) {
   m_memo->FocusChanged(false);
 }
 
-bool QtMemoWidget::CaretKey(int key, Qt::KeyboardModifiers modifiers) {
-  TCustomMemoSource& s = m_memo->Source();
-  const bool shift = (modifiers & Qt::ShiftModifier) != 0;
-  const bool ctrl = (modifiers & Qt::ControlModifier) != 0;
-  using Move = TCustomMemoSource::MoveOperation;
-  Move move = nullptr;
-  switch (key) {
-    case Qt::Key_Left:
-      move = ctrl ? &TCustomMemoSource::WordLeft : &TCustomMemoSource::CursorLeft;
-      break;
-    case Qt::Key_Right:
-      move = ctrl ? &TCustomMemoSource::WordRight : &TCustomMemoSource::CursorRight;
-      break;
-    case Qt::Key_Up:
-      move = &TCustomMemoSource::CursorUp;
-      break;
-    case Qt::Key_Down:
-      move = &TCustomMemoSource::CursorDown;
-      break;
-    case Qt::Key_Home:
-      move = ctrl ? &TCustomMemoSource::JumpToFileBegin : &TCustomMemoSource::JumpToLineBegin;
-      break;
-    case Qt::Key_End:
-      move = ctrl ? &TCustomMemoSource::JumpToFileEnd : &TCustomMemoSource::JumpToLineEnd;
-      break;
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown: {
-      const int rows = m_memo->VisibleRows() + 1;
-      const int delta = key == Qt::Key_PageUp ? -rows : rows;
-      // Page keys do not extend a selection yet.
-      s.ClearSelection();
-      m_memo->ScrollBy(delta, 0);
-      s.MoveCaret(delta, 0);
-      return true;
-    }
-    default:
-      return false;
-  }
-  if (shift)
-    s.ExtendSelection(stStreamSel, move);
-  else {
-    s.ClearSelection();
-    (s.*move)();
-  }
-  return true;
-}
-
 void QtMemoWidget::keyPressEvent(QKeyEvent* event) {
-  try {
-    if (CaretKey(event->key(), event->modifiers())) {
-      event->accept();
-      return;
-    }
-  } catch (...) {
-    // A refused move leaves the caret where it was.
+  const TShiftState shift = ShiftFromQt(event->modifiers());
+  const TKey key = KeyFromQt(event->key(), event->modifiers());
+  // The control's handlers catch what their commands throw.
+  if (m_memo->KeyDown(key, shift)) {
     event->accept();
     return;
   }
-  QAbstractScrollArea::keyPressEvent(event);
+  // Ctrl and Alt chords type nothing, whatever text the platform attached.
+  bool typed = false;
+  if ((shift & (ssCtrl | ssAlt)) == 0)
+    for (const Char c : event->text().toStdU32String()) typed = m_memo->KeyPress(c) || typed;
+  // What the control left alone goes on to the parent (a dialog's Enter).
+  if (typed)
+    event->accept();
+  else
+    event->ignore();
+}
+
+void QtMemoWidget::keyReleaseEvent(QKeyEvent* event) {
+  m_memo->KeyUp();
+  QAbstractScrollArea::keyReleaseEvent(event);
+}
+
+bool QtMemoWidget::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const TShiftState shift = ShiftFromQt(key->modifiers());
+    const TKey code = KeyFromQt(key->key(), key->modifiers());
+    // The second stroke of a sequence, and a bound Alt chord, go to the
+    // control before any menu shortcut.
+    bool ours = m_memo->SequencePending();
+    try {
+      ours = ours || ((shift & ssAlt) != 0 && m_memo->HasBinding(code, shift));
+    } catch (...) {
+    }
+    if (ours) {
+      event->accept();
+      return true;
+    }
+  } else if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    // With WantTabs the Tab key edits instead of moving the focus.
+    if (tab && m_memo->WantTabs()) {
+      keyPressEvent(key);
+      return true;
+    }
+  }
+  return QAbstractScrollArea::event(event);
 }
 
 // Pointer input goes to the control, which never throws out of it.

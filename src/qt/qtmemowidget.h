@@ -1,6 +1,6 @@
 // The editor control as a Qt widget: a scroll area whose viewport the
-// control paints with QPainter, whose scroll bars move its view, and which
-// turns the caret keys into caret moves of the document.
+// control paints with QPainter, whose scroll bars move its view, and whose
+// key events reach the control's key and character handlers.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -38,10 +38,10 @@ class QtMemoWidget : public QAbstractScrollArea {
   void wheelEvent(QWheelEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
-  // Moves the caret for a caret key; false when the key is not one.
-  bool CaretKey(int key, Qt::KeyboardModifiers modifiers);
 
   QtWindowHost m_host;
   QtPopupMenuHost m_menuHost{this};
