@@ -263,9 +263,21 @@ bool TCustomQSMemo::RunControlCommand(TKeyCommand command) {
     case ecMatchBracketBackward:
       MatchBracketBackward();
       return true;
+    case ecCopyToClipboard:
+      CopyToClipboard();
+      return true;
+    case ecCutToClipboard:
+      CutToClipboard();
+      return true;
+    case ecPasteFromClipboard:
+      PasteFromClipboard();
+      return true;
+    case ecCancelMouseAction:
+      CancelMouseAction();
+      return true;
     default:
-      // The clipboard, ending a mouse action and template completion are
-      // answered through OnCommand until the control has them.
+      // Template completion is answered through OnCommand until the control
+      // has it.
       return false;
   }
 }

@@ -48,6 +48,31 @@ TEST_F(ClipboardTest, AColumnCopyPastesAsAColumnUntilAnotherProgramTakesTheClipb
   EXPECT_EQ(Text(), U"axy\r\nzwbcd\r\nefgh");
 }
 
+TEST_F(ClipboardTest, TheClipboardKeysOfEverySchemeReachTheSystemClipboard) {
+  struct Case {
+    const char32_t* scheme;
+    TKey copyKey;
+    TShiftState copyShift;
+    TKey pasteKey;
+    TShiftState pasteShift;
+  };
+  for (const Case& c : {Case{U"Default", 'C', ssCtrl, vk::Insert, ssShift},
+                        Case{U"Default", vk::Insert, ssCtrl, 'V', ssCtrl}}) {
+    SCOPED_TRACE(c.copyKey);
+    memo.SetKeyMapping(c.scheme);
+    SetText(U"copy me");
+    Src().SelectRange(stStreamSel, 0, 0, 4, 0);
+    EXPECT_TRUE(memo.KeyDown(c.copyKey, c.copyShift));
+    memo.KeyUp();
+    EXPECT_EQ(platform.clipboard.GetText(), U"copy");
+    Src().ClearSelection();
+    Src().SetCaretPos(7, 0);
+    EXPECT_TRUE(memo.KeyDown(c.pasteKey, c.pasteShift));
+    memo.KeyUp();
+    EXPECT_EQ(Text(), U"copy mecopy");
+  }
+}
+
 TEST_F(ClipboardTest, APasteIntoAReadOnlyDocumentDoesNothing) {
   SetText(U"fixed");
   platform.clipboard.SimulateOtherProgram(U"more");
