@@ -115,6 +115,11 @@ void TMainForm::ApplyInitialEditorSettings() {
   editing.SetOptions(editingOptions);
   source.SetHighlightUrls(m_options.HighlightUrls());
   m_editor.SetScrollBars(m_options.WordWrap() ? ssVertical : ssBoth);
+  m_editor.SetWordWrap(m_options.WordWrap());
+  // Tab indents in the editor; it does not move the focus out of it.
+  m_editor.SetWantTabs(true);
+  if (!EditorKeySequencePending)
+    EditorKeySequencePending = [this] { return m_editor.SequencePending(); };
   ApplyEditorOptions();
   Action("WordWrapAct").SetChecked(m_options.WordWrap());
   Action("AutoIndentAct").SetChecked(editing.Options().Has(soAutoIndent));

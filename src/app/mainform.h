@@ -147,6 +147,7 @@ class TMainForm {
   void ToggleBookmarkShown(int number);
   void ShowPreferences();
   void ToggleWordWrap();
+  void EditSyntaxSchemes();
   void ToggleLineNumbers();
   void ToggleMemoOption(TMemoOption option);
   void ToggleHighlightUrls();

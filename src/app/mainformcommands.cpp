@@ -4,6 +4,8 @@
 
 #include "app/mainform.h"
 #include "app/optionsform.h"
+#include "app/syntaxlist.h"
+#include "app/syntaxschemesform.h"
 #include "app/systopt.h"
 #include "editor/memoenvoptions.h"
 #include "platform/dialogs.h"
@@ -24,9 +26,10 @@ void TMainForm::AttachOperations() {
   bind("FileExitAct", [this] { Close(); });
   bind("UndoAct", [&source] { source.Undo(); });
   bind("RedoAct", [&source] { source.Redo(); });
-  bind("CutAct", [&source] { source.CutToClipboard(); });
-  bind("CopyAct", [&source] { source.CopyToClipboard(); });
-  bind("PasteAct", [&source] { source.PasteFromClipboard(); });
+  // The control's clipboard keeps the column flag and the rich-text choice.
+  bind("CutAct", [this] { m_editor.CutToClipboard(); });
+  bind("CopyAct", [this] { m_editor.CopyToClipboard(); });
+  bind("PasteAct", [this] { m_editor.PasteFromClipboard(); });
   bind("SelectAllAct", [&source] { source.SelectAll(); });
   bind("IncreaseIndentAct", [&source] { source.IndentBlock(); });
   bind("DecreaseIndentAct", [&source] { source.UnindentBlock(); });
@@ -38,6 +41,9 @@ void TMainForm::AttachOperations() {
   bind("ShowMarginAct", [this] { ToggleMemoOption(moDrawMargin); });
   bind("HighlightURLsAct", [this] { ToggleHighlightUrls(); });
   bind("ConfigurationAct", [this] { ShowPreferences(); });
+  // Only a catalogue kept in step with the scheme folders can be edited.
+  if (dynamic_cast<TSyntaxList*>(&m_schemes) != nullptr)
+    bind("EditSyntaxAct", [this] { EditSyntaxSchemes(); });
   bind("AboutAct", [this] {
     m_platform.dialogs.MessageBox(U"Quillon\nAn editor for web pages and scripts.",
                                   U"About Quillon", MsgButtons::OK, MsgIcon::Information);
@@ -47,6 +53,17 @@ void TMainForm::AttachOperations() {
 void TMainForm::SetFormsAvailable(bool available) {
   m_formsAvailable = available;
   Action("ConfigurationAct").SetEnabled(available);
+  if (dynamic_cast<TSyntaxList*>(&m_schemes) != nullptr)
+    Action("EditSyntaxAct").SetEnabled(available);
+}
+
+void TMainForm::EditSyntaxSchemes() {
+  auto& catalogue = dynamic_cast<TSyntaxList&>(m_schemes);
+  {
+    TSyntaxSchemesForm form(m_platform.forms, m_platform.dialogs, catalogue);
+    form.ShowModal();
+  }
+  FillSchemeSelector();
 }
 
 void TMainForm::ShowPreferences() {
@@ -59,6 +76,7 @@ void TMainForm::ShowPreferences() {
 void TMainForm::ToggleWordWrap() {
   const bool wrap = !m_options.WordWrap();
   m_options.SetWordWrap(wrap);
+  m_editor.SetWordWrap(wrap);
   m_editor.SetScrollBars(wrap ? ssVertical : ssBoth);
   Action("WordWrapAct").SetChecked(wrap);
   ApplyEditorOptions();

@@ -4,7 +4,8 @@
 #include <cstdio>
 
 #include "app/appoptions.h"
-#include "app/folderschemecatalogue.h"
+#include "app/schemefolders.h"
+#include "app/syntaxlist.h"
 #include "app/systopt.h"
 #include "qt/mainwindow.h"
 #include "qt/qtconvert.h"
@@ -16,6 +17,17 @@ static void InitIcons() {
   Q_INIT_RESOURCE(icons);
 }
 
+// Scheme files the catalogue had to leave out are told once, at start; the
+// program runs on without them.
+static void ReportSchemeProblems(qs::TSyntaxList& schemes) {
+  if (schemes.Problems().empty()) return;
+  QString text;
+  for (const qs::String& problem : schemes.Problems())
+    text += qs::qt::ToQString(qs::StringView(problem)) + QLatin1Char('\n');
+  QMessageBox::warning(nullptr, QStringLiteral("Quillon"), text.trimmed());
+  schemes.ClearProblems();
+}
+
 int main(int argc, char** argv) {
   // The option objects exist, loaded, before any window.
   qs::TApplicationOptions options(qs::SettingsStore::Instance());
@@ -25,9 +37,11 @@ int main(int argc, char** argv) {
 
   qs::qt::QtPlatform platform;
   qs::PlatformInstallation installed(platform.Get());
-  const std::string schemeFolder =
-      qs::qt::Utf8FromQString(QCoreApplication::applicationDirPath()) + "/syntaxschemes";
-  qs::TFolderSchemeCatalogue schemes(platform.Get().files, schemeFolder);
+  qs::TSchemeFolders folders(platform.Get().files,
+                            qs::DefaultShippedSchemeFolder(platform.Get().files),
+                            qs::DefaultUserDataFolder());
+  qs::TSyntaxList schemes(folders);
+  ReportSchemeProblems(schemes);
 
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
@@ -40,6 +54,7 @@ int main(int argc, char** argv) {
     result = QApplication::exec();
   }
   try {
+    schemes.SaveCatalogue();
     options.SaveAll();
   } catch (const qs::Error& error) {
     QMessageBox::critical(nullptr, QStringLiteral("Error"), QString::fromUtf8(error.what()));

@@ -129,6 +129,8 @@ TEST(MemoWidget, CaretKeysMoveTheCaretAndShiftSelects) {
   qs::qt::EditorWindow window(SchemeFolder());
   window.OpenFile(WriteFile(dir, "keys.txt", "first line\nsecond line\n"));
   qs::qt::QtMemoWidget& editor = window.Editor();
+  // One row a line: the keys move by lines, whatever size the window has.
+  editor.Memo().SetWordWrap(false);
   qs::TCustomMemoSource& source = editor.Memo().Source();
   Press(editor, Qt::Key_Down);
   Press(editor, Qt::Key_End);
