@@ -5,13 +5,13 @@
 namespace qs {
 
 PenSpec ToPenSpec(const TPen& pen) {
-  PenSpec spec;
-  spec.color = ResolveColor(pen.Color(), clBlack);
-  spec.width = pen.Width();
+  PenSpec result;
+  result.color = ResolveColor(pen.Color(), clBlack);
+  result.width = pen.Width();
   const auto style = static_cast<int>(pen.Style());
-  spec.style =
+  result.style =
       style <= static_cast<int>(PenStyle::Clear) ? static_cast<PenStyle>(style) : PenStyle::Solid;
-  return spec;
+  return result;
 }
 
 void Fill(ICanvas& canvas, const TRect& rect, TColor rgb) {
