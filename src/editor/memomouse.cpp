@@ -97,7 +97,8 @@ TCustomQSMemo::THit TCustomQSMemo::HitTest(TPoint p) {
   hit.pos.Column = ClampToInt32(column);
   // A wrapped row's columns start inside its line.
   if (m_wordWrap && !hit.belowText)
-    hit.pos = RowColumnToPosition(static_cast<std::int32_t>(row), std::max<std::int64_t>(column, 0));
+    hit.pos =
+        RowColumnToPosition(static_cast<std::int32_t>(row), std::max<std::int64_t>(column, 0));
   return hit;
 }
 

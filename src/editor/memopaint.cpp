@@ -217,9 +217,8 @@ int TCustomQSMemo::ColumnToX(std::int32_t line, std::int64_t column) {
   const TMemoLayout layout = Layout();
   // Wrapping needs fixed cells, so only a fixed-cell row can be a wrapped one.
   if (m_useMonoFont)
-    return ColumnX(layout,
-                   RowColumnOf({line, static_cast<std::int32_t>(std::clamp<std::int64_t>(
-                                          column, 0, kRowToLineEnd))}));
+    return ColumnX(layout, RowColumnOf({line, static_cast<std::int32_t>(std::clamp<std::int64_t>(
+                                                  column, 0, kRowToLineEnd))}));
   const TDisplayRow row = DisplayRow(line);
   const std::vector<TTextRun> runs = SplitRuns(row, RunOptionsFor(line));
   return RowGeometry(layout, row, runs, LookContext(line)).X(column);

@@ -31,9 +31,9 @@
 #include "editor/textstyles.h"
 #include "editor/wordwrap.h"
 #include "platform/canvas.h"
+#include "platform/keys.h"
 #include "platform/popupmenu.h"
 #include "platform/timers.h"
-#include "platform/keys.h"
 #include "platform/windowhost.h"
 #include "support/errors.h"
 #include "support/keylist.h"
@@ -220,7 +220,7 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
 
  private:
   struct THit {
-    TPosition pos;              // where the caret goes (rounded to the nearer cell edge)
+    TPosition pos;                // where the caret goes (rounded to the nearer cell edge)
     std::int64_t cellColumn = 0;  // the column of the cell under the pointer
     bool belowText = false;
   };

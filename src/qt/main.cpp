@@ -38,8 +38,8 @@ int main(int argc, char** argv) {
   qs::qt::QtPlatform platform;
   qs::PlatformInstallation installed(platform.Get());
   qs::TSchemeFolders folders(platform.Get().files,
-                            qs::DefaultShippedSchemeFolder(platform.Get().files),
-                            qs::DefaultUserDataFolder());
+                             qs::DefaultShippedSchemeFolder(platform.Get().files),
+                             qs::DefaultUserDataFolder());
   qs::TSyntaxList schemes(folders);
   ReportSchemeProblems(schemes);
 

@@ -8,8 +8,8 @@
 
 #include "qt/qtbitmap.h"
 #include "qt/qtconvert.h"
-#include "qt/qtmouseinput.h"
 #include "qt/qtkeys.h"
+#include "qt/qtmouseinput.h"
 
 namespace qs::qt {
 

@@ -42,7 +42,6 @@ class QtMemoWidget : public QAbstractScrollArea {
   bool event(QEvent* event) override;
 
  private:
-
   QtWindowHost m_host;
   QtPopupMenuHost m_menuHost{this};
   // Fonts are measured on an image of our own, so measuring never needs a
