@@ -274,19 +274,8 @@ typename TLineRecordTree<Record>::Item TLineRecordTree<Record>::At(std::size_t i
 
 template <class Record>
 std::size_t TLineRecordTree<Record>::CountBeforeLine(std::int64_t line) const noexcept {
-  std::size_t count = 0;
-  std::int64_t base = 0;
-  for (std::int32_t n = m_root; n >= 0;) {
-    const std::int64_t nodeLine = base + Sum(N(n).left) + N(n).delta;
-    if (nodeLine < line) {
-      count += static_cast<std::size_t>(Count(N(n).left)) + 1;
-      base = nodeLine;
-      n = N(n).right;
-    } else {
-      n = N(n).left;
-    }
-  }
-  return count;
+  // Record columns are never negative, so none on the line itself counts.
+  return CountUpTo(line, -1);
 }
 
 template <class Record>

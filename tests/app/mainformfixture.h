@@ -16,6 +16,7 @@
 #include "app/folderschemecatalogue.h"
 #include "app/mainform.h"
 #include "app/systopt.h"
+#include "common/localfilesplatform.h"
 #include "editor/qsmemo.h"
 #include "platform/headlesscanvas.h"
 #include "platform/headlessplatform.h"
@@ -25,7 +26,7 @@
 
 namespace qs {
 
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public ::testing::Test, public qs::testing::LocalFilesPlatform {
  protected:
   MainFormTest() {
     static int counter = 0;
@@ -74,13 +75,6 @@ class MainFormTest : public ::testing::Test {
   }
 
   std::filesystem::path m_dir;
-  HeadlessPlatform headless;
-  LocalFileSystem files;
-  Platform platform{files,          headless.clipboard, headless.clock,
-                    headless.clock, headless.dialogs,   headless.forms,
-                    headless.shell, headless.printer,   headless.browser,
-                    headless.help,  headless.screen};
-  PlatformInstallation installed{platform};
   HeadlessWindowHost host;
   HeadlessCanvas canvas;
   TQSMemo editor{host, canvas};

@@ -7,6 +7,7 @@
 
 #include "app/folderschemecatalogue.h"
 #include "app/systopt.h"
+#include "common/localfilesplatform.h"
 #include "platform/headlessplatform.h"
 #include "platform/localfilesystem.h"
 #include "qt/mainwindow.h"
@@ -17,8 +18,8 @@ namespace qs::qt {
 class EditorWindow {
  public:
   explicit EditorWindow(const QString& schemeFolder)
-      : m_schemes(m_files, Utf8FromQString(schemeFolder)),
-        m_window(m_platform, m_schemes, m_options, {}, false) {}
+      : m_schemes(m_env.files, Utf8FromQString(schemeFolder)),
+        m_window(m_env.platform, m_schemes, m_options, {}, false) {}
 
   // Opens the file as the Open command does; a missing file gives an empty
   // untitled document.
@@ -35,16 +36,10 @@ class EditorWindow {
   void resize(int width, int height) { m_window.resize(width, height); }
   void show() { m_window.show(); }
   MainWindow& Window() { return m_window; }
-  ScriptedDialogs& Dialogs() { return m_headless.dialogs; }
+  ScriptedDialogs& Dialogs() { return m_env.headless.dialogs; }
 
  private:
-  HeadlessPlatform m_headless;
-  LocalFileSystem m_files;
-  Platform m_platform{m_files,          m_headless.clipboard, m_headless.clock,
-                      m_headless.clock, m_headless.dialogs,   m_headless.forms,
-                      m_headless.shell, m_headless.printer,   m_headless.browser,
-                      m_headless.help,  m_headless.screen};
-  PlatformInstallation m_installed{m_platform};
+  testing::LocalFilesPlatform m_env;
   TFolderSchemeCatalogue m_schemes;
   TSysOptions m_options;
   MainWindow m_window;

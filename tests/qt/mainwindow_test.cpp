@@ -20,6 +20,7 @@
 
 #include "app/folderschemecatalogue.h"
 #include "app/systopt.h"
+#include "common/localfilesplatform.h"
 #include "platform/headlessplatform.h"
 #include "platform/localfilesystem.h"
 #include "qt/qtmemowidget.h"
@@ -31,7 +32,7 @@ static void InitIcons() {
 namespace qs::qt {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, public qs::testing::LocalFilesPlatform {
  protected:
   MainWindowTest() {
     InitIcons();
@@ -48,13 +49,6 @@ class MainWindowTest : public ::testing::Test {
   }
 
   std::filesystem::path m_dir;
-  HeadlessPlatform headless;
-  LocalFileSystem files;
-  Platform platform{files,          headless.clipboard, headless.clock,
-                    headless.clock, headless.dialogs,   headless.forms,
-                    headless.shell, headless.printer,   headless.browser,
-                    headless.help,  headless.screen};
-  PlatformInstallation installed{platform};
   TFolderSchemeCatalogue schemes{files, std::string(QUILLON_SOURCE_DIR) + "/syntaxschemes"};
   TSysOptions options;
 };
