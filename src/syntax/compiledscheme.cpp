@@ -157,6 +157,26 @@ void CompileStartMask(TCompiledBlock& out) {
     if (out.firstIdent.Contains(c)) out.startMask[c] |= TCompiledBlock::kIdentBit;
 }
 
+// What the scanner's old per-token switch decided, once per block: a kind
+// whose rule is switched off, or that has no attribute, takes the text one.
+void CompileTokenAttrs(TCompiledBlock& out) {
+  using enum TBlockFlag;
+  auto own = [&](TBlockFlag use, TBlockAttr a) { return out.Has(use) ? out.Attr(a) : kNoAttr; };
+  std::array<std::int32_t, kTokenKinds> ids;
+  ids.fill(kNoAttr);
+  ids[tkDirective] = own(UseLineDirectives, TBlockAttr::FIDirective);
+  ids[tkInteger] = own(UseNumbers, TBlockAttr::FIIntNum);
+  ids[tkFloat] = own(UseNumbers, TBlockAttr::FIFloatNum);
+  ids[tkHex] = own(UseNumbers, TBlockAttr::FIHexNum);
+  ids[tkIdentifier] = own(UseIdentifiers, TBlockAttr::FIIdentifier);
+  ids[tkSymbol] = own(UseSymbols, TBlockAttr::FISymbol);
+  const std::int32_t text = out.Attr(TBlockAttr::FIText);
+  for (int k = 0; k < kTokenKinds; ++k) {
+    const std::int32_t id = ids[static_cast<std::size_t>(k)] < 0 ? text : ids[static_cast<std::size_t>(k)];
+    out.tokenAttr[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(id < 0 ? 255 : id);
+  }
+}
+
 }  // namespace
 
 CharSet PunctuationChars() {
@@ -172,6 +192,7 @@ void TCompiledScheme::Clear() {
   m_blocks.clear();
   m_stacks.assign(1, TBlockInfo{0, -1, -1});
   m_stackIndex.clear();
+  m_recentPushes.fill(RecentPush{});
   m_symbols = PunctuationChars();
 }
 
@@ -203,6 +224,7 @@ void TCompiledScheme::Compile(const TSyntaxScheme& scheme) {
     CompileClosers(block, out, running);
     CompileLists(block, out, running);
     CompileKeywords(block, out);
+    CompileTokenAttrs(out);
   }
   for (int b = 0; b < count; ++b) {
     CompileChildren(scheme, b, m_blocks[static_cast<std::size_t>(b)]);
@@ -217,11 +239,18 @@ int TCompiledScheme::Push(int under, int block, int delimiter, int resume) {
                             (static_cast<std::uint64_t>(under) << 16) |
                             (static_cast<std::uint64_t>(block) << 8) |
                             static_cast<std::uint64_t>(delimiter & 0xFF);
-  if (const auto it = m_stackIndex.find(key); it != m_stackIndex.end()) return it->second;
-  if (StackCount() >= kMaxStacks) return -1;
-  m_stacks.push_back(TBlockInfo{block, delimiter, under, resume & 0xFFFF});
-  const int index = StackCount() - 1;
-  m_stackIndex.emplace(key, index);
+  RecentPush& recent = m_recentPushes[((key * 0x9E3779B97F4A7C15ull) >> 58) & 63];
+  if (recent.key == key) return recent.stack;
+  int index = -1;
+  if (const auto it = m_stackIndex.find(key); it != m_stackIndex.end()) {
+    index = it->second;
+  } else {
+    if (StackCount() >= kMaxStacks) return -1;
+    m_stacks.push_back(TBlockInfo{block, delimiter, under, resume & 0xFFFF});
+    index = StackCount() - 1;
+    m_stackIndex.emplace(key, index);
+  }
+  recent = RecentPush{key, index};
   return index;
 }
 

@@ -23,6 +23,24 @@ inline constexpr int kMaxDelimiters = 256;
 inline constexpr int kMaxStacks = 256;
 inline constexpr int kMaxListItems = 256;
 
+// Token IDs: what kind of token a run of characters is.
+enum TTokenKind : int {
+  tkText = 0,
+  tkSingleLineComment = 1,
+  tkMultiLineComment = 2,
+  tkDirective = 3,
+  tkFullLineComment = 4,
+  tkSingleLineString = 5,
+  tkMultiLineString = 6,
+  tkInteger = 7,
+  tkFloat = 8,
+  tkHex = 9,
+  tkIdentifier = 10,
+  tkKeyword = 11,
+  tkSymbol = 12,
+};
+inline constexpr int kTokenKinds = tkSymbol + 1;
+
 struct TStarter {
   String left;
   String right;  // pair lists only
@@ -84,6 +102,9 @@ struct TCompiledBlock {
   static constexpr std::uint32_t kDigitBit = 1u << 26;
   static constexpr std::uint32_t kIdentBit = 1u << 27;
   std::array<std::uint32_t, 256> startMask{};
+  // The style byte of each token kind when the token brings no attribute of
+  // its own: what the block's switches and attributes make of it.
+  std::array<std::uint8_t, kTokenKinds> tokenAttr{};
 
   static constexpr std::uint32_t Bit(TTokenList l) noexcept {
     return 1u << static_cast<unsigned>(l);
@@ -130,6 +151,12 @@ class TCompiledScheme {
   CharSet m_symbols;
   std::vector<TBlockInfo> m_stacks;
   std::unordered_map<std::uint64_t, int> m_stackIndex;
+  // The same answers for the few transitions a text repeats at every tag.
+  struct RecentPush {
+    std::uint64_t key = ~std::uint64_t{0};
+    int stack = 0;
+  };
+  std::array<RecentPush, 64> m_recentPushes{};
 };
 
 // The punctuation characters a scheme's symbol set is cut from.

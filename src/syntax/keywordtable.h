@@ -14,7 +14,7 @@ namespace qs {
 
 // Lower case for comparisons that ignore case; ASCII without a table lookup.
 inline Char FoldCase(Char c) {
-  if (c < 128) return (c >= U'A' && c <= U'Z') ? c + 32 : c;
+  if (c < 128) return c - U'A' < 26u ? c + 32 : c;
   return ToLowerChar(c);
 }
 

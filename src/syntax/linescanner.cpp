@@ -139,6 +139,13 @@ void TLineScanner::SetStack(int stack) {
     if (!closer.right.empty()) m_closer = &closer;
     if (m_closer && !closer.partOfBlock) m_parentCloser = m_closer;
   }
+  if (m_closer) {
+    m_closeFolds = !(m_closer->partOfBlock ? m_block->caseSensitive : m_rootCase);
+    const Char c = m_closer->partOfBlock ? m_closer->right.back() : m_closer->right.front();
+    m_closeChar = m_closeFolds ? FoldCase(c) : c;
+    m_closeCharUpper =
+        m_closeFolds && m_closeChar >= U'a' && m_closeChar <= U'z' ? m_closeChar - 32 : c;
+  }
 }
 
 // ---- The line --------------------------------------------------------------
@@ -173,7 +180,8 @@ std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset
     }
     if (m_pos >= n) break;
     const std::size_t cut = ParentCut();
-    Tok t = Scan();
+    // Blanks are the commonest token: read without the full dispatch.
+    Tok t = m_pending == pdNone && text[m_pos] <= U' ' ? Blanks() : Scan();
     if (t.end <= m_pos) t.end = m_pos + 1;  // every step moves on
     t.end = std::min(t.end, n);
     if (cut > m_pos && t.end > cut) {
@@ -206,43 +214,6 @@ std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset
   return Encode(TLineState{m_stack, m_pending, m_pending == pdNone ? 0 : m_item});
 }
 
-int TLineScanner::AttrOf(const Tok& t) const {
-  const TCompiledBlock& b = *m_block;
-  std::int32_t id = -1;
-  switch (t.id) {
-    case tkSingleLineComment:
-    case tkMultiLineComment:
-    case tkFullLineComment:
-    case tkSingleLineString:
-    case tkMultiLineString:
-    case tkKeyword:
-      id = t.fontId;
-      break;
-    case tkDirective:
-      if (b.Has(UseLineDirectives)) id = b.Attr(TBlockAttr::FIDirective);
-      break;
-    case tkInteger:
-      if (b.Has(UseNumbers)) id = b.Attr(TBlockAttr::FIIntNum);
-      break;
-    case tkFloat:
-      if (b.Has(UseNumbers)) id = b.Attr(TBlockAttr::FIFloatNum);
-      break;
-    case tkHex:
-      if (b.Has(UseNumbers)) id = b.Attr(TBlockAttr::FIHexNum);
-      break;
-    case tkIdentifier:
-      if (b.Has(UseIdentifiers)) id = b.Attr(TBlockAttr::FIIdentifier);
-      break;
-    case tkSymbol:
-      if (b.Has(UseSymbols)) id = b.Attr(TBlockAttr::FISymbol);
-      break;
-    default:
-      break;
-  }
-  if (id < 0) id = b.Attr(TBlockAttr::FIText);
-  return id < 0 ? 255 : id;
-}
-
 // ---- Comparisons -----------------------------------------------------------
 
 bool TLineScanner::RestAt(std::size_t pos, StringView d, bool caseSensitive) const {
@@ -259,10 +230,19 @@ std::size_t TLineScanner::Search(StringView d, std::size_t from, bool caseSensit
   if (d.empty() || m_text.size() < d.size()) return StringView::npos;
   const std::size_t last = m_text.size() - d.size();
   const Char first = d.front();
-  const Char folded = FoldCase(first);
+  if (!caseSensitive && first >= 128) {
+    const Char folded = FoldCase(first);
+    for (std::size_t q = from; q <= last; ++q)
+      if (FoldCase(m_text[q]) == folded && RestAt(q, d, false)) return q;
+    return StringView::npos;
+  }
+  // Both cases of an ASCII first character, without folding every one read;
+  // a character beyond ASCII may still fold to it.
+  const Char lower = caseSensitive ? first : FoldCase(first);
+  const Char upper = !caseSensitive && lower >= U'a' && lower <= U'z' ? lower - 32 : first;
   for (std::size_t q = from; q <= last; ++q) {
     const Char c = m_text[q];
-    if (c != first && (caseSensitive || FoldCase(c) != folded)) continue;
+    if (c != lower && c != upper && (caseSensitive || c < 128 || FoldCase(c) != lower)) continue;
     if (RestAt(q, d, caseSensitive)) return q;
   }
   return StringView::npos;
@@ -312,10 +292,7 @@ bool TLineScanner::EndsWithOddMetas(std::size_t from) const {
 // closer is not part of the block: the enclosing language finds it before the
 // embedded one reads its tokens. npos when there is none.
 std::size_t TLineScanner::FindParentCut() {
-  // The first occurrence from an earlier point is still the first from here
-  // as long as the cursor has not passed it.
   Cut& cut = m_cuts[static_cast<std::size_t>(m_stack)];
-  if (cut.run == m_run && cut.from <= m_pos && cut.at >= m_pos) return cut.at;
   const StringView right = m_parentCloser->right;
   std::size_t at = Search(right, m_pos, m_rootCase);
   while (at != StringView::npos && !ForwardBoundaryOk(at, right))
@@ -389,10 +366,11 @@ bool TLineScanner::TryClose() {
 }
 
 bool TLineScanner::Enter(const TChildStart& start, std::size_t from, std::size_t to, int resume) {
-  if (std::find(m_used.begin(), m_used.end(), Occurrence(from, to)) != m_used.end()) return false;
+  const Used occurrence = Occurrence(from, to);
+  if (std::find(m_used.begin(), m_used.end(), occurrence) != m_used.end()) return false;
   const int stack = m_scheme.Push(m_stack, start.child, start.delimiter, resume);
   if (stack < 0) return false;  // the state has no room for another stack
-  Claim(from, to);
+  m_used.push_back(occurrence);
   SetStack(stack);
   m_openEnd = to;
   return true;
@@ -468,11 +446,7 @@ TLineScanner::Tok TLineScanner::Scan() {
   const std::size_t n = m_text.size();
   const Char c = m_text[m_pos];
   Tok t;
-  if (c <= U' ') {
-    std::size_t e = m_pos;
-    while (e < n && m_text[e] <= U' ') ++e;
-    return Tok{tkText, -1, -1, e};
-  }
+  if (c <= U' ') return Blanks();
   if (m_scheme.Symbols().Contains(c)) {
     std::size_t e = m_pos;
     while (e < n && m_scheme.Symbols().Contains(m_text[e])) ++e;

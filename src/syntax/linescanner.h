@@ -13,23 +13,6 @@
 
 namespace qs {
 
-// Token IDs: what kind of token a run of characters is.
-enum TTokenKind : int {
-  tkText = 0,
-  tkSingleLineComment = 1,
-  tkMultiLineComment = 2,
-  tkDirective = 3,
-  tkFullLineComment = 4,
-  tkSingleLineString = 5,
-  tkMultiLineString = 6,
-  tkInteger = 7,
-  tkFloat = 8,
-  tkHex = 9,
-  tkIdentifier = 10,
-  tkKeyword = 11,
-  tkSymbol = 12,
-};
-
 // The construct a line may leave open (bits 8..15 of the state).
 enum TPending : std::uint8_t {
   pdNone = 0,
@@ -107,6 +90,11 @@ class TLineScanner {
   bool Claim(std::size_t from, std::size_t to);
 
   Tok Scan();
+  Tok Blanks() const {
+    std::size_t e = m_pos + 1;
+    while (e < m_text.size() && m_text[e] <= U' ') ++e;
+    return Tok{tkText, -1, -1, e};
+  }
   bool ScanComment(Tok& t, bool inDirective);
   Tok ScanCommentBody();
   bool ScanString(Tok& t);
@@ -149,7 +137,14 @@ class TLineScanner {
   bool ForwardBoundaryOk(std::size_t pos, StringView d) const;
   bool BackwardBoundaryOk(std::size_t end, StringView d) const;
   bool CloserTouchesIdent(std::size_t q, StringView d) const;
-  std::size_t ParentCut() { return m_parentCloser ? FindParentCut() : StringView::npos; }
+  std::size_t ParentCut() {
+    if (!m_parentCloser) return StringView::npos;
+    // The first occurrence from an earlier point is still the first from
+    // here as long as the cursor has not passed it.
+    const Cut& cut = m_cuts[static_cast<std::size_t>(m_stack)];
+    if (cut.run == m_run && cut.from <= m_pos && cut.at >= m_pos) return cut.at;
+    return FindParentCut();
+  }
   std::size_t FindParentCut();
   // Whether any transition could happen at the cursor, by a one-character
   // test of each kind; most token boundaries fail all three.
@@ -160,11 +155,14 @@ class TLineScanner {
   }
   bool CloseMayMatch() const {
     if (!m_closer) return false;
-    const StringView right = m_closer->right;
     if (m_closer->partOfBlock)
-      return m_pos >= right.size() &&
-             SameChar(m_text[m_pos - 1], right.back(), m_block->caseSensitive);
-    return m_pos < m_text.size() && SameChar(m_text[m_pos], right.front(), m_rootCase);
+      return m_pos >= m_closer->right.size() && MayBeCloseChar(m_text[m_pos - 1]);
+    return m_pos < m_text.size() && MayBeCloseChar(m_text[m_pos]);
+  }
+  // A quick test only: any character beyond ASCII passes when case is
+  // ignored, and the full comparison decides.
+  bool MayBeCloseChar(Char c) const {
+    return c == m_closeChar || c == m_closeCharUpper || (c >= 128 && m_closeFolds);
   }
   static bool SameChar(Char a, Char b, bool caseSensitive) {
     return a == b || (!caseSensitive && FoldCase(a) == FoldCase(b));
@@ -172,7 +170,10 @@ class TLineScanner {
   std::size_t LineCommentEnd(std::size_t from) const;
   bool EndsWithOddMetas(std::size_t from) const;
   std::size_t MetasBefore(std::size_t q, std::size_t floor) const;
-  int AttrOf(const Tok& t) const;
+  // Comments, strings and keywords bring their item's attribute.
+  int AttrOf(const Tok& t) const {
+    return t.fontId >= 0 ? t.fontId : m_block->tokenAttr[static_cast<std::size_t>(t.id)];
+  }
 
   TCompiledScheme& m_scheme;
   StringView m_text;
@@ -187,6 +188,11 @@ class TLineScanner {
   const TCloser* m_closer = nullptr;
   const TCloser* m_parentCloser = nullptr;
   bool m_rootCase = false;
+  // The closer's character that CloseMayMatch looks at (its last when it is
+  // part of the block, else its first), in both cases when case is ignored.
+  Char m_closeChar = 0;
+  Char m_closeCharUpper = 0;
+  bool m_closeFolds = false;
   int m_pending = pdNone;
   int m_item = 0;
   bool m_commentInDirective = false;
