@@ -172,7 +172,8 @@ void CompileTokenAttrs(TCompiledBlock& out) {
   ids[tkSymbol] = own(UseSymbols, TBlockAttr::FISymbol);
   const std::int32_t text = out.Attr(TBlockAttr::FIText);
   for (int k = 0; k < kTokenKinds; ++k) {
-    const std::int32_t id = ids[static_cast<std::size_t>(k)] < 0 ? text : ids[static_cast<std::size_t>(k)];
+    const std::int32_t id =
+        ids[static_cast<std::size_t>(k)] < 0 ? text : ids[static_cast<std::size_t>(k)];
     out.tokenAttr[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(id < 0 ? 255 : id);
   }
 }

@@ -135,3 +135,38 @@ TEST(CloserTails, DoNotEndTheNextBlock) {
 
 }  // namespace
 }  // namespace qs
+
+namespace qs {
+namespace {
+
+// A closer with letters ends its block in either case unless the side that
+// compares it (the block for a closer that is part of it, else the enclosing
+// language) tells case apart.
+TEST(CloserCase, FollowsTheComparingSidesCaseRule) {
+  TSyntaxScheme s;
+  s.SetSyntaxVersion(3);
+  s.SyntaxBlocks().Items(0).SetAttr(TBlockAttr::FIText, 1);
+  fixtures::AddBlock(s, 1, 0, U"{", U"eNd", true).SetAttr(TBlockAttr::FIText, 2);
+  fixtures::AddBlock(s, 2, 0, U"(", U"Stop", false).SetAttr(TBlockAttr::FIText, 3);
+  TSyntaxBlock& exact = fixtures::AddBlock(s, 3, 0, U"[", U"eNd", true);
+  exact.SetAttr(TBlockAttr::FIText, 4);
+  exact.Set(TBlockFlag::CaseSensitive, true);
+  TSyntaxParser parser;
+  parser.SetSyntaxScheme(s);
+  const std::tuple<String, std::string, bool> cases[] = {
+      {U"{a END}", "2222221", true},     {U"{a end}", "2222221", true},
+      {U"(x STOP)y", "133111111", true}, {U"(x stop)y", "133111111", true},
+      {U"[a END]", "4444444", false},    {U"[a eNd]", "4444441", true},
+  };
+  for (const auto& [text, expected, closes] : cases) {
+    std::string bytes(text.size(), '\0');
+    const std::int32_t end = parser.ParseLine(text, 0, false, bytes);
+    std::string d;
+    for (char c : bytes) d += static_cast<char>('0' + c);
+    EXPECT_EQ(d, expected) << ToUtf8(text);
+    EXPECT_EQ(end == 0, closes) << ToUtf8(text);
+  }
+}
+
+}  // namespace
+}  // namespace qs
