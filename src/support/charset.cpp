@@ -13,18 +13,18 @@ CharSet CharSet::Range(Char first, Char last) {
 }
 
 void CharSet::Add(Char c) noexcept {
-  if (c < 256) m_bits.set(c);
+  if (c < 256) m_words[c >> 6] |= std::uint64_t{1} << (c & 63);
 }
 
 void CharSet::AddRange(Char first, Char last) noexcept {
   const Char low = std::min(first, last);
   const Char high = std::min<Char>(std::max(first, last), 255);
   // Counting in a wide type: a range ending at 255 must not wrap around.
-  for (Char c = low; c <= high; ++c) m_bits.set(c);
+  for (Char c = low; c <= high; ++c) Add(c);
 }
 
 void CharSet::Remove(Char c) noexcept {
-  if (c < 256) m_bits.reset(c);
+  if (c < 256) m_words[c >> 6] &= ~(std::uint64_t{1} << (c & 63));
 }
 
 namespace {

@@ -215,8 +215,11 @@ void TCompiledScheme::Compile(const TSyntaxScheme& scheme) {
       out.attrs[a] = block.Attr(static_cast<TBlockAttr>(a));
     out.firstIdent = block.FirstIdentChars();
     out.otherIdent = block.OtherIdentChars();
-    for (Char c = 0; c < 256; ++c)
-      if (out.firstIdent.Contains(c) || out.otherIdent.Contains(c)) running.Add(c);
+    for (Char c = 0; c < 256; ++c) {
+      out.identClass[c] = (out.firstIdent.Contains(c) ? TCompiledBlock::kFirstIdent : 0) |
+                          (out.otherIdent.Contains(c) ? TCompiledBlock::kOtherIdent : 0);
+      if (out.identClass[c] != 0) running.Add(c);
+    }
     if (out.Has(TBlockFlag::UseMetaSymbol)) running.Add(out.metaSymbol);
     if (out.Has(TBlockFlag::UseLineDirectives)) {
       out.directivePrefix = block.LineDirectivePrefix();

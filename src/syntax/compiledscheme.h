@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -79,6 +80,12 @@ struct TCompiledBlock {
   std::array<std::int32_t, static_cast<std::size_t>(TBlockAttr::Count)> attrs{};
   CharSet firstIdent;
   CharSet otherIdent;
+  // The same two sets as one byte per character, for the identifier loop.
+  static constexpr std::uint8_t kFirstIdent = 1, kOtherIdent = 2;
+  std::array<std::uint8_t, 256> identClass{};
+  bool IsIdent(Char c, std::uint8_t which) const noexcept {
+    return c < 256 && (identClass[c] & which) != 0;
+  }
   std::array<std::vector<TStarter>, static_cast<std::size_t>(TTokenList::Count)> lists;
   std::vector<TChildStart> partStarts;
   std::vector<TChildStart> otherStarts;

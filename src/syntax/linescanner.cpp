@@ -729,9 +729,11 @@ TLineScanner::Tok TLineScanner::DirectiveText() {
 }
 
 std::size_t TLineScanner::IdentEnd(std::size_t p) const {
-  if (p >= m_text.size() || !m_block->firstIdent.Contains(m_text[p])) return p;
+  const TCompiledBlock& b = *m_block;
+  const std::size_t n = m_text.size();
+  if (p >= n || !b.IsIdent(m_text[p], TCompiledBlock::kFirstIdent)) return p;
   ++p;
-  while (p < m_text.size() && m_block->otherIdent.Contains(m_text[p])) ++p;
+  while (p < n && b.IsIdent(m_text[p], TCompiledBlock::kOtherIdent)) ++p;
   return p;
 }
 
