@@ -157,6 +157,15 @@ void CompileStartMask(TCompiledBlock& out) {
     if (out.firstIdent.Contains(c)) out.startMask[c] |= TCompiledBlock::kIdentBit;
 }
 
+void CompileChildClass(TCompiledBlock& out) {
+  for (Char c = 0; c < 256; ++c) {
+    const bool starts =
+        out.childStartChars.Contains(c) && (out.startMask[c] & TCompiledBlock::kPartStartBit) != 0;
+    out.childClass[c] = (out.childEndChars.Contains(c) ? TCompiledBlock::kMayEndChild : 0) |
+                        (starts ? TCompiledBlock::kMayStartChild : 0);
+  }
+}
+
 // What the scanner's old per-token switch decided, once per block: a kind
 // whose rule is switched off, or that has no attribute, takes the text one.
 void CompileTokenAttrs(TCompiledBlock& out) {
@@ -233,6 +242,7 @@ void TCompiledScheme::Compile(const TSyntaxScheme& scheme) {
   for (int b = 0; b < count; ++b) {
     CompileChildren(scheme, b, m_blocks[static_cast<std::size_t>(b)]);
     CompileStartMask(m_blocks[static_cast<std::size_t>(b)]);
+    CompileChildClass(m_blocks[static_cast<std::size_t>(b)]);
   }
   for (Char c = 0; c < 256; ++c)
     if (running.Contains(c)) m_symbols.Remove(c);

@@ -99,6 +99,10 @@ struct TCompiledBlock {
   // are part of their block, last characters of the others.
   CharSet childStartChars;
   CharSet childEndChars;
+  // Both tests per character below 256, the start one only where the start
+  // mask agrees: what the scanner asks at every token boundary.
+  static constexpr std::uint8_t kMayEndChild = 1, kMayStartChild = 2;
+  std::array<std::uint8_t, 256> childClass{};
   // Per character below 256, the rules whose starter may begin with it under
   // the block's case rule: bit l for token list l, and the bits below. A
   // character above 255 has every bit, so it takes the full comparisons.

@@ -149,9 +149,14 @@ class TLineScanner {
   // Whether any transition could happen at the cursor, by a one-character
   // test of each kind; most token boundaries fail all three.
   bool MayMove() const {
-    return CloseMayMatch() || (m_pos > 0 && m_block->childEndChars.Contains(m_text[m_pos - 1])) ||
-           (m_pos < m_text.size() && (MaskAt(m_pos) & TCompiledBlock::kPartStartBit) != 0 &&
-            m_block->childStartChars.Contains(m_text[m_pos]));
+    const auto& cls = m_block->childClass;
+    if (m_pos > 0 && m_text[m_pos - 1] < 256 &&
+        (cls[m_text[m_pos - 1]] & TCompiledBlock::kMayEndChild) != 0)
+      return true;
+    if (m_pos < m_text.size() && m_text[m_pos] < 256 &&
+        (cls[m_text[m_pos]] & TCompiledBlock::kMayStartChild) != 0)
+      return true;
+    return CloseMayMatch();
   }
   bool CloseMayMatch() const {
     if (!m_closer) return false;
