@@ -152,6 +152,7 @@ void TLineScanner::SetStack(int stack) {
 
 std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset, char* bytes,
                                 TTokenInfo* last, const TTokenCallback* onToken) {
+  if (onToken && !*onToken) onToken = nullptr;  // tested once, not at every token
   m_text = text;
   m_rootCase = m_scheme.Blocks().front().caseSensitive;
   const TLineState s = Decode(state);
@@ -195,10 +196,8 @@ std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset
     if (t.id != tkText) m_allowFullLine = false;
     lastId = t.id;
     m_pos = t.end;
-    if (m_pending == pdNone && onToken && *onToken) {
-      (*onToken)(t.id, text.substr(reported, m_pos - reported));
-      reported = m_pos;
-    } else if (m_pending == pdNone) {
+    if (m_pending == pdNone) {
+      if (onToken) (*onToken)(t.id, text.substr(reported, m_pos - reported));
       reported = m_pos;
     }
   }
@@ -208,7 +207,7 @@ std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset
     if (!wraps) {
       m_pending = pdNone;
       m_item = 0;
-      if (onToken && *onToken && reported < n) (*onToken)(lastId, text.substr(reported));
+      if (onToken && reported < n) (*onToken)(lastId, text.substr(reported));
     }
   }
   return Encode(TLineState{m_stack, m_pending, m_pending == pdNone ? 0 : m_item});
