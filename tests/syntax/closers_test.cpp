@@ -109,6 +109,16 @@ TEST_F(Closers, APartOfBlockCloserEndsOnlyLineComments) {
 namespace qs {
 namespace {
 
+// The digits of one line's style bytes, highlighted from the root state;
+// `end` receives the state the line ends in.
+std::string LineDigits(TSyntaxParser& parser, const String& text, std::int32_t& end) {
+  std::string bytes(text.size(), '\0');
+  end = parser.ParseLine(text, 0, false, bytes);
+  std::string d;
+  for (char c : bytes) d += static_cast<char>('0' + c);
+  return d;
+}
+
 // A tag that starts right where a longer closer ended is not closed by the
 // tail of that closer.
 TEST(CloserTails, DoNotEndTheNextBlock) {
@@ -125,19 +135,11 @@ TEST(CloserTails, DoNotEndTheNextBlock) {
       {U"<?a?>b", "222221"},
   };
   for (const auto& [text, expected] : cases) {
-    std::string bytes(text.size(), '\0');
-    EXPECT_EQ(parser.ParseLine(text, 0, false, bytes), 0) << ToUtf8(text);
-    std::string d;
-    for (char c : bytes) d += static_cast<char>('0' + c);
-    EXPECT_EQ(d, expected) << ToUtf8(text);
+    std::int32_t end = -1;
+    EXPECT_EQ(LineDigits(parser, text, end), expected) << ToUtf8(text);
+    EXPECT_EQ(end, 0) << ToUtf8(text);
   }
 }
-
-}  // namespace
-}  // namespace qs
-
-namespace qs {
-namespace {
 
 // A closer with letters ends its block in either case unless the side that
 // compares it (the block for a closer that is part of it, else the enclosing
@@ -159,11 +161,8 @@ TEST(CloserCase, FollowsTheComparingSidesCaseRule) {
       {U"[a END]", "4444444", false},    {U"[a eNd]", "4444441", true},
   };
   for (const auto& [text, expected, closes] : cases) {
-    std::string bytes(text.size(), '\0');
-    const std::int32_t end = parser.ParseLine(text, 0, false, bytes);
-    std::string d;
-    for (char c : bytes) d += static_cast<char>('0' + c);
-    EXPECT_EQ(d, expected) << ToUtf8(text);
+    std::int32_t end = -1;
+    EXPECT_EQ(LineDigits(parser, text, end), expected) << ToUtf8(text);
     EXPECT_EQ(end == 0, closes) << ToUtf8(text);
   }
 }
