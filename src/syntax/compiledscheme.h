@@ -103,6 +103,9 @@ struct TCompiledBlock {
   // mask agrees: what the scanner asks at every token boundary.
   static constexpr std::uint8_t kMayEndChild = 1, kMayStartChild = 2;
   std::array<std::uint8_t, 256> childClass{};
+  bool IsChildChar(Char c, std::uint8_t which) const noexcept {
+    return c < 256 && (childClass[c] & which) != 0;
+  }
   // Per character below 256, the rules whose starter may begin with it under
   // the block's case rule: bit l for token list l, and the bits below. A
   // character above 255 has every bit, so it takes the full comparisons.

@@ -18,6 +18,13 @@ inline Char FoldCase(Char c) {
   return ToLowerChar(c);
 }
 
+// The other case of an ASCII letter; any other character stays as it is.
+inline Char OtherAsciiCase(Char c) {
+  if (c - U'a' < 26u) return c - 32;
+  if (c - U'A' < 26u) return c + 32;
+  return c;
+}
+
 class TKeywordTable {
  public:
   explicit TKeywordTable(bool caseSensitive = false) : m_caseSensitive(caseSensitive) {}

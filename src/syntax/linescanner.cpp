@@ -143,8 +143,7 @@ void TLineScanner::SetStack(int stack) {
     m_closeFolds = !(m_closer->partOfBlock ? m_block->caseSensitive : m_rootCase);
     const Char c = m_closer->partOfBlock ? m_closer->right.back() : m_closer->right.front();
     m_closeChar = m_closeFolds ? FoldCase(c) : c;
-    m_closeCharUpper =
-        m_closeFolds && m_closeChar >= U'a' && m_closeChar <= U'z' ? m_closeChar - 32 : c;
+    m_closeCharOther = m_closeFolds ? OtherAsciiCase(m_closeChar) : c;
   }
 }
 
@@ -238,7 +237,7 @@ std::size_t TLineScanner::Search(StringView d, std::size_t from, bool caseSensit
   // Both cases of an ASCII first character, without folding every one read;
   // a character beyond ASCII may still fold to it.
   const Char lower = caseSensitive ? first : FoldCase(first);
-  const Char upper = !caseSensitive && lower >= U'a' && lower <= U'z' ? lower - 32 : first;
+  const Char upper = caseSensitive ? first : OtherAsciiCase(lower);
   for (std::size_t q = from; q <= last; ++q) {
     const Char c = m_text[q];
     if (c != lower && c != upper && (caseSensitive || c < 128 || FoldCase(c) != lower)) continue;
@@ -376,7 +375,7 @@ bool TLineScanner::Enter(const TChildStart& start, std::size_t from, std::size_t
 }
 
 bool TLineScanner::TryOtherStart() {
-  if (m_pos == 0 || !m_block->childEndChars.Contains(m_text[m_pos - 1])) return false;
+  if (!MayEndChildBefore(m_pos)) return false;
   for (const TChildStart& s : m_block->otherStarts) {
     if (!EndsAt(m_pos, s.left, m_block->caseSensitive) || !BackwardBoundaryOk(m_pos, s.left))
       continue;
@@ -386,9 +385,7 @@ bool TLineScanner::TryOtherStart() {
 }
 
 bool TLineScanner::TryPartStart() {
-  if (m_pos >= m_text.size() || !m_block->childStartChars.Contains(m_text[m_pos]) ||
-      (MaskAt(m_pos) & TCompiledBlock::kPartStartBit) == 0)
-    return false;
+  if (!MayStartChildAt(m_pos)) return false;
   const Char next = NextFolded(m_pos);
   for (const TChildStart& s : m_block->partStarts) {
     if (!PartStartMatches(s, m_pos, next)) continue;
@@ -399,9 +396,7 @@ bool TLineScanner::TryPartStart() {
 
 // The first child start that is part of its block and matches at pos.
 const TChildStart* TLineScanner::PartStartAt(std::size_t pos) const {
-  if (pos >= m_text.size() || !m_block->childStartChars.Contains(m_text[pos]) ||
-      (MaskAt(pos) & TCompiledBlock::kPartStartBit) == 0)
-    return nullptr;
+  if (!MayStartChildAt(pos)) return nullptr;
   const Char next = NextFolded(pos);
   for (const TChildStart& s : m_block->partStarts)
     if (PartStartMatches(s, pos, next)) return &s;

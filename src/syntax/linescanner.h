@@ -149,14 +149,15 @@ class TLineScanner {
   // Whether any transition could happen at the cursor, by a one-character
   // test of each kind; most token boundaries fail all three.
   bool MayMove() const {
-    const auto& cls = m_block->childClass;
-    if (m_pos > 0 && m_text[m_pos - 1] < 256 &&
-        (cls[m_text[m_pos - 1]] & TCompiledBlock::kMayEndChild) != 0)
-      return true;
-    if (m_pos < m_text.size() && m_text[m_pos] < 256 &&
-        (cls[m_text[m_pos]] & TCompiledBlock::kMayStartChild) != 0)
-      return true;
-    return CloseMayMatch();
+    return MayEndChildBefore(m_pos) || MayStartChildAt(m_pos) || CloseMayMatch();
+  }
+  // Whether a child start that is not part of its block may end just before
+  // pos, or one that is may begin at pos.
+  bool MayEndChildBefore(std::size_t pos) const {
+    return pos > 0 && m_block->IsChildChar(m_text[pos - 1], TCompiledBlock::kMayEndChild);
+  }
+  bool MayStartChildAt(std::size_t pos) const {
+    return pos < m_text.size() && m_block->IsChildChar(m_text[pos], TCompiledBlock::kMayStartChild);
   }
   bool CloseMayMatch() const {
     if (!m_closer) return false;
@@ -167,7 +168,7 @@ class TLineScanner {
   // A quick test only: any character beyond ASCII passes when case is
   // ignored, and the full comparison decides.
   bool MayBeCloseChar(Char c) const {
-    return c == m_closeChar || c == m_closeCharUpper || (c >= 128 && m_closeFolds);
+    return c == m_closeChar || c == m_closeCharOther || (c >= 128 && m_closeFolds);
   }
   static bool SameChar(Char a, Char b, bool caseSensitive) {
     return a == b || (!caseSensitive && FoldCase(a) == FoldCase(b));
@@ -196,7 +197,7 @@ class TLineScanner {
   // The closer's character that CloseMayMatch looks at (its last when it is
   // part of the block, else its first), in both cases when case is ignored.
   Char m_closeChar = 0;
-  Char m_closeCharUpper = 0;
+  Char m_closeCharOther = 0;
   bool m_closeFolds = false;
   int m_pending = pdNone;
   int m_item = 0;
