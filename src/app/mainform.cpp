@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/commandtable.h"
+#include "app/documentformat.h"
 #include "app/schemecatalogue.h"
 #include "app/systopt.h"
 #include "editor/memoenvoptions.h"
@@ -186,7 +187,8 @@ void TMainForm::SetDialogDefaults(const std::string& folder, const std::string& 
 
 void TMainForm::ClearDocument() {
   m_loading = true;
-  m_editor.Source().LoadFromText(U"");
+  // An empty load: a new document in UTF-8 with LF breaks.
+  m_editor.Source().LoadFromBytes({});
   m_loading = false;
 }
 
@@ -355,6 +357,7 @@ void TMainForm::UpdateCaretStatus() {
   const TCustomMemoSource& source = m_editor.Source();
   m_panels[0] =
       U"Line: " + Padded(source.CaretLine() + 1, 3) + U"   Col: " + Padded(source.CaretColumn(), 3);
+  m_panels[3] = DocumentFormatText(source);
 }
 
 void TMainForm::ShowHint(const String& hint) {

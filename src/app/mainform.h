@@ -80,7 +80,8 @@ class TMainForm {
   const String& DocumentName() const noexcept { return m_documentName; }
   const String& Caption() const noexcept { return m_caption; }
   const String& ApplicationTitle() const noexcept { return m_appTitle; }
-  // Panels: caret position, "Modified", insert mode, and one left empty.
+  // Panels: caret position, "Modified", insert mode, and the document's line
+  // break and encoding.
   const String& StatusPanel(int index) const {
     return m_panels.at(static_cast<std::size_t>(index));
   }
@@ -152,6 +153,7 @@ class TMainForm {
   void ToggleMemoOption(TMemoOption option);
   void ToggleHighlightUrls();
   void ToggleAutoIndent();
+  TMenuItem BuildFormatMenu();
 
   TQSMemo& m_editor;
   ISchemeCatalogue& m_schemes;

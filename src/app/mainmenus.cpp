@@ -1,6 +1,7 @@
 // The main window's menus and toolbar, built from the command table.
 #include <string>
 
+#include "app/documentformat.h"
 #include "app/mainform.h"
 #include "app/systopt.h"
 #include "platform/platform.h"
@@ -60,7 +61,13 @@ void TMainForm::BuildMenus() {
           "ConvertMenu", U"&Convert",
           {act("DosWinAct"), act("WinDosAct"), act("KoiWinAct"), sep,
            TMenuItem::Submenu("CaseMenu", U"Case", {act("UpperCaseAct"), act("LowerCaseAct")}), sep,
-           act("TextHtmlAct")}),
+           act("TextHtmlAct"), sep, BuildFormatMenu(),
+           TMenuItem::Command(
+               U"Tabs to Spaces",
+               [this](TMenuItem&) { RunCommand([this] { m_editor.Source().TabsToSpaces(); }); }),
+           TMenuItem::Command(
+               U"Spaces to Tabs",
+               [this](TMenuItem&) { RunCommand([this] { m_editor.Source().SpacesToTabs(); }); })}),
       TMenuItem::Submenu(
           "SearchMenu", U"&Search",
           {act("FindAct"), act("ReplaceAct"), act("SearchAgainAct"), sep, act("GoToLineAct")}),
@@ -117,6 +124,30 @@ void TMainForm::BuildMenus() {
                gap,
                TToolItem{TToolItem::ColorSwatch, nullptr, {}},
                TToolItem{TToolItem::SchemeSelector, nullptr, {}}};
+}
+
+TMenuItem TMainForm::BuildFormatMenu() {
+  TMenuItem menu = TMenuItem::Submenu("LineBreaksMenu", U"Line Breaks");
+  menu.onPopup = [this](TMenuItem& self) {
+    const TCustomMemoSource& source = m_editor.Source();
+    const bool mixed = HasMixedLineBreaks(source);
+    self.items.clear();
+    if (mixed) self.items.push_back(Unavailable(U"Lines end in mixed breaks"));
+    for (TOutFormatType format : {ofUnix, ofWindows, ofMac}) {
+      TMenuItem item = TMenuItem::Command(LineBreakCaption(format), [this, format](TMenuItem&) {
+        RunCommand([this, format] {
+          m_editor.Source().ConvertLineBreaks(format);
+          UpdateCaretStatus();
+          Changed();
+        });
+      });
+      item.checkable = true;
+      item.checked = !mixed && source.OutFormat() == format;
+      self.items.push_back(std::move(item));
+    }
+  };
+  menu.Popup();
+  return menu;
 }
 
 TMenuItem TMainForm::BuildEditorMenu() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace qs {
 namespace {
@@ -55,6 +56,13 @@ unsigned TChunkedLines::UnitAt(std::size_t offset) const {
   return m_unit == Unit::Utf16BE ? (a << 8) | b : (b << 8) | a;
 }
 
+TOutFormatType TChunkedLines::BreakAt(std::size_t offset, std::size_t length) const {
+  const std::size_t unit = m_unit == Unit::Byte ? 1 : 2;
+  if (length == 2 * unit) return ofWindows;
+  const unsigned c = unit == 1 ? static_cast<unsigned char>(m_buffer[offset]) : UnitAt(offset);
+  return c == 0x0D ? ofMac : ofUnix;
+}
+
 std::size_t TChunkedLines::FindBreak(std::size_t from, std::size_t& length) const {
   if (from >= m_end) return std::string_view::npos;
   if (m_unit == Unit::Byte) {
@@ -87,6 +95,7 @@ bool TChunkedLines::Next(std::string_view& line) {
     const std::size_t at = FindBreak(m_scanned, length);
     if (at != std::string_view::npos) {
       line = std::string_view(m_buffer.data() + m_pos, at - m_pos);
+      m_lastBreak = BreakAt(at, length);
       m_pos = m_scanned = at + length;
       return true;
     }
@@ -94,7 +103,8 @@ bool TChunkedLines::Next(std::string_view& line) {
     const std::size_t unit = m_unit == Unit::Byte ? 1 : 2;
     const std::size_t units = (m_end - m_pos) / unit;
     m_scanned = units > 0 ? m_pos + (units - 1) * unit : m_pos;
-    if (Fill()) continue;
+    // Once the end is known, a CR that waited for a LF is a break after all.
+    if (Fill() || !std::exchange(m_endRescanned, true)) continue;
     if (m_pos >= m_end) return false;
     std::size_t size = m_end - m_pos;
     if (unit == 2 && size % 2 != 0) {
@@ -102,6 +112,7 @@ bool TChunkedLines::Next(std::string_view& line) {
       --size;
     }
     line = std::string_view(m_buffer.data() + m_pos, size);
+    m_lastBreak.reset();
     m_pos = m_scanned = m_end;
     return true;
   }

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 #include <vector>
+
+#include "textmodel/memotypes.h"
 
 namespace qs {
 
@@ -36,6 +39,9 @@ class TChunkedLines {
   TChunkedLines(TByteSource& source, std::size_t skip, Unit unit);
   // The next line's bytes without its break, valid until the next call; false at the end.
   bool Next(std::string_view& line);
+  // The break that ended the line Next gave last; none for a last line
+  // without one.
+  std::optional<TOutFormatType> LastBreak() const noexcept { return m_lastBreak; }
   // With two-byte units: whether an odd byte was left at the end.
   bool OddTail() const noexcept { return m_oddTail; }
 
@@ -44,6 +50,7 @@ class TChunkedLines {
   // The first break at or after from: its offset and length, or npos.
   std::size_t FindBreak(std::size_t from, std::size_t& length) const;
   unsigned UnitAt(std::size_t offset) const;
+  TOutFormatType BreakAt(std::size_t offset, std::size_t length) const;
 
   TByteSource& m_source;
   Unit m_unit;
@@ -53,6 +60,8 @@ class TChunkedLines {
   std::size_t m_scanned = 0;  // where the search for a break resumes
   bool m_eof = false;
   bool m_oddTail = false;
+  bool m_endRescanned = false;
+  std::optional<TOutFormatType> m_lastBreak;
 };
 
 }  // namespace qs

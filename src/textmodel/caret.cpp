@@ -1,5 +1,6 @@
 // Caret moves: the relative primitive and the commands built on it.
 #include <algorithm>
+#include <utility>
 
 #include "textmodel/qsstring.h"
 #include "textmodel/textload.h"
@@ -32,7 +33,10 @@ std::int64_t TCustomMemoSource::SnapToTabEdge(std::int32_t line, std::int64_t co
 }
 
 void TCustomMemoSource::TrimLineOnLeave(std::int32_t line) {
-  if (m_keepTrailingBlanks || !CanEditLine(line)) return;
+  // Only a line the user has just edited: opening and browsing a file must
+  // not change a byte of it.
+  const bool edited = std::exchange(m_trimCandidate, -1) == line;
+  if (!edited || m_keepTrailingBlanks || !CanEditLine(line)) return;
   TStringItem* item = GetLineItem(line);
   if (!item) return;
   const std::size_t kept = TrimmedSize(item->Text());
@@ -40,6 +44,7 @@ void TCustomMemoSource::TrimLineOnLeave(std::int32_t line) {
   // Recorded, so undo puts back exactly the blanks the user typed.
   RawDelete(line, static_cast<std::int64_t>(kept),
             static_cast<std::int64_t>(item->Text().size() - kept), false);
+  m_trimCandidate = -1;
 }
 
 void TCustomMemoSource::MoveCaret(std::int64_t lineDelta, std::int64_t columnDelta) {

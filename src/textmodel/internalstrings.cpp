@@ -87,6 +87,7 @@ void TInternalStrings::Grow() {
 TStringItem& TInternalStrings::InsertItem(int index) {
   index = std::clamp(index, 0, Count());
   std::unique_ptr<TStringItem> item = m_factory();
+  item->LineBreak = m_newBreak;
   Grow();
   TStringItem& ref = *item;
   m_items.insert(m_items.begin() + index, std::move(item));
@@ -103,6 +104,7 @@ void TInternalStrings::InsertRange(int index, const std::vector<String>& texts) 
   for (const String& text : texts) {
     fresh.push_back(m_factory());
     fresh.back()->SetText(text);
+    fresh.back()->LineBreak = m_newBreak;
   }
   m_items.insert(m_items.begin() + index, std::make_move_iterator(fresh.begin()),
                  std::make_move_iterator(fresh.end()));

@@ -63,6 +63,9 @@ class TInternalStrings : public TStrings {
   std::size_t Capacity() const noexcept { return m_items.capacity(); }
 
   void SetItemFactory(ItemFactory factory) { m_factory = std::move(factory); }
+  // The break every record the list creates starts with.
+  TOutFormatType NewLineBreak() const noexcept { return m_newBreak; }
+  void SetNewLineBreak(TOutFormatType lineBreak) noexcept { m_newBreak = lineBreak; }
   void SetExpander(Expander expander) { m_expander = std::move(expander); }
   // Where inserted and removed lines are noted (none by default).
   void SetChangeLog(TLineChangeLog* log) noexcept { m_log = log; }
@@ -82,6 +85,7 @@ class TInternalStrings : public TStrings {
   ItemFactory m_factory;
   Expander m_expander;
   bool m_raw = false;
+  TOutFormatType m_newBreak = ofUnix;
   TLineChangeLog* m_log = nullptr;
 };
 

@@ -116,7 +116,7 @@ void TCustomMemoSource::CopyTextTo(TStrings& target, bool selectionOnly) const {
 }
 
 String TCustomMemoSource::StoringConversion(StringView text) const {
-  return ConvertForStoring(text, HasOption(soUseTabCharacter), m_spacesInTab, false);
+  return ConvertForStoring(text, HasOption(soUseTabCharacter), m_spacesInTab);
 }
 
 // ---- Options --------------------------------------------------------------

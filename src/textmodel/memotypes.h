@@ -90,8 +90,19 @@ inline constexpr TMemoStates kAllViewStates{msPositionChanged, msUndo,         m
                                             msInsState,        msCountChanged, msModifiedChanged,
                                             msObjNameChanged,  msParserChanged};
 
+// A line break: CR LF, CR or LF. As the document's setting, the break that
+// new lines get and that a conversion gives every line.
 enum class TOutFormatType : std::uint8_t { ofWindows, ofMac, ofUnix };
 using enum TOutFormatType;
+
+// A break kept as a byte (undo payloads); anything unknown reads as LF.
+constexpr TOutFormatType ToLineBreak(char byte) noexcept {
+  return byte == 0 ? ofWindows : byte == 1 ? ofMac : ofUnix;
+}
+
+constexpr const char32_t* LineBreakChars(TOutFormatType f) noexcept {
+  return f == ofWindows ? U"\r\n" : f == ofMac ? U"\r" : U"\n";
+}
 
 enum class TSelectionType : std::uint8_t { stNotSelected, stStreamSel, stBlockSel };
 using enum TSelectionType;
@@ -163,6 +174,10 @@ inline constexpr int kLinesText = 84;
 inline constexpr int kLinesAssign = 85;
 inline constexpr int kOptions = 86;
 inline constexpr int kLineHighlight = 87;
+// Whole-text conversions on the user's request.
+inline constexpr int kLineBreaks = 88;
+inline constexpr int kTabsToSpaces = 89;
+inline constexpr int kSpacesToTabs = 90;
 }  // namespace upd
 
 }  // namespace qs

@@ -2,6 +2,7 @@
 // caret column into a stored index; the raw ones work at absolute places, do
 // the bookkeeping and write the undo record, so undo can replay them exactly.
 #include <algorithm>
+#include <utility>
 
 #include "textmodel/qsstring.h"
 #include "textmodel/textload.h"
@@ -56,6 +57,7 @@ void TCustomMemoSource::ShiftAt(TShiftKind kind, TPosition at, std::int64_t coun
 }
 
 void TCustomMemoSource::LineEdited(std::int32_t line, bool toEnd) {
+  m_trimCandidate = m_replaying ? -1 : line;
   TStringItem* item = GetLineItem(line);
   item->SetFlag(kLineParsed, false);
   bool endChanged = false;
@@ -128,7 +130,7 @@ bool TCustomMemoSource::RawDelete(std::int32_t line, std::int64_t index, std::in
   return true;
 }
 
-bool TCustomMemoSource::RawBreak(std::int32_t line, std::int64_t index) {
+bool TCustomMemoSource::RawBreak(std::int32_t line, std::int64_t index, TOutFormatType firstBreak) {
   TStringItem* item = GetLineItem(line);
   if (!item || !CanEditLine(line)) return false;
   const auto size = static_cast<std::int64_t>(item->Text().size());
@@ -144,6 +146,8 @@ bool TCustomMemoSource::RawBreak(std::int32_t line, std::int64_t index) {
     item->SetLineData({});
   }
   const auto at = static_cast<std::size_t>(index);
+  // The second half ends as the line did; the first gets the new break.
+  fresh.LineBreak = std::exchange(item->LineBreak, firstBreak);
   fresh.SetText(item->Text().substr(at));
   item->SetText(String(item->Text().substr(0, at)));
   if (KeepsStyleBytes()) {
@@ -166,7 +170,8 @@ bool TCustomMemoSource::RawBreak(std::int32_t line, std::int64_t index) {
     if (!fresh.Obj) fresh.Obj = std::exchange(item->Obj, nullptr);
   }
   if (m_longestIndex > line) ++m_longestIndex;
-  Record(ukLineBroken, line, index);
+  if (TUndoRecord* r = Record(ukLineBroken, line, index))
+    r->DeltaColumn = static_cast<std::int32_t>(firstBreak);
   ShiftAt(skLineBreak, {line, column}, 0);
   if (m_longestIndex == line) RescanLongestLine();
   LineEdited(line, true);
@@ -197,11 +202,14 @@ bool TCustomMemoSource::RawJoin(std::int32_t line) {
   String joined(item->Text());
   joined += next->Text();
   item->SetText(joined);
+  const TOutFormatType ownBreak = std::exchange(item->LineBreak, next->LineBreak);
   m_strings.Delete(line + 1);
   m_bookmarks.ShiftColumns(line + 1, 0, column);
   m_bookmarks.ShiftLines(line + 1, 0, -1);
   m_hidden.LineDeleted(line + 1);
-  Record(ukLinesJoined, line, index);
+  // Splitting the line again gives it back its own break.
+  if (TUndoRecord* r = Record(ukLinesJoined, line, index))
+    r->DeltaColumn = static_cast<std::int32_t>(ownBreak);
   ShiftAt(skJoinLine, {line, column}, 0);
   if (m_longestIndex == line + 1 || m_longestIndex == line)
     RescanLongestLine();
@@ -212,10 +220,11 @@ bool TCustomMemoSource::RawJoin(std::int32_t line) {
   return true;
 }
 
-bool TCustomMemoSource::RawAppendLines(std::int64_t count) {
+bool TCustomMemoSource::RawAppendLines(std::int64_t count, std::string_view breaks) {
   if (count <= 0 || GetReadOnly() || !CanEdit()) return false;
   const std::int32_t first = LineCount();
   m_strings.InsertRange(first, std::vector<String>(static_cast<std::size_t>(count)));
+  SetLineBreaks(first, breaks);
   if (TUndoRecord* r = Record(ukLinesAppended, first, 0))
     r->DeltaLine = static_cast<std::int32_t>(count);
   MarkChanged(first, kToEnd);
@@ -228,11 +237,14 @@ bool TCustomMemoSource::RawRemoveLastLines(std::int64_t count) {
   if (count <= 0 || first < 0) return false;
   for (std::int32_t l = first; l < LineCount(); ++l)
     if (!StoredLine(l).empty() || !CanEditLine(l)) return false;
+  const std::string breaks = LineBreaksOf(first, static_cast<std::int32_t>(count));
   m_strings.DeleteRange(first, static_cast<int>(count));
   for (std::int32_t l = LineCount() + static_cast<std::int32_t>(count) - 1; l >= first; --l)
     m_hidden.LineDeleted(l);
-  if (TUndoRecord* r = Record(ukLinesRemoved, first, 0))
+  if (TUndoRecord* r = Record(ukLinesRemoved, first, 0)) {
     r->DeltaLine = static_cast<std::int32_t>(count);
+    m_active->AttachPayload({}, breaks);
+  }
   MarkChanged(std::max(first - 1, 0), kToEnd);
   RescanLongestLine();
   return true;
@@ -240,10 +252,12 @@ bool TCustomMemoSource::RawRemoveLastLines(std::int64_t count) {
 
 bool TCustomMemoSource::RawInsertLines(std::int32_t at, const std::vector<String>& lines,
                                        const std::string* style,
-                                       const std::vector<std::string>* lineData) {
+                                       const std::vector<std::string>* lineData,
+                                       std::string_view breaks) {
   if (lines.empty() || at < 0 || at > LineCount() || GetReadOnly() || !CanEdit()) return false;
   const auto count = static_cast<std::int32_t>(lines.size());
   m_strings.InsertRange(at, lines);
+  SetLineBreaks(at, breaks);
   if (lineData && lineData->size() == lines.size())
     for (std::int32_t i = 0; i < count; ++i)
       GetLineItem(at + i)->SetLineData((*lineData)[static_cast<std::size_t>(i)]);
@@ -290,6 +304,8 @@ bool TCustomMemoSource::RawDeleteLines(std::int32_t first, std::int64_t count) {
     if (!item.LineData().empty()) lineData.resize(static_cast<std::size_t>(n));
     if (!lineData.empty()) lineData[static_cast<std::size_t>(l - first)] = item.LineData();
   }
+  // Their breaks ride after the style bytes, one byte a line.
+  style += LineBreaksOf(first, n);
   m_strings.DeleteRange(first, n);
   for (std::int32_t l = first + n - 1; l >= first; --l) m_hidden.LineDeleted(l);
   m_bookmarks.ShiftLines(first + n, 0, -count);
@@ -305,6 +321,20 @@ bool TCustomMemoSource::RawDeleteLines(std::int32_t first, std::int64_t count) {
     RescanLongestLine();
   MarkChanged(std::max(first - 1, 0), kToEnd);
   return true;
+}
+
+std::string TCustomMemoSource::LineBreaksOf(std::int32_t first, std::int32_t count) const {
+  std::string breaks;
+  breaks.reserve(static_cast<std::size_t>(std::max(count, 0)));
+  for (std::int32_t l = first; l < first + count; ++l)
+    breaks.push_back(static_cast<char>(m_strings.Item(l)->LineBreak));
+  return breaks;
+}
+
+void TCustomMemoSource::SetLineBreaks(std::int32_t first, std::string_view breaks) {
+  for (std::size_t i = 0; i < breaks.size(); ++i)
+    if (TStringItem* item = m_strings.Item(first + static_cast<std::int32_t>(i)))
+      item->LineBreak = ToLineBreak(breaks[i]);
 }
 
 void TCustomMemoSource::FitStyleBytes(TStringItem& item) const {
@@ -343,7 +373,7 @@ bool TCustomMemoSource::InsertText(StringView text) {
     index += static_cast<std::int64_t>(piece.size());
     if (end >= text.size()) break;
     from = end + (text[end] == U'\r' && end + 1 < text.size() && text[end + 1] == U'\n' ? 2 : 1);
-    if (!RawBreak(at, index)) break;
+    if (!RawBreak(at, index, m_outFormat)) break;
     done = true;
     ++at;
     index = 0;
@@ -414,7 +444,7 @@ void TCustomMemoSource::InsertLineBreak() {
   const StringView stored = StoredLine(line);
   const std::int64_t index = std::min<std::int64_t>(ColumnToIndex(stored, m_caret.Column) - 1,
                                                     static_cast<std::int64_t>(stored.size()));
-  if (RawBreak(line, index) && !m_keepTrailingBlanks) {
+  if (RawBreak(line, index, m_outFormat) && !m_keepTrailingBlanks) {
     const StringView first = StoredLine(line);
     const std::size_t kept = TrimmedSize(first);
     if (kept < first.size())

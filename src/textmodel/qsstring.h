@@ -3,6 +3,7 @@
 // telling its listeners once per outermost update what changed.
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <functional>
@@ -44,6 +45,7 @@ enum class TRegionState : std::uint8_t { rsNone, rsExpanded, rsCollapsed };
 using enum TRegionState;
 
 class TCustomMemoSource;
+struct TLoadResult;
 
 using TMoveQueryEvent =
     std::function<void(TCustomMemoSource&, std::int64_t& lineDelta, std::int64_t& columnDelta)>;
@@ -128,8 +130,16 @@ class TCustomMemoSource {
   void SetUndoLimit(int limit) { m_undoLimit = limit < 0 ? 0 : limit; }
   bool HighlightUrls() const noexcept { return m_highlightUrls; }
   void SetHighlightUrls(bool on);  // re-highlights when it changes
+  // The break new lines get; a load sets it to the file's. Setting it changes
+  // no line: ConvertLineBreaks does.
   TOutFormatType OutFormat() const noexcept { return m_outFormat; }
-  void SetOutFormat(TOutFormatType f) { m_outFormat = f; }
+  void SetOutFormat(TOutFormatType f);
+  // Whether the text ends with a line break (it does in a new document).
+  bool FinalLineBreak() const noexcept { return m_finalBreak; }
+  // Gives every line the break f and makes it the document's; one undo step.
+  void ConvertLineBreaks(TOutFormatType f);
+  // How many lines end with each break, by TOutFormatType.
+  std::array<std::int32_t, 3> CountLineBreaks() const;
   const String& TemplatesType() const { return m_templatesType; }
   // A registered template type is stored and fills CodeTemplates; others are ignored.
   void SetTemplatesType(StringView t);
@@ -203,6 +213,10 @@ class TCustomMemoSource {
   std::int32_t SmartTabColumn(std::int32_t line, std::int32_t column) const;
 
   // ---- Block commands ------------------------------------------------------
+  // Over the selection's lines, or the whole text without a selection; one
+  // undo step each. SpacesToTabs changes only the indentation.
+  void TabsToSpaces();
+  void SpacesToTabs();
   void IndentBlock();
   void UnindentBlock();
   void QuoteBlock();
@@ -288,7 +302,7 @@ class TCustomMemoSource {
   virtual void SaveToFile(const std::string& fileName);
   void SaveToFileWithBackup(const std::string& fileName, const TBackupFaultHook& fault = {});
   virtual std::string GetBackupName(const std::string& fileName);
-  // The document as it would be written (stored text, OutFormat breaks, encoded).
+  // The document as it would be written (stored text, each line's break, encoded).
   std::string SaveToBytes() const;
   String SavedText() const;
   // Bulk load of already decoded text: the Lines.Text assignment.
@@ -495,7 +509,9 @@ class TCustomMemoSource {
   void TrimLineOnLeave(std::int32_t line);
   std::int64_t SnapToTabEdge(std::int32_t line, std::int64_t column) const;
   void CheckBlockShift(const TTrackedPosition&, bool& column, bool& line) const;
-  void SwapInLoaded(TInternalStrings& loaded, Encoding encoding, bool bom);
+  void SwapInLoaded(TInternalStrings& loaded, const TLoadResult& how);
+  // The encoding and breaks the document has now, as a load would report them.
+  TLoadResult FileShape() const;
   void ResetPositions();
   void ClearDocumentState();
   std::int32_t MeasureLine(std::int32_t line);
@@ -506,17 +522,23 @@ class TCustomMemoSource {
   // does the bookkeeping. Undo replays them; false when refused.
   bool RawInsert(std::int32_t line, std::int64_t index, StringView text, const std::string* style);
   bool RawDelete(std::int32_t line, std::int64_t index, std::int64_t count, bool emptyRule = true);
-  bool RawBreak(std::int32_t line, std::int64_t index);
+  // The first half gets firstBreak, the second keeps the line's own.
+  bool RawBreak(std::int32_t line, std::int64_t index, TOutFormatType firstBreak);
   bool RawJoin(std::int32_t line);
-  bool RawAppendLines(std::int64_t count);
+  // breaks: one byte a line for the lines' breaks (their default when empty).
+  bool RawAppendLines(std::int64_t count, std::string_view breaks = {});
   bool RawRemoveLastLines(std::int64_t count);
   // Whole lines; style holds their style bytes one after another, lineData
   // each line's LineData (both optional: what undo of a deletion restores).
   bool RawInsertLines(std::int32_t at, const std::vector<String>& lines,
                       const std::string* style = nullptr,
-                      const std::vector<std::string>* lineData = nullptr);
+                      const std::vector<std::string>* lineData = nullptr,
+                      std::string_view breaks = {});
   bool RawDeleteLines(std::int32_t first, std::int64_t count);
   void EmptyDocumentRule();
+  // The breaks of lines first.. as one byte each, and back.
+  std::string LineBreaksOf(std::int32_t first, std::int32_t count) const;
+  void SetLineBreaks(std::int32_t first, std::string_view breaks);
   // In attribute-keeping mode: the line's style bytes exactly as long as its text.
   void FitStyleBytes(TStringItem& item) const;
   // In attribute-keeping mode: the style bytes of count stored characters at index.
@@ -543,6 +565,11 @@ class TCustomMemoSource {
                                                    std::int64_t to) const;
   // Selected lines a line transform works on: [first, last].
   std::pair<std::int32_t, std::int32_t> TransformLines() const;
+  // The selection's lines, or every line without a selection.
+  std::pair<std::int32_t, std::int32_t> ConversionLines() const;
+  // Replaces stored characters, keeping their attribute in attribute mode.
+  void ReplaceStored(std::int32_t line, std::int64_t index, std::int64_t count, StringView with);
+  bool RawSetLineBreaks(std::int32_t first, std::string_view breaks, TOutFormatType format);
   void TransformBlock(int code, const std::function<String(StringView)>& transform);
   void IndentLines(int code, StringView indent, bool quote);
   void UnindentBy(std::int64_t count);
@@ -570,7 +597,7 @@ class TCustomMemoSource {
   bool m_allowUndo = true;
   int m_undoLimit = 0;
   bool m_highlightUrls = false;
-  TOutFormatType m_outFormat = ofWindows;
+  TOutFormatType m_outFormat = ofUnix;
   String m_templatesType = U"None";
   bool m_useGlobalOptions = false;
   bool m_keepTrailingBlanks = false;
@@ -578,6 +605,7 @@ class TCustomMemoSource {
 
   // Document state
   bool m_docModified = false;
+  bool m_finalBreak = true;
   Encoding m_encoding = Encoding::Utf8;
   bool m_bom = false;
   Encoding m_eightBitCodePage = Encoding::Windows1252;
@@ -636,6 +664,9 @@ class TCustomMemoSource {
   std::int32_t m_insertedWidth = 0;
   std::int32_t m_insertedEnd = 0;
   TPosition m_editAt;
+  // The line the user edited last, whose trailing blanks may be cut when the
+  // caret leaves it; -1 when none. Lines merely passed over keep theirs.
+  std::int32_t m_trimCandidate = -1;
   String m_tabText;  // set by InsertTab for the IndentBlock it runs
   int m_typingAttribute = -1;
   bool m_keepTypingAttribute = false;

@@ -20,12 +20,24 @@ void TCustomMemoSource::ClearDocumentState() {
   ResetPositions();
 }
 
-void TCustomMemoSource::SwapInLoaded(TInternalStrings& loaded, Encoding encoding, bool bom) {
+void TCustomMemoSource::SwapInLoaded(TInternalStrings& loaded, const TLoadResult& how) {
   m_strings.SwapContent(loaded);
-  m_encoding = encoding;
-  m_bom = bom;
+  m_encoding = how.encoding;
+  m_bom = how.bom;
+  m_finalBreak = how.finalBreak;
+  SetOutFormat(how.lineBreak);
+  m_trimCandidate = -1;
   ClearDocumentState();
   RescanLongestLine();
+}
+
+TLoadResult TCustomMemoSource::FileShape() const {
+  TLoadResult shape;
+  shape.encoding = m_encoding;
+  shape.bom = m_bom;
+  shape.lineBreak = m_outFormat;
+  shape.finalBreak = m_finalBreak;
+  return shape;
 }
 
 void TCustomMemoSource::LoadFromFile(const std::string& fileName) {
@@ -41,11 +53,9 @@ void TCustomMemoSource::LoadFromSource(TByteSource& bytes) {
   // Decode into a list of its own first: a failure leaves the document untouched.
   TInternalStrings fresh;
   fresh.SetItemFactory([this] { return GetStringItemClass(); });
-  const TLoadRules rules{m_eightBitCodePage, m_keepTrailingBlanks, HasOption(soUseTabCharacter),
-                         m_spacesInTab};
-  const TLoadResult loaded = DecodeIntoLines(bytes, rules, fresh);
+  const TLoadResult loaded = DecodeIntoLines(bytes, TLoadRules{m_eightBitCodePage}, fresh);
   BeginUpdate(upd::kLoad);
-  SwapInLoaded(fresh, loaded.encoding, loaded.bom);
+  SwapInLoaded(fresh, loaded);
   m_changes |= kAllViewStates;
   MarkDirty(0, kToEnd);
   m_docModified = false;  // what is on disk now
@@ -57,12 +67,13 @@ void TCustomMemoSource::LoadFromSource(TByteSource& bytes) {
 void TCustomMemoSource::LoadFromText(StringView text) {
   TInternalStrings fresh;
   fresh.SetItemFactory([this] { return GetStringItemClass(); });
-  const bool storeTabs = HasOption(soUseTabCharacter);
-  for (const String& line : SplitLines(text))
-    fresh.Insert(fresh.Count(),
-                 ConvertForStoring(line, storeTabs, m_spacesInTab, !m_keepTrailingBlanks));
+  TLoadResult split = SplitIntoLines(text, fresh);
+  split.encoding = m_encoding;
+  split.bom = m_bom;
+  // No break to go by: the document keeps its own.
+  if (split.lineBreakCount == 0) split.lineBreak = m_outFormat;
   BeginTrackedUpdate(upd::kLinesText);
-  SwapInLoaded(fresh, m_encoding, m_bom);
+  SwapInLoaded(fresh, split);
   MarkChanged(0, kToEnd);
   EndUpdate();
   ClearUndo();
@@ -70,16 +81,12 @@ void TCustomMemoSource::LoadFromText(StringView text) {
 
 String TCustomMemoSource::SavedText() const {
   const bool exclude = HasOption(soExcludeReadOnlyLines);
-  const bool joined = m_outFormat == ofWindows && !exclude;
-  const StringView lineBreak = m_outFormat == ofWindows ? U"\r\n"
-                               : m_outFormat == ofMac   ? U"\r"
-                                                        : U"\n";
+  const std::int32_t last = LineCount() - 1;
   String out;
-  for (std::int32_t i = 0; i < LineCount(); ++i) {
+  for (std::int32_t i = 0; i <= last; ++i) {
     if (exclude && IsLineReadOnly(i)) continue;
-    if (joined && i > 0) out += lineBreak;
     out += StoredLine(i);
-    if (!joined) out += lineBreak;
+    if (i < last || m_finalBreak) out += LineBreakChars(m_strings.Item(i)->LineBreak);
   }
   return out;
 }

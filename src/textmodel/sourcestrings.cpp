@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "textmodel/qsstring.h"
+#include "textmodel/textload.h"
 
 namespace qs {
 
@@ -75,7 +76,7 @@ void TExternalStrings::Clear() {
   TCustomMemoSource& s = m_source;
   s.BeginTrackedUpdate(upd::kLinesClear);
   TInternalStrings empty;
-  s.SwapInLoaded(empty, s.m_encoding, s.m_bom);
+  s.SwapInLoaded(empty, s.FileShape());
   s.MarkChanged(0, kToEnd);
   s.EndUpdate();
   s.ClearUndo();
@@ -99,12 +100,13 @@ void TExternalStrings::Assign(const TStrings& other) {
   TCustomMemoSource& s = m_source;
   TInternalStrings fresh;
   fresh.SetItemFactory([&s] { return s.GetStringItemClass(); });
+  fresh.SetNewLineBreak(s.m_outFormat);
   for (int i = 0; i < other.Count(); ++i) {
     fresh.Insert(i, s.StoringConversion(other.Get(i)));
     fresh.PutObject(i, other.GetObject(i));
   }
   s.BeginTrackedUpdate(upd::kLinesAssign);
-  s.SwapInLoaded(fresh, s.m_encoding, s.m_bom);
+  s.SwapInLoaded(fresh, s.FileShape());
   s.MarkChanged(0, kToEnd);
   s.EndUpdate();
   s.ClearUndo();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "support/qschar.h"
+#include "textmodel/memotypes.h"
 
 namespace qs {
 
@@ -74,6 +75,10 @@ class TStringItem {
   std::uint32_t GutterImages = 0;
   std::uint8_t Flags = 0;
   std::uint8_t LineStyle = 0;
+  // The break that ends the line in its file. Each line keeps its own, so a
+  // file with mixed breaks saves back as it was; after the last line it is
+  // written only when the document ends with a break.
+  TOutFormatType LineBreak = ofUnix;
   std::int32_t ViewData1 = 0;
   std::int32_t DisplayLen = 0;
   std::int32_t ViewData2 = 0;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 #include "support/errors.h"
 #include "support/utf8.h"
@@ -14,35 +15,57 @@ namespace {
 
 constexpr std::size_t kMaxLineChars = std::numeric_limits<std::int32_t>::max();
 
-// Stores decoded lines: the text stays in the block it was decoded into unless
-// the storing conversion has to rewrite it.
+// Stores decoded lines as they are: the text stays in the block it was
+// decoded into, and each record takes the break that ended its line.
 class LineSink {
  public:
-  LineSink(TInternalStrings& list, const TLoadRules& rules) : m_list(list), m_rules(rules) {}
+  explicit LineSink(TInternalStrings& list) : m_list(list) {}
 
   Char* Reserve(std::size_t maxChars) {
     if (maxChars > kMaxLineChars) throw Error("The file has a line too long to edit");
     return m_list.Blocks().Reserve(maxChars);
   }
 
-  // hasTab: whether the line may hold a TAB (the byte loaders know it from a memchr).
-  void Store(Char* text, std::size_t size, bool hasTab = true) {
+  void Store(Char* text, std::size_t size, std::optional<TOutFormatType> lineBreak) {
     TStringItem& item = m_list.InsertItem(m_list.Count());
-    const StringView view(text, size);
-    if (!m_rules.storeTabs && hasTab && view.find(kTab) != StringView::npos) {
-      item.SetText(
-          ConvertForStoring(view, false, m_rules.spacesInTab, !m_rules.keepTrailingBlanks));
-      return;
-    }
-    const std::size_t kept = m_rules.keepTrailingBlanks ? size : TrimmedSize(view);
-    m_list.Blocks().Commit(kept);
-    item.TextStore().Borrow(text, static_cast<std::uint32_t>(kept));
+    m_list.Blocks().Commit(size);
+    item.TextStore().Borrow(text, static_cast<std::uint32_t>(size));
+    m_lastHadBreak = lineBreak.has_value();
+    if (lineBreak) item.LineBreak = *lineBreak;
   }
+
+  bool LastHadBreak() const noexcept { return m_lastHadBreak; }
 
  private:
   TInternalStrings& m_list;
-  const TLoadRules& m_rules;
+  bool m_lastHadBreak = true;
 };
+
+// The break most lines end with; the first one met wins a tie.
+TOutFormatType MajorityBreak(const TInternalStrings& list, std::int32_t breaks) {
+  std::int64_t counts[3] = {};
+  std::optional<TOutFormatType> first;
+  for (std::int32_t i = 0; i < breaks; ++i) {
+    const TOutFormatType b = list.Item(i)->LineBreak;
+    if (!first) first = b;
+    ++counts[static_cast<int>(b)];
+  }
+  if (!first) return ofUnix;
+  TOutFormatType best = *first;
+  for (TOutFormatType b : {ofWindows, ofMac, ofUnix})
+    if (counts[static_cast<int>(b)] > counts[static_cast<int>(best)]) best = b;
+  return best;
+}
+
+void FinishBreaks(TInternalStrings& list, bool lastHadBreak, TLoadResult& result) {
+  const std::int32_t count = list.Count();
+  result.finalBreak = count == 0 || lastHadBreak;
+  const std::int32_t breaks = result.finalBreak ? count : count - 1;
+  result.lineBreak = MajorityBreak(list, breaks);
+  result.lineBreakCount = breaks;
+  // A last line without a break takes the document's, for when lines follow it.
+  if (!result.finalBreak) list.Item(count - 1)->LineBreak = result.lineBreak;
+}
 
 // Returns false at the first ill-formed sequence: the file is then not UTF-8.
 bool LoadUtf8(TChunkedLines& lines, LineSink& sink) {
@@ -71,7 +94,7 @@ bool LoadUtf8(TChunkedLines& lines, LineSink& sink) {
       out[n++] = DecodeUtf8At(line, i, valid);
       if (!valid) return false;
     }
-    sink.Store(out, n, std::memchr(line.data(), '\t', line.size()) != nullptr);
+    sink.Store(out, n, lines.LastBreak());
   }
   return true;
 }
@@ -86,7 +109,7 @@ void LoadEightBit(TChunkedLines& lines, Encoding codePage, LineSink& sink) {
     Char* out = sink.Reserve(line.size());
     for (std::size_t i = 0; i < line.size(); ++i)
       out[i] = table[static_cast<unsigned char>(line[i])];
-    sink.Store(out, line.size(), std::memchr(line.data(), '\t', line.size()) != nullptr);
+    sink.Store(out, line.size(), lines.LastBreak());
   }
 }
 
@@ -116,7 +139,7 @@ bool LoadUtf16(TChunkedLines& lines, bool bigEndian, LineSink& sink) {
       if (u >= 0xD800 && u <= 0xDFFF) return false;  // a lone surrogate: not clean UTF-16
       out[n++] = u;
     }
-    sink.Store(out, n);
+    sink.Store(out, n, lines.LastBreak());
   }
   return !lines.OddTail();
 }
@@ -129,25 +152,23 @@ std::size_t TrimmedSize(StringView text) noexcept {
   return n;
 }
 
-String ConvertForStoring(StringView text, bool storeTabs, int spacesInTab, bool cutTrailing) {
+String ConvertForStoring(StringView text, bool storeTabs, int spacesInTab) {
+  if (storeTabs) return String(text);
   String out;
-  if (storeTabs) {
-    out.assign(text);
-  } else {
-    out.reserve(text.size());
-    for (Char c : text) {
-      if (c == kTab)
-        out.append(static_cast<std::size_t>(spacesInTab), U' ');
-      else
-        out.push_back(c);
-    }
+  out.reserve(text.size());
+  for (Char c : text) {
+    if (c == kTab)
+      out.append(static_cast<std::size_t>(spacesInTab), U' ');
+    else
+      out.push_back(c);
   }
-  if (cutTrailing) out.resize(TrimmedSize(out));
   return out;
 }
 
-TLoadResult DecodeIntoLines(TByteSource& bytes, const TLoadRules& rules, TInternalStrings& into) {
-  LineSink sink(into, rules);
+namespace {
+
+TLoadResult Decode(TByteSource& bytes, const TLoadRules& rules, TInternalStrings& into,
+                   LineSink& sink) {
   char head[3] = {};
   bytes.Rewind();
   std::size_t got = 0;
@@ -183,6 +204,38 @@ TLoadResult DecodeIntoLines(TByteSource& bytes, const TLoadRules& rules, TIntern
   TChunkedLines lines(bytes, 0, Unit::Byte);
   LoadEightBit(lines, rules.eightBitCodePage, sink);
   return {rules.eightBitCodePage, false};
+}
+
+}  // namespace
+
+TLoadResult DecodeIntoLines(TByteSource& bytes, const TLoadRules& rules, TInternalStrings& into) {
+  LineSink sink(into);
+  TLoadResult result = Decode(bytes, rules, into, sink);
+  FinishBreaks(into, sink.LastHadBreak(), result);
+  return result;
+}
+
+TLoadResult SplitIntoLines(StringView text, TInternalStrings& into) {
+  LineSink sink(into);
+  std::size_t start = 0;
+  const auto store = [&](std::size_t end, std::optional<TOutFormatType> lineBreak) {
+    Char* out = sink.Reserve(end - start);
+    std::copy(text.begin() + static_cast<std::ptrdiff_t>(start),
+              text.begin() + static_cast<std::ptrdiff_t>(end), out);
+    sink.Store(out, end - start, lineBreak);
+  };
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const Char c = text[i];
+    if (c != U'\r' && c != U'\n') continue;
+    const bool crlf = c == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n';
+    store(i, crlf ? ofWindows : c == U'\r' ? ofMac : ofUnix);
+    if (crlf) ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) store(text.size(), std::nullopt);
+  TLoadResult result;
+  FinishBreaks(into, sink.LastHadBreak(), result);
+  return result;
 }
 
 TLoadResult DecodeIntoLines(std::string_view bytes, const TLoadRules& rules,

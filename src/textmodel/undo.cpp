@@ -145,7 +145,7 @@ bool TCustomMemoSource::ApplyInverse(const TUndoList& list, const TUndoRecord& r
              static_cast<std::int64_t>(StoredLine(r.Line).size()) == r.Index && RawJoin(r.Line);
       break;
     case ukLinesJoined:
-      done = RawBreak(r.Line, r.Index);
+      done = RawBreak(r.Line, r.Index, ToLineBreak(static_cast<char>(r.DeltaColumn)));
       break;
     case ukStyleReplaced:
       if (const std::string* bytes = styleOf()) {
@@ -160,7 +160,7 @@ bool TCustomMemoSource::ApplyInverse(const TUndoList& list, const TUndoRecord& r
       done = LineCount() - r.DeltaLine == r.Line && RawRemoveLastLines(r.DeltaLine);
       break;
     case ukLinesRemoved:
-      done = LineCount() == r.Line && RawAppendLines(r.DeltaLine);
+      done = LineCount() == r.Line && RawAppendLines(r.DeltaLine, list.StyleData(r));
       break;
     case ukLinesInserted:
       done = RawDeleteLines(r.Line, r.DeltaLine);
@@ -177,13 +177,21 @@ bool TCustomMemoSource::ApplyInverse(const TUndoList& list, const TUndoRecord& r
         }
       }
       lines.push_back(std::move(current));
-      style.assign(list.StyleData(r));
+      // The style bytes, then one break a line.
+      const std::string_view bytes = list.StyleData(r);
+      const std::size_t breaksAt = bytes.size() - std::min(bytes.size(), lines.size());
+      style.assign(bytes.substr(0, breaksAt));
       const std::vector<std::string> lineData = list.LineData(r);
       done = static_cast<std::int32_t>(lines.size()) == r.DeltaLine &&
              RawInsertLines(r.Line, lines, style.empty() ? nullptr : &style,
-                            lineData.empty() ? nullptr : &lineData);
+                            lineData.empty() ? nullptr : &lineData, bytes.substr(breaksAt));
       break;
     }
+    case ukBreaksChanged:
+      done = r.Line + r.DeltaLine <= LineCount() &&
+             RawSetLineBreaks(r.Line, list.StyleData(r),
+                              ToLineBreak(static_cast<char>(r.DeltaColumn)));
+      break;
   }
   if (done) m_caret = r.Caret;
   return done;

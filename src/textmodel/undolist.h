@@ -16,17 +16,21 @@ namespace qs {
 enum class TUndoKind : std::uint8_t {
   ukCaretMoved = 0,
   ukInserted = 1,     // DeltaLine characters inserted at (Line, Index)
-  ukLineBroken = 2,   // line Line broken at stored Index
-  ukLinesJoined = 3,  // line Line joined with the next; Index was its length
+  ukLineBroken = 2,   // line Line broken at stored Index; DeltaColumn: the first half's break
+  ukLinesJoined = 3,  // line Line joined with the next; Index was its length, DeltaColumn
+                      // its break
   ukDeleted = 4,      // Text deleted at (Line, Index)
   ukStyleReplaced = 5,
-  ukLinesAppended = 6,  // DeltaLine empty lines added after the last line
-  ukLinesRemoved = 7,   // DeltaLine empty last lines removed
-  ukLinesInserted = 8,  // DeltaLine whole lines inserted before line Line
-  ukLinesDeleted = 9,   // whole lines deleted at Line; Text holds them, LF-separated,
-                        // StyleData their style bytes one after another
-  ukReplaced = 10,      // Text deleted at (Line, Index), then DeltaLine characters
-                        // inserted there
+  ukLinesAppended = 6,   // DeltaLine empty lines added after the last line
+  ukLinesRemoved = 7,    // DeltaLine empty last lines removed; StyleData their breaks
+  ukLinesInserted = 8,   // DeltaLine whole lines inserted before line Line
+  ukLinesDeleted = 9,    // whole lines deleted at Line; Text holds them, LF-separated,
+                         // StyleData their style bytes one after another, then their
+                         // breaks, one byte a line
+  ukReplaced = 10,       // Text deleted at (Line, Index), then DeltaLine characters
+                         // inserted there
+  ukBreaksChanged = 11,  // the breaks of DeltaLine lines from Line were StyleData, and
+                         // the document's break DeltaColumn
 };
 using enum TUndoKind;
 

@@ -276,10 +276,10 @@ TEST_F(MainFormTest, CommandShortcutsComeBeforeTheEditorUnlessASequenceIsPending
   ASSERT_EQ(ToUtf8(editor.Source().SavedText()), "");
 
   EXPECT_TRUE(form->KeyDown('Y', ssCtrl));  // Redo, not the editor's line deletion
-  EXPECT_EQ(ToUtf8(editor.Source().SavedText()), "ab");
+  EXPECT_EQ(ToUtf8(editor.Source().SavedText()), "ab\n");
   // With nothing left to redo the key is still the command's.
   EXPECT_TRUE(form->KeyDown('Y', ssCtrl));
-  EXPECT_EQ(ToUtf8(editor.Source().SavedText()), "ab");
+  EXPECT_EQ(ToUtf8(editor.Source().SavedText()), "ab\n");
 
   sequencePending = true;  // e.g. after Ctrl+K
   EXPECT_FALSE(form->KeyDown('Y', ssCtrl));
@@ -289,7 +289,7 @@ TEST_F(MainFormTest, CommandShortcutsComeBeforeTheEditorUnlessASequenceIsPending
 
   editor.Source().SelectAll();
   EXPECT_TRUE(form->KeyDown('I', ssCtrl));  // Increase Indent
-  EXPECT_EQ(ToUtf8(editor.Source().SavedText()), " ab");
+  EXPECT_EQ(ToUtf8(editor.Source().SavedText()), " ab\n");
 }
 
 TEST_F(MainFormTest, CommandStatesFollowTheSelectionUndoAndClipboard) {
@@ -476,6 +476,40 @@ TEST_F(MainFormTest, TheStatusBarFollowsTheCaretAndTheModifiedFlag) {
 
 namespace qs {
 namespace {
+
+TEST_F(MainFormTest, TheLineBreakMenuConvertsAndTheStatusBarShowsTheFormat) {
+  Start();
+  EXPECT_EQ(ToUtf8(form->StatusPanel(3)), "LF   UTF-8");
+  const std::string page = Write("page.html", "a\r\nb\nc\r\n");
+  form->OpenFile(page, okText);
+  EXPECT_EQ(ToUtf8(form->StatusPanel(3)), "CR LF   UTF-8");
+  TMenuItem* breaks = form->MenuNamed("LineBreaksMenu");
+  ASSERT_NE(breaks, nullptr);
+  breaks->Popup();
+  // Mixed breaks: said so, and no format is checked.
+  ASSERT_EQ(breaks->items.size(), 4u);
+  EXPECT_FALSE(breaks->items[0].IsEnabled());
+  for (std::size_t i = 1; i < 4; ++i) EXPECT_FALSE(breaks->items[i].IsChecked());
+  EXPECT_EQ(ToUtf8(breaks->items[1].Caption()), "Unix (LF)");
+  breaks->items[1].Click();
+  EXPECT_EQ(ToUtf8(form->StatusPanel(3)), "LF   UTF-8");
+  EXPECT_EQ(form->StatusPanel(1), U"Modified");
+  form->FileSave();
+  EXPECT_EQ(Read(page), "a\nb\nc\n");
+  breaks->Popup();
+  ASSERT_EQ(breaks->items.size(), 3u);
+  EXPECT_TRUE(breaks->items[0].IsChecked());
+
+  TMenuItem* convert = form->MenuNamed("ConvertMenu");
+  ASSERT_NE(convert, nullptr);
+  editor.Source().SetTabStops(U"4");
+  editor.Source().SetCaretPos(0, 0);
+  editor.Source().InsertTab();  // spaces up to the stop, as the options say
+  for (TMenuItem& item : convert->items)
+    if (item.Caption() == U"Spaces to Tabs") item.Click();
+  form->FileSave();
+  EXPECT_EQ(Read(page), "\ta\nb\nc\n");
+}
 
 TEST_F(MainFormTest, QuickSettingsAndTheRecentListSurviveARestart) {
   const std::string settings = PathOf("settings.ini");

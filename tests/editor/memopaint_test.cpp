@@ -84,9 +84,10 @@ TEST_F(MemoTest, TabsTakeTheirStyleAcrossEveryCellTheyFill) {
   SetText(U"\t7");
   memo.TextStyles().Items(2).Font().SetColor(clGreen);
   PaintAll();
-  EXPECT_EQ(Ink(0, 8, 0), clGreen);  // the tab filled columns 0..7
+  EXPECT_EQ(Ink(0, 9, 0), clGreen);  // the tab filled columns 0..8 (stops "9,17")
+  EXPECT_NE(Ink(0, 8, 0), clGreen);
   const std::vector<String> texts = TextsDrawn();
-  EXPECT_NE(std::find(texts.begin(), texts.end(), String(8, U' ')), texts.end());
+  EXPECT_NE(std::find(texts.begin(), texts.end(), String(9, U' ')), texts.end());
 }
 
 TEST_F(MemoTest, ARunScrolledPartlyOutOfViewIsClippedNotCut) {

@@ -63,20 +63,35 @@ TEST(Caret, MovesAndTheirLimits) {
   }
 }
 
-TEST(Caret, LeavingALineCutsItsTrailingBlanksUnlessKept) {
+TEST(Caret, LeavingAnEditedLineCutsItsTrailingBlanksUnlessKept) {
   TMemoSource source;
-  source.SetKeepTrailingBlanks(true);
-  Fill(source, {"a  ", "b  "});
-  source.SetCaretPos(0, 1);
-  EXPECT_EQ(source.StoredLine(0), U"a  ");  // kept
-  source.SetKeepTrailingBlanks(false);
-  source.CursorRight();  // same line: nothing cut
-  EXPECT_EQ(source.StoredLine(1), U"b  ");
+  Fill(source, {"a  ", "b  ", "c  "});
+  // Passing over lines changes none of them.
+  source.SetCaretPos(1, 0);
+  source.CursorDown();
+  source.CursorDown();
   source.CursorUp();
-  EXPECT_EQ(source.StoredLine(1), U"b");
+  EXPECT_EQ(test::StoredLines(source), (std::vector<std::string>{"a  ", "b  ", "c  "}));
+  source.SetKeepTrailingBlanks(true);
+  source.SetCaretPos(1, 1);
+  source.InsertText(U"x");
+  source.CursorDown();
+  EXPECT_EQ(source.StoredLine(1), U"bx  ");  // kept
+  source.SetKeepTrailingBlanks(false);
+  source.SetCaretPos(2, 1);
+  source.InsertText(U"y");
+  source.CursorRight();  // same line: nothing cut
+  EXPECT_EQ(source.StoredLine(1), U"bxy  ");
+  source.CursorUp();
+  EXPECT_EQ(source.StoredLine(1), U"bxy");
+  source.CursorDown();
+  source.CursorDown();  // line 1 was left unedited this time
+  EXPECT_EQ(source.StoredLine(2), U"c  ");
+  source.SetCaretPos(0, 0);
+  source.InsertText(U"z");
   source.SetLineReadOnly(0, true);
   source.CursorDown();
-  EXPECT_EQ(source.StoredLine(0), U"a  ");  // a read-only line is never touched
+  EXPECT_EQ(source.StoredLine(0), U"za  ");  // a read-only line is never touched
 }
 
 TEST(Caret, TabOptionsStepOverWholeTabs) {

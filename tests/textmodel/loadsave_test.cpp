@@ -46,7 +46,7 @@ class DocumentFiles : public ::testing::Test {
   fs::path m_dir;
 };
 
-TEST(LoadText, LineBreaksAndTrailingBlanks) {
+TEST(LoadText, LinesAreStoredAsTheyStand) {
   struct Row {
     const char* name;
     std::string bytes;
@@ -58,8 +58,9 @@ TEST(LoadText, LineBreaksAndTrailingBlanks) {
       {"lf cr is two breaks", "a\n\rb", {"a", "", "b"}},
       {"empty", "", {}},
       {"only a break", "\n", {""}},
-      {"blanks cut", "x  \t \n", {"x"}},
-      {"nul kept inside, cut at the end", std::string("a\0b\0", 4), {std::string("a\0b", 3)}},
+      {"a cr at the very end is a break", "a\r", {"a"}},
+      {"blanks and tabs kept", "\t x  \t \n", {"\t x  \t "}},
+      {"nul kept", std::string("a\0b\0", 4), {std::string("a\0b\0", 4)}},
   };
   for (const Row& row : rows) {
     TMemoSource source;
@@ -68,17 +69,34 @@ TEST(LoadText, LineBreaksAndTrailingBlanks) {
   }
 }
 
-TEST(LoadText, StoringRulesFollowTheOptions) {
-  TMemoSource source;
-  source.SetSpacesInTab(4);
-  source.LoadFromBytes("\tx\n");
-  EXPECT_EQ(StoredLines(source), std::vector<std::string>{"    x"});
-  source.SetKeepTrailingBlanks(true);
-  source.LoadFromBytes("x  \t \n");
-  EXPECT_EQ(StoredLines(source), std::vector<std::string>{"x       "});
-  source.SetOptions(TStringsOptions{soUseTabCharacter});
-  source.LoadFromBytes("\tx\t\n");
-  EXPECT_EQ(StoredLines(source), std::vector<std::string>{"\tx\t"});
+TEST(LoadText, TabOptionsDoNotChangeWhatIsLoaded) {
+  for (bool storeTabs : {false, true}) {
+    TMemoSource source;
+    source.SetSpacesInTab(4);
+    source.SetKeepTrailingBlanks(false);
+    if (storeTabs) source.SetOptions(TStringsOptions{soUseTabCharacter});
+    source.LoadFromBytes("\tx  \t \n");
+    EXPECT_EQ(StoredLines(source), std::vector<std::string>{"\tx  \t "}) << storeTabs;
+  }
+}
+
+TEST(LoadText, TheDocumentTakesTheBreakMostLinesEndWith) {
+  struct Row {
+    const char* bytes;
+    TOutFormatType format;
+    bool finalBreak;
+  } rows[] = {
+      {"a\nb\r\nc\n", ofUnix, true}, {"a\r\nb\nc\r\nd", ofWindows, false},
+      {"a\rb\r", ofMac, true},       {"a\r\nb\n", ofWindows, true},  // a tie: the first
+      {"one line", ofUnix, false},   {"", ofUnix, true},
+  };
+  for (const Row& row : rows) {
+    TMemoSource source;
+    source.SetOutFormat(ofMac);
+    source.LoadFromBytes(row.bytes);
+    EXPECT_EQ(source.OutFormat(), row.format) << row.bytes;
+    EXPECT_EQ(source.FinalLineBreak(), row.finalBreak) << row.bytes;
+  }
 }
 
 TEST(LoadText, EncodingsAreDetectedAndSavedBackByteForByte) {
@@ -129,36 +147,82 @@ TEST(LoadText, TheEightBitCodePageIsASetting) {
   EXPECT_EQ(test::S(source.StoredLine(0)), "Привет");
 }
 
-TEST(LoadText, UnixAndMacFilesRoundTripWithTheirFormat) {
+TEST(SaveText, EachLineKeepsItsBreakAndReadOnlyLinesCanBeLeftOut) {
   TMemoSource source;
-  source.SetOutFormat(ofUnix);
-  source.LoadFromBytes("a\nb\n");
-  EXPECT_EQ(source.SaveToBytes(), "a\nb\n");
-  source.SetOutFormat(ofMac);
-  source.LoadFromBytes("a\rb\r");
-  EXPECT_EQ(source.SaveToBytes(), "a\rb\r");
+  source.LoadFromBytes("a\r\nro\rb\nc");
+  source.SetLineReadOnly(1, true);
+  EXPECT_EQ(source.SaveToBytes(), "a\r\nro\rb\nc");
+  source.SetOptions(source.Options() | TStringsOptions{soExcludeReadOnlyLines});
+  EXPECT_EQ(source.SaveToBytes(), "a\r\nb\nc");
 }
 
-TEST(SaveText, LineBreaksByOutFormatAndReadOnlyExclusion) {
+TEST(SaveText, NewLinesTakeTheDocumentsBreak) {
   TMemoSource source;
-  test::Fill(source, {"a", "ro", "b"});
-  source.SetLineReadOnly(1, true);
-  struct Row {
-    TOutFormatType format;
-    bool exclude;
-    std::string bytes;
-  } rows[] = {
-      {ofWindows, false, "a\r\nro\r\nb"}, {ofUnix, false, "a\nro\nb\n"},
-      {ofMac, false, "a\rro\rb\r"},       {ofWindows, true, "a\r\nb\r\n"},
-      {ofUnix, true, "a\nb\n"},
-  };
-  for (const Row& row : rows) {
-    source.SetOutFormat(row.format);
-    TStringsOptions o = source.Options();
-    o.Set(soExcludeReadOnlyLines, row.exclude);
-    source.SetOptions(o);
-    EXPECT_EQ(source.SaveToBytes(), row.bytes);
-  }
+  EXPECT_EQ(source.OutFormat(), ofUnix);  // a new document is LF with a final break
+  source.InsertText(U"a\r\nb");
+  EXPECT_EQ(source.SaveToBytes(), "a\nb\n");
+  source.LoadFromBytes("x\r\ny");  // CR LF, no final break
+  source.SetCaretPos(1, 1);
+  source.NewLine();
+  source.InsertText(U"z");
+  EXPECT_EQ(source.SaveToBytes(), "x\r\ny\r\nz");
+  source.SetCaretPos(1, 0);
+  source.JoinLine();  // x takes the break y had
+  EXPECT_EQ(source.SaveToBytes(), "xy\r\nz");
+}
+
+TEST(SaveText, ConvertingLineBreaksIsOneUndoStep) {
+  TMemoSource source;
+  source.LoadFromBytes("a\r\nb\nc\rd");
+  source.ConvertLineBreaks(ofUnix);
+  EXPECT_EQ(source.SaveToBytes(), "a\nb\nc\nd");
+  EXPECT_EQ(source.OutFormat(), ofUnix);
+  EXPECT_TRUE(source.DocModified());
+  source.Undo();
+  EXPECT_EQ(source.SaveToBytes(), "a\r\nb\nc\rd");
+  EXPECT_EQ(source.OutFormat(), ofWindows);
+  EXPECT_FALSE(source.DocModified());
+  source.Redo();
+  EXPECT_EQ(source.SaveToBytes(), "a\nb\nc\nd");
+  source.SetCaretPos(1, 3);
+  source.NewLine();  // the new break follows the conversion
+  EXPECT_EQ(source.SaveToBytes(), "a\nb\nc\nd\n");
+  source.ConvertLineBreaks(ofWindows);
+  EXPECT_EQ(source.SaveToBytes(), "a\r\nb\r\nc\r\nd\r\n");
+  source.ConvertLineBreaks(ofWindows);  // nothing left to convert: no second step
+  source.Undo();
+  EXPECT_EQ(source.SaveToBytes(), "a\nb\nc\nd\n");
+}
+
+TEST(SaveText, DeletedLinesComeBackWithTheirBreaks) {
+  TMemoSource source;
+  source.LoadFromBytes("a\r\nb\rc\nd\r\n");
+  source.SetCaretPos(0, 1);
+  source.DeleteLine();
+  source.DeleteLine();
+  EXPECT_EQ(source.SaveToBytes(), "a\r\nd\r\n");
+  source.Undo();
+  source.Undo();
+  EXPECT_EQ(source.SaveToBytes(), "a\r\nb\rc\nd\r\n");
+  source.SetCaretPos(0, 0);
+  source.SelectAll();
+  source.DeleteBlock();
+  source.Undo();
+  EXPECT_EQ(source.SaveToBytes(), "a\r\nb\rc\nd\r\n");
+}
+
+TEST(SaveText, TabsAndSpacesConvertOnRequestOnly) {
+  TMemoSource source;
+  source.SetTabStops(U"4");
+  source.LoadFromBytes("\tif (a)\n\t\tx = \"\t\";\n      y;\n");
+  source.TabsToSpaces();
+  EXPECT_EQ(source.SaveToBytes(), "    if (a)\n        x = \"   \";\n      y;\n");
+  source.Undo();
+  EXPECT_EQ(source.SaveToBytes(), "\tif (a)\n\t\tx = \"\t\";\n      y;\n");
+  source.SpacesToTabs();  // only indentation: the TAB in the string stays
+  EXPECT_EQ(source.SaveToBytes(), "\tif (a)\n\t\tx = \"\t\";\n\t  y;\n");
+  source.Undo();
+  EXPECT_FALSE(source.DocModified());
 }
 
 TEST(SaveText, ACharacterTheEncodingCannotHoldFailsTheSave) {
@@ -251,7 +315,7 @@ TEST_F(DocumentFiles, BackupSaveKeepsThePreviousFile) {
   source.SetOptions(source.Options() | TStringsOptions{soCreateBackups});
   test::Fill(source, {"new"});
   source.SaveToFileWithBackup(path);
-  EXPECT_EQ(Read(path), "new");
+  EXPECT_EQ(Read(path), "new\n");
   EXPECT_EQ(Read(Path("page.~ht")), "old");
   EXPECT_EQ(Files(), (std::vector<std::string>{"page.html", "page.~ht"}));
 
@@ -261,7 +325,7 @@ TEST_F(DocumentFiles, BackupSaveKeepsThePreviousFile) {
   source.Lines().Put(0, U"newer");
   source.SaveToFileWithBackup(path);
   EXPECT_EQ(Read(Path("page.~ht")), "old");  // no backup without the option
-  EXPECT_EQ(Read(path), "newer");
+  EXPECT_EQ(Read(path), "newer\n");
 }
 
 TEST_F(DocumentFiles, AFailingBackupSaveLeavesTargetAndNoTemporary) {
@@ -286,7 +350,7 @@ TEST_F(DocumentFiles, ABackupNamingTheTargetNeverDeletesTheOnlyCopy) {
   source.SetOptions(source.Options() | TStringsOptions{soCreateBackups});
   test::Fill(source, {"new"});
   source.SaveToFileWithBackup(path);
-  EXPECT_EQ(Read(path), "new");
+  EXPECT_EQ(Read(path), "new\n");
   EXPECT_EQ(Files(), std::vector<std::string>{"x.~~~"});
 
   const std::string other = Write("a.txt", "old");
@@ -294,7 +358,7 @@ TEST_F(DocumentFiles, ABackupNamingTheTargetNeverDeletesTheOnlyCopy) {
     backup = (m_dir / "." / "a.txt").string();  // the same file by another name
   };
   source.SaveToFileWithBackup(other);
-  EXPECT_EQ(Read(other), "new");
+  EXPECT_EQ(Read(other), "new\n");
 }
 
 TEST_F(DocumentFiles, ABackupThatIsAFolderFailsCleanly) {

@@ -309,6 +309,26 @@ TEST_F(Search, ReplaceOverATabWorksInStoredPositions) {
   EXPECT_EQ(doc.ExpandedLine(0), U"Y      b");
 }
 
+// A loaded file keeps its TABs with the default options (TABs not stored
+// for typing): finding, selecting and editing still work in columns.
+TEST_F(Search, LoadedTabsWorkInColumnsWithTheDefaultOptions) {
+  ASSERT_FALSE(doc.Options().Has(soUseTabCharacter));
+  doc.LoadFromBytes("\tif (x)\n\t\treturn y;\n");
+  AddOption(soSelectFoundText);
+  Find("return");
+  EXPECT_EQ(doc.FoundRect(), (TMemoRect{17, 1, 23, 2}));  // after stops 9 and 17
+  EXPECT_EQ(doc.BlockBegin(), (TPosition{1, 17}));
+  EXPECT_EQ(doc.SelectedStoredLines(), std::vector<String>{U"return"});
+  doc.SetCaretPos(9, 1);  // between the TABs
+  doc.InsertText(U"z");
+  EXPECT_EQ(doc.StoredLine(1), U"\tz\treturn y;");
+  EXPECT_EQ(doc.ExpandedLine(1), U"         z       return y;");
+  doc.SetCaretPos(4, 0);  // inside the first TAB's fill
+  doc.InsertText(U"w");
+  EXPECT_EQ(doc.ExpandedLine(0), U"    w    if (x)");
+  EXPECT_EQ(doc.SaveToBytes(), "    w\tif (x)\n\tz\treturn y;\n");
+}
+
 TEST_F(Search, ReplaceAllClosesOnlyItsOwnUpdates) {
   Fill(doc, {"x x"});
   doc.BeginUpdate(upd::kNone);

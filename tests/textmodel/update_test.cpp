@@ -177,11 +177,13 @@ TEST(TrackedUpdate, TextAssignmentIsABulkLoad) {
   source.SetBookmark(1);
   source.SetCaretPos(2, 0);
   source.Lines().SetText(U"a  \r\nb\tc\n");
-  EXPECT_EQ(test::StoredLines(source), (std::vector<std::string>{"a", "b        c"}));
+  // Like a file load: TABs, blanks and each line's break stay.
+  EXPECT_EQ(test::StoredLines(source), (std::vector<std::string>{"a  ", "b\tc"}));
+  EXPECT_EQ(source.SavedText(), U"a  \r\nb\tc\n");
   EXPECT_EQ(source.Caret(), (TPosition{0, 0}));
   TPosition at;
   EXPECT_FALSE(source.GetBookmark(1, at));
-  EXPECT_EQ(source.Lines().Text(), U"a\r\nb        c");
+  EXPECT_EQ(source.Lines().Text(), U"a  \r\nb\tc");
 }
 
 TEST(ModifiedFlag, EditsSetItAndResetClearsIt) {

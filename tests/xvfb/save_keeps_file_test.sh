@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Opens a TAB-indented file with LF breaks, trailing blanks and no final
+# break in the real main window, types one character on one line, saves with
+# Ctrl+S, and checks that only that line changed: every other byte, every
+# TAB, blank and break is the file's own.
+# Exits 77 (skipped) only when no virtual display can be started.
+set -euo pipefail
+
+quillon=$1
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  [ -f "$work/quillon.log" ] && { echo "--- program output:" >&2; cat "$work/quillon.log" >&2; }
+  exit 1
+}
+
+if ! command -v Xvfb >/dev/null; then
+  echo "SKIP: Xvfb is not installed (tools/install-deps.sh installs it)"
+  exit 77
+fi
+command -v xdotool >/dev/null || fail "xdotool is not installed (tools/install-deps.sh installs it)"
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+if [ ! -s "$work/display" ]; then
+  echo "SKIP: Xvfb could not start: $(head -c 300 "$work/xvfb.log")"
+  exit 77
+fi
+export DISPLAY=":$(head -n1 "$work/display")"
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+export QUILLON_SETTINGS_FILE="$work/settings.ini"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state"
+
+printf '<?php\nfunction f() {\n\tif ($a) {  \n\t\treturn 1;\t\n\t}\n}\n\n// end  ' >"$work/page.php"
+cp "$work/page.php" "$work/original.php"
+
+"$quillon" "$work/page.php" >"$work/quillon.log" 2>&1 &
+pids+=($!)
+window=$(timeout 20 xdotool search --sync --name '^page\.php - Quillon$' | head -n1) ||
+  fail "the main window did not appear"
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+sleep 0.5
+
+# Line 4 ("\t\treturn 1;\t"): to its start, past the TABs, and type.
+xdotool key --delay 80 ctrl+Home Down Down Down Home
+xdotool type --delay 80 'X'
+xdotool key --delay 80 ctrl+s
+
+for _ in $(seq 100); do
+  cmp -s "$work/page.php" "$work/original.php" || break
+  sleep 0.05
+done
+cmp -s "$work/page.php" "$work/original.php" && fail "Ctrl+S did not save"
+
+expected="$work/expected.php"
+printf '<?php\nfunction f() {\n\tif ($a) {  \nX\t\treturn 1;\t\n\t}\n}\n\n// end  ' >"$expected"
+if ! cmp -s "$work/page.php" "$expected"; then
+  echo "--- diff against the expected file:" >&2
+  diff <(od -c "$expected") <(od -c "$work/page.php") >&2 || true
+  fail "the save changed more than the typed line"
+fi
+changed=$(diff "$work/original.php" "$work/page.php" | grep -c '^[<>]' || true)
+[ "$changed" = 2 ] || fail "diff shows $changed changed lines, not one line each side"
+echo "PASS: only the typed line changed"
