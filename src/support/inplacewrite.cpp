@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "support/fileerror.h"
+#include "support/fileidentity.h"
 #include "support/hiddentemp.h"
 #include "support/uniquefd.h"
 
@@ -70,6 +71,7 @@ void WriteInPlace(const std::string& shownPath, const std::string& path, std::st
     FailOnFile("Cannot create file", shownPath, errno);
   if (!CopyContent(file.Get(), copy.Fd()) || ::fsync(copy.Fd()) != 0)
     FailOnFile("Cannot write file", shownPath, errno);
+  SyncFolderOf(path);  // after a crash mid-write the copy must still have its name
   if (beforeOverwrite) beforeOverwrite();
 
   if (Overwrite(file.Get(), bytes, fault)) return;  // the copy goes with its scope
