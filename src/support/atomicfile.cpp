@@ -1,37 +1,53 @@
 #include "support/atomicfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 
-#include "support/errors.h"
+#include "support/fileerror.h"
+#include "support/fileidentity.h"
+#include "support/filepath.h"
+#include "support/hiddentemp.h"
+#include "support/inplacewrite.h"
 
 namespace qs {
 namespace {
 
-[[noreturn]] void Fail(const std::string& what, const std::string& path, int err) {
-  std::string message = what + " \"" + path + "\"";
-  if (err != 0) message += ": " + std::string(std::strerror(err));
-  throw Error(message);
+// A file the save creates gets the umask's say; an existing one gets its old
+// mode only once the bytes are in, so the temporary is private until then:
+// a reader who opened it while it was open to all would keep reading.
+mode_t CreationMode(const FileIdentity& old) {
+  return old.exists ? 0600 : 0666;
 }
 
-bool Faulty(const AtomicFaultHook& fault, AtomicStep step) {
-  return fault && fault(step);
-}
-
-// A temporary name in the target's own folder, so the rename stays on one file system.
-int CreateTemporary(const std::string& path, std::string& tempName) {
-  tempName = path + ".XXXXXX";
-  return ::mkstemp(tempName.data());
+void ReplaceByRename(const std::string& shownPath, const std::string& target,
+                     const FileIdentity& old, std::string_view bytes, const AtomicFaultHook& fault,
+                     const BeforeCommitHook& beforeCommit) {
+  HiddenTemporary temp;
+  if (InjectedFault(fault, AtomicStep::Create) || !temp.Create(target, CreationMode(old)))
+    FailOnFile("Cannot create file", shownPath, errno);
+  if (InjectedFault(fault, AtomicStep::Write) || !WriteAllToDescriptor(temp.Fd(), bytes))
+    FailOnFile("Cannot write file", shownPath, errno);
+  if (old.exists) GiveIdentity(temp.Fd(), old);
+  if (InjectedFault(fault, AtomicStep::Flush) || ::fsync(temp.Fd()) != 0 || temp.Close() != 0)
+    FailOnFile("Cannot write file", shownPath, errno);
+  if (beforeCommit) beforeCommit({target, old.exists, false});
+  if (InjectedFault(fault, AtomicStep::Rename) ||
+      ::rename(temp.Path().c_str(), target.c_str()) != 0)
+    FailOnFile("Cannot write file", shownPath, errno);
+  temp.Keep();  // it is the target now
+  SyncFolderOf(target);
 }
 
 }  // namespace
+
+bool InjectedFault(const AtomicFaultHook& fault, AtomicStep step) {
+  if (!fault || !fault(step)) return false;
+  errno = EIO;
+  return true;
+}
 
 bool WriteAllToDescriptor(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -43,46 +59,32 @@ bool WriteAllToDescriptor(int fd, std::string_view bytes) {
   return true;
 }
 
+void ReplaceFileContent(const std::string& path, std::string_view bytes,
+                        const AtomicFaultHook& fault, const BeforeCommitHook& beforeCommit) {
+  std::string target;
+  if (!ResolveSymlinks(path, target)) FailOnFile("Cannot write file", path, errno);
+  const FileIdentity old = IdentityOf(target);
+  if (old.HasOtherNames()) {
+    WriteInPlace(path, target, bytes, fault, [&] {
+      if (beforeCommit) beforeCommit({target, true, true});
+    });
+  } else {
+    ReplaceByRename(path, target, old, bytes, fault, beforeCommit);
+  }
+  RemoveStaleTemporaries(target);
+}
+
 void WriteFileAtomically(const std::string& path, std::string_view bytes,
                          const AtomicFaultHook& fault) {
-  std::string tempName;
-  const int fd = Faulty(fault, AtomicStep::Create) ? -1 : CreateTemporary(path, tempName);
-  if (fd < 0) Fail("Cannot create file", path, errno);
-
-  const auto abandon = [&](const char* what) {
-    const int err = errno;
-    ::close(fd);
-    ::unlink(tempName.c_str());
-    Fail(what, path, err);
-  };
-  errno = 0;
-  if (Faulty(fault, AtomicStep::Write) || !WriteAllToDescriptor(fd, bytes))
-    abandon("Cannot write file");
-  if (Faulty(fault, AtomicStep::Flush) || ::fsync(fd) != 0) abandon("Cannot write file");
-  // Keep the permissions of the file being replaced.
-  struct stat old;
-  if (::stat(path.c_str(), &old) == 0)
-    ::fchmod(fd, old.st_mode & 07777);
-  else
-    ::fchmod(fd, 0644);
-  if (::close(fd) != 0) {
-    const int err = errno;
-    ::unlink(tempName.c_str());
-    Fail("Cannot write file", path, err);
-  }
-  if (Faulty(fault, AtomicStep::Rename) || ::rename(tempName.c_str(), path.c_str()) != 0) {
-    const int err = errno;
-    ::unlink(tempName.c_str());
-    Fail("Cannot write file", path, err);
-  }
+  ReplaceFileContent(path, bytes, fault, {});
 }
 
 std::string ReadWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) Fail("Cannot open file", path, errno);
+  if (!in) FailOnFile("Cannot open file", path, errno);
   std::ostringstream buffer;
   buffer << in.rdbuf();
-  if (in.bad()) Fail("Cannot read file", path, errno);
+  if (in.bad()) FailOnFile("Cannot read file", path, errno);
   return std::move(buffer).str();
 }
 

@@ -10,6 +10,8 @@
 
 #include "support/atomicfile.h"
 #include "support/errors.h"
+#include "support/hiddentemp.h"
+#include "support/uniquefd.h"
 
 namespace qs {
 namespace {
@@ -18,23 +20,24 @@ namespace {
   throw Error(err != 0 ? message + ": " + std::strerror(err) : message);
 }
 
-class Fd {
- public:
-  explicit Fd(int fd) : m_fd(fd) {}
-  ~Fd() {
-    if (m_fd >= 0) ::close(m_fd);
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int Get() const { return m_fd; }
-  int Release() { return std::exchange(m_fd, -1); }
-
- private:
-  int m_fd;
-};
-
 bool Faulty(const TBackupFaultHook& fault, TBackupStep step) {
   return fault && fault(step);
+}
+
+// The backup steps the shared write runs through.
+TBackupStep BackupStepOf(AtomicStep step) {
+  switch (step) {
+    case AtomicStep::Create:
+      return TBackupStep::bsCreateTemp;
+    case AtomicStep::Write:
+    case AtomicStep::Flush:
+      return TBackupStep::bsWriteTemp;
+    case AtomicStep::Rename:
+      return TBackupStep::bsRename;
+    case AtomicStep::Restore:
+      break;
+  }
+  return TBackupStep::bsRestore;
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -45,13 +48,19 @@ bool SameFile(const std::string& a, const std::string& b) {
 }
 
 // The target's bytes under the backup name, the target itself untouched: a
-// hard link where the file system allows it, a copy otherwise.
-void KeepBackup(const std::string& target, const std::string& backup) {
+// hard link where the file system allows it and the target is about to be
+// replaced by a rename, a copy otherwise. A file written in place must get a
+// copy, since a link would show its new bytes.
+void KeepBackup(const std::string& target, const std::string& backup, bool mayLink) {
   struct stat st;
   if (::lstat(backup.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) Fail("Can't delete file " + backup);
-  const std::string link = backup + ".qslink";
-  ::unlink(link.c_str());
-  if (::link(target.c_str(), link.c_str()) == 0) {
+  // Linked under a hidden name first, so that a kill before the rename leaves
+  // nothing that looks like a file of the user's.
+  const auto linkTarget = [&](const std::string& name) {
+    return ::link(target.c_str(), name.c_str()) == 0;
+  };
+  std::string link;
+  if (mayLink && MakeUnderHiddenName(backup, linkTarget, link)) {
     if (::rename(link.c_str(), backup.c_str()) == 0) return;
     const int err = errno;
     ::unlink(link.c_str());
@@ -59,8 +68,8 @@ void KeepBackup(const std::string& target, const std::string& backup) {
   }
   try {
     WriteFileAtomically(backup, ReadDocumentFile(target));
-  } catch (const Error&) {
-    Fail("Can't rename file " + target + " to file " + backup, errno);
+  } catch (const Error& e) {
+    Fail("Can't copy file " + target + " to file " + backup + " (" + e.what() + ")");
   }
 }
 
@@ -79,13 +88,13 @@ class FileByteSource : public TByteSource {
   }
 
  private:
-  Fd m_fd;
+  UniqueFd m_fd;
   std::string m_path;
 };
 
 int OpenRegular(const std::string& path) {
   // Non-blocking first: opening a FIFO or a device must not hang the load.
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.Get() < 0) Fail("Cannot open file \"" + path + "\"", errno);
   struct stat st;
   if (::fstat(fd.Get(), &st) != 0) Fail("Cannot read file \"" + path + "\"", errno);
@@ -102,7 +111,7 @@ std::unique_ptr<TByteSource> OpenDocumentFile(const std::string& path) {
 }
 
 std::string ReadDocumentFile(const std::string& path) {
-  Fd fd(OpenRegular(path));
+  UniqueFd fd(OpenRegular(path));
   struct stat st;
   if (::fstat(fd.Get(), &st) != 0) Fail("Cannot read file \"" + path + "\"", errno);
   std::string bytes;
@@ -127,36 +136,13 @@ void WriteDocumentFile(const std::string& path, std::string_view bytes) {
 
 void SaveWithBackup(const std::string& target, const std::string& backup, std::string_view bytes,
                     const TBackupFaultHook& fault) {
-  std::string temp = target + ".XXXXXX";
-  Fd fd(Faulty(fault, TBackupStep::bsCreateTemp) ? -1 : ::mkstemp(temp.data()));
-  if (fd.Get() < 0) Fail("Can't create temporary filename");
-  const auto abandon = [&](const std::string& message, int err) {
-    ::close(fd.Release());
-    ::unlink(temp.c_str());
-    Fail(message, err);
-  };
-  struct stat old;
-  const bool targetExists = ::stat(target.c_str(), &old) == 0;
-  ::fchmod(fd.Get(), targetExists ? (old.st_mode & 07777) : 0644);
-  if (Faulty(fault, TBackupStep::bsWriteTemp) || !WriteAllToDescriptor(fd.Get(), bytes) ||
-      ::fsync(fd.Get()) != 0)
-    abandon("Cannot write file \"" + temp + "\"", errno);
-  if (::close(fd.Release()) != 0) {
-    const int err = errno;
-    ::unlink(temp.c_str());
-    Fail("Cannot write file \"" + temp + "\"", err);
-  }
-  try {
-    if (targetExists && !SameFile(target, backup)) {
-      if (Faulty(fault, TBackupStep::bsBackup)) Fail("Can't delete file " + backup);
-      KeepBackup(target, backup);
-    }
-    if (Faulty(fault, TBackupStep::bsRename) || ::rename(temp.c_str(), target.c_str()) != 0)
-      Fail("Can't rename file " + temp + " to file " + target, errno);
-  } catch (...) {
-    ::unlink(temp.c_str());
-    throw;
-  }
+  const AtomicFaultHook steps = [&](AtomicStep step) { return Faulty(fault, BackupStepOf(step)); };
+  ReplaceFileContent(target, bytes, steps, [&](const ReplacedFile& file) {
+    if (!file.existed || SameFile(file.path, backup)) return;
+    if (Faulty(fault, TBackupStep::bsBackup)) Fail("Can't delete file " + backup);
+    KeepBackup(file.path, backup, !file.inPlace);
+  });
+  RemoveStaleTemporaries(backup);
 }
 
 }  // namespace qs

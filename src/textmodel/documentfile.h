@@ -21,17 +21,26 @@ std::string ReadDocumentFile(const std::string& path);
 // the file when it cannot be opened or is not a regular file.
 std::unique_ptr<TByteSource> OpenDocumentFile(const std::string& path);
 
-// Replaces the file with bytes through a temporary file and a rename.
+// Replaces the file with bytes as WriteFileAtomically does (support/atomicfile.h):
+// links stay links, owner, mode and hard links are kept.
 void WriteDocumentFile(const std::string& path, std::string_view bytes);
 
-enum class TBackupStep : std::uint8_t { bsCreateTemp, bsWriteTemp, bsBackup, bsRename };
+// The steps of a save with backup, in order; a test may make any of them fail.
+// bsRestore is only taken by a file written in place, after its write failed.
+enum class TBackupStep : std::uint8_t { bsCreateTemp, bsWriteTemp, bsBackup, bsRename, bsRestore };
 using TBackupFaultHook = std::function<bool(TBackupStep)>;  // true: fail this step
 
-// Writes bytes to a temporary file beside target, keeps the current target as
-// backup, then renames the temporary file over the target. The target keeps
-// its old content until that last rename, whatever step fails, and no
-// temporary file is left behind. A backup naming the target itself is skipped:
-// the only copy is never deleted.
+// Saves bytes to target through WriteFileAtomically's steps, with the same
+// identity rules (the end of a chain of links is written, owner and mode are
+// kept, the folder is flushed, temporaries are hidden), and keeps the old
+// content under the backup name first. Normally the bytes go to a temporary
+// file, the current target becomes the backup by a hard link (a copy where the
+// file system cannot link), and the temporary is renamed over the target. A
+// target with several hard links gets a copy as backup and the new bytes in
+// place, so all its names keep sharing them. The target keeps its old content
+// whatever step fails (one written in place gets it back) and no temporary
+// file is left behind. A backup naming the target itself is skipped: the only
+// copy is never deleted.
 void SaveWithBackup(const std::string& target, const std::string& backup, std::string_view bytes,
                     const TBackupFaultHook& fault = {});
 

@@ -377,5 +377,95 @@ TEST_F(DocumentFiles, ABackupThatIsAFolderFailsCleanly) {
   EXPECT_EQ(Files(), (std::vector<std::string>{"page.html", "page.~ht"}));
 }
 
+TEST_F(DocumentFiles, ABackupSaveThroughALinkKeepsTheLinkAndBacksUpTheOldBytes) {
+  Write("real.html", "old");
+  fs::create_symlink("real.html", Path("page.html"));
+  TMemoSource source;
+  source.SetOptions(source.Options() | TStringsOptions{soCreateBackups});
+  test::Fill(source, {"new"});
+  source.SaveToFileWithBackup(Path("page.html"));
+  EXPECT_TRUE(fs::is_symlink(Path("page.html")));
+  EXPECT_EQ(Read(Path("real.html")), "new");
+  // A hard link made to the link itself would now show the new bytes.
+  EXPECT_FALSE(fs::is_symlink(Path("page.~ht")));
+  EXPECT_EQ(Read(Path("page.~ht")), "old");
+  EXPECT_EQ(Files(), (std::vector<std::string>{"page.html", "page.~ht", "real.html"}));
+}
+
+class HardLinkedDocument : public DocumentFiles {
+ protected:
+  void SetUp() override {
+    DocumentFiles::SetUp();
+    m_source.SetOptions(m_source.Options() | TStringsOptions{soCreateBackups});
+    test::Fill(m_source, {"new"});
+  }
+  void Reset() {
+    fs::remove(Path("other.html"));
+    Write("page.html", "old");
+    Write("page.~ht", "older");
+    fs::create_hard_link(Path("page.html"), Path("other.html"));
+    m_inode = Inode(Path("page.html"));
+  }
+  static struct stat StatOf(const std::string& path) {
+    struct stat info {};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+    return info;
+  }
+  static ino_t Inode(const std::string& path) { return StatOf(path).st_ino; }
+  const std::vector<std::string> m_names{"other.html", "page.html", "page.~ht"};
+  TMemoSource m_source;
+  ino_t m_inode = 0;
+};
+
+TEST_F(HardLinkedDocument, ABackupSaveWritesInPlaceAndCopiesTheOldBytes) {
+  Reset();
+  m_source.SaveToFileWithBackup(Path("page.html"));
+  EXPECT_EQ(Read(Path("page.html")), "new");
+  EXPECT_EQ(Read(Path("other.html")), "new");
+  EXPECT_EQ(StatOf(Path("page.html")).st_nlink, 2u);
+  EXPECT_EQ(Inode(Path("page.html")), m_inode);
+  EXPECT_EQ(Read(Path("page.~ht")), "old");
+  EXPECT_NE(Inode(Path("page.~ht")), m_inode);
+  EXPECT_EQ(Files(), m_names);
+}
+
+TEST_F(HardLinkedDocument, AFailingBackupSaveLeavesBothNamesWithTheOldBytes) {
+  for (TBackupStep step :
+       {TBackupStep::bsCreateTemp, TBackupStep::bsWriteTemp, TBackupStep::bsBackup}) {
+    SCOPED_TRACE(static_cast<int>(step));
+    Reset();
+    EXPECT_THROW(
+        m_source.SaveToFileWithBackup(Path("page.html"), [&](TBackupStep s) { return s == step; }),
+        Error);
+    EXPECT_EQ(Read(Path("page.html")), "old");
+    EXPECT_EQ(Read(Path("other.html")), "old");
+    EXPECT_EQ(StatOf(Path("page.html")).st_nlink, 2u);
+    EXPECT_EQ(Inode(Path("page.html")), m_inode);
+    EXPECT_EQ(Files(), m_names);
+  }
+}
+
+TEST_F(DocumentFiles, ABackupSaveKeepsOwnerAndMode) {
+  const std::string path = Write("page.html", "old");
+  ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::chown(path.c_str(), 1234, 4321), 0);
+  }
+  TMemoSource source;
+  source.SetOptions(source.Options() | TStringsOptions{soCreateBackups});
+  test::Fill(source, {"new"});
+  source.SaveToFileWithBackup(path);
+  struct stat info {};
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+  if (root) {
+    EXPECT_EQ(info.st_uid, 1234u);
+    EXPECT_EQ(info.st_gid, 4321u);
+  }
+  EXPECT_EQ(Read(path), "new");
+  EXPECT_EQ(Read(Path("page.~ht")), "old");
+}
+
 }  // namespace
 }  // namespace qs
