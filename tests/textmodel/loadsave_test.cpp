@@ -385,7 +385,7 @@ TEST_F(DocumentFiles, ABackupSaveThroughALinkKeepsTheLinkAndBacksUpTheOldBytes) 
   test::Fill(source, {"new"});
   source.SaveToFileWithBackup(Path("page.html"));
   EXPECT_TRUE(fs::is_symlink(Path("page.html")));
-  EXPECT_EQ(Read(Path("real.html")), "new");
+  EXPECT_EQ(Read(Path("real.html")), "new\n");
   // A hard link made to the link itself would now show the new bytes.
   EXPECT_FALSE(fs::is_symlink(Path("page.~ht")));
   EXPECT_EQ(Read(Path("page.~ht")), "old");
@@ -420,8 +420,8 @@ class HardLinkedDocument : public DocumentFiles {
 TEST_F(HardLinkedDocument, ABackupSaveWritesInPlaceAndCopiesTheOldBytes) {
   Reset();
   m_source.SaveToFileWithBackup(Path("page.html"));
-  EXPECT_EQ(Read(Path("page.html")), "new");
-  EXPECT_EQ(Read(Path("other.html")), "new");
+  EXPECT_EQ(Read(Path("page.html")), "new\n");
+  EXPECT_EQ(Read(Path("other.html")), "new\n");
   EXPECT_EQ(StatOf(Path("page.html")).st_nlink, 2u);
   EXPECT_EQ(Inode(Path("page.html")), m_inode);
   EXPECT_EQ(Read(Path("page.~ht")), "old");
@@ -463,7 +463,7 @@ TEST_F(DocumentFiles, ABackupSaveKeepsOwnerAndMode) {
     EXPECT_EQ(info.st_uid, 1234u);
     EXPECT_EQ(info.st_gid, 4321u);
   }
-  EXPECT_EQ(Read(path), "new");
+  EXPECT_EQ(Read(path), "new\n");
   EXPECT_EQ(Read(Path("page.~ht")), "old");
 }
 
