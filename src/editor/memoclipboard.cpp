@@ -5,6 +5,7 @@
 #include "editor/qsmemo.h"
 #include "platform/clipboard.h"
 #include "platform/platform.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 
@@ -15,15 +16,9 @@ void TCustomQSMemo::CopyToClipboard() {
 void TCustomQSMemo::CutToClipboard() {
   TCustomMemoSource& s = Source();
   if (!s.HasSelection()) return;
-  s.BeginUpdate(upd::kCut);
-  try {
-    CopyToClipboard();
-    s.DeleteBlock();
-  } catch (...) {
-    s.EndUpdate();
-    throw;
-  }
-  s.EndUpdate();
+  const TUpdateBracket update(s, upd::kCut);
+  CopyToClipboard();
+  s.DeleteBlock();
 }
 
 void TCustomQSMemo::PasteFromClipboard() {

@@ -13,6 +13,7 @@
 #include "platform/shell.h"
 #include "platform/timers.h"
 #include "support/utf8.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 
@@ -30,25 +31,6 @@ std::int32_t ClampToInt32(std::int64_t v) {
   return static_cast<std::int32_t>(
       std::clamp<std::int64_t>(v, 0, std::numeric_limits<std::int32_t>::max() - 1));
 }
-
-// Brackets an update of the source that also closes when a step throws.
-class UpdateScope {
- public:
-  UpdateScope(TCustomMemoSource& source, int code) : m_source(source) { source.BeginUpdate(code); }
-  // Closing notifies the views; a failure there must not end the program
-  // while another exception is on its way out.
-  ~UpdateScope() {
-    try {
-      m_source.EndUpdate();
-    } catch (...) {
-    }
-  }
-  UpdateScope(const UpdateScope&) = delete;
-  UpdateScope& operator=(const UpdateScope&) = delete;
-
- private:
-  TCustomMemoSource& m_source;
-};
 
 TShiftState ButtonFlag(TMouseButton button) {
   switch (button) {
@@ -213,7 +195,7 @@ void TCustomQSMemo::DoubleClick(TPoint p, const TMemoLayout& layout) {
   TSelectionType mode = stStreamSel;
   s.AdjustSelectionType(mode);
   if (mode == stNotSelected) return;
-  UpdateScope update(s, upd::kMarkWord);
+  const TUpdateBracket update(s, upd::kMarkWord);
   s.SelectRange(stStreamSel, word->first, caret.Line, word->second + 1, caret.Line);
   s.SetCaretPos(word->second + 1, caret.Line);
 }
@@ -250,7 +232,7 @@ void TCustomQSMemo::BeginSelectOrDrag(TShiftState shift, const THit& hit, TPosit
       else
         m_mouse.anchor = before;
       const TSelectionType mode = s.SelectionType() == stBlockSel ? stBlockSel : stStreamSel;
-      UpdateScope update(s, upd::kExtendSelection);
+      const TUpdateBracket update(s, upd::kExtendSelection);
       SelectFromAnchor(caret, mode);
     } else {
       s.ClearSelection();
@@ -289,7 +271,7 @@ void TCustomQSMemo::TrackPointer(TPoint p, TShiftState keys) {
     const TSelectionType mode = (keys & ssAlt) != 0 ? stBlockSel : stStreamSel;
     const TPosition to =
         HasOption(moExtendedSel) && mode == stStreamSel ? WordEdge(pos, right) : pos;
-    UpdateScope update(s, upd::kExtendSelection);
+    const TUpdateBracket update(s, upd::kExtendSelection);
     // Placing the caret first keeps it visible, which scrolls the view
     // while the pointer is outside it.
     s.SetCaretPos(to.Column, to.Line);

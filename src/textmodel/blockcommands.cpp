@@ -6,6 +6,7 @@
 #include "support/utf8.h"
 #include "textmodel/qsstring.h"
 #include "textmodel/savedselection.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 
@@ -34,7 +35,7 @@ void TCustomMemoSource::DeleteColumnSpan(std::int32_t line, std::int64_t from, s
 
 void TCustomMemoSource::DeleteBlock() {
   if (!HasSelection()) return;
-  BeginUpdate(upd::kDeleteBlock);
+  const TUpdateBracket update(*this, upd::kDeleteBlock);
   BeginDeferRescan();
   const TPosition b = BlockBegin();
   TPosition e = BlockEnd();
@@ -57,7 +58,6 @@ void TCustomMemoSource::DeleteBlock() {
   m_selType = stNotSelected;
   PlaceCaret(b);
   EndDeferRescan();
-  EndUpdate();
 }
 
 std::vector<String> TCustomMemoSource::SelectedStoredLines() const {
@@ -86,7 +86,7 @@ std::vector<String> TCustomMemoSource::SelectedStoredLines() const {
 void TCustomMemoSource::InsertBlockLines(std::vector<String> lines, TSelectionType mode) {
   if (lines.empty() || !CanEditLine(m_caret.Line)) return;
   for (String& line : lines) line = StoringConversion(line);
-  BeginUpdate(upd::kInsertLines);
+  const TUpdateBracket update(*this, upd::kInsertLines);
   BeginDeferRescan();
   const TPosition start = m_caret;
   const auto n = static_cast<std::int32_t>(lines.size());
@@ -132,55 +132,49 @@ void TCustomMemoSource::InsertBlockLines(std::vector<String> lines, TSelectionTy
     PlaceCaret({lastAt.Line, endColumn});
   }
   EndDeferRescan();
-  EndUpdate();
 }
 
 void TCustomMemoSource::CopyBlock() {
   if (!HasSelection()) return;
-  BeginUpdate(upd::kCopyBlock);
+  const TUpdateBracket update(*this, upd::kCopyBlock);
   const TSelectionType mode = m_selType;
   std::vector<String> lines = SelectedStoredLines();
   m_selType = stNotSelected;
   InsertBlockLines(std::move(lines), mode);
-  EndUpdate();
 }
 
 void TCustomMemoSource::MoveBlock() {
   if (!HasSelection() || IsInSelection(m_caret.Column, m_caret.Line)) return;
-  BeginUpdate(upd::kMoveBlock);
+  const TUpdateBracket update(*this, upd::kMoveBlock);
   const TSelectionType mode = m_selType;
   std::vector<String> lines = SelectedStoredLines();
   TTrackedPosition target(m_positions, m_caret);
   DeleteBlock();
   PlaceCaret(target.Get());
   InsertBlockLines(std::move(lines), mode);
-  EndUpdate();
 }
 
 void TCustomMemoSource::InsertTextBlock(StringView text) {
-  BeginUpdate(upd::kInsertTextBlock);
+  const TUpdateBracket update(*this, upd::kInsertTextBlock);
   SavedSelection saved(*this);
   std::vector<String> lines = SplitLines(text);
   if (!text.empty() && (text.back() == U'\n' || text.back() == U'\r')) lines.emplace_back();
   if (!lines.empty()) InsertBlockLines(std::move(lines), stStreamSel);
   saved.Restore();
-  EndUpdate();
 }
 
 void TCustomMemoSource::InsertGUID() {
-  BeginUpdate(upd::kInsertTextBlock);
+  const TUpdateBracket update(*this, upd::kInsertTextBlock);
   SavedSelection saved(*this);
   InsertBlockLines({U"['{" + FromUtf8(NewGuid()) + U"}']"}, stStreamSel);
   saved.Restore();
-  EndUpdate();
 }
 
 void TCustomMemoSource::ClearAll() {
-  BeginUpdate(upd::kClearAll);
+  const TUpdateBracket update(*this, upd::kClearAll);
   SelectAll();
   DeleteBlock();
   PlaceCaret({0, 0});
-  EndUpdate();
 }
 
 bool TCustomMemoSource::OverwriteBlocksApplies() const {

@@ -4,6 +4,7 @@
 
 #include "textmodel/qsstring.h"
 #include "textmodel/textload.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 namespace {
@@ -62,7 +63,7 @@ void TCustomMemoSource::MoveCaret(std::int64_t lineDelta, std::int64_t columnDel
   if (HasOption(soCursorAlwaysOnTabs)) column = SnapToTabEdge(target, column);
   if (target == m_caret.Line && column == m_caret.Column && !m_bookmarkJump) return;
 
-  BeginUpdate(upd::kCaretMove);
+  const TUpdateBracket update(*this, upd::kCaretMove);
   if (target != m_caret.Line) TrimLineOnLeave(m_caret.Line);
   if (TUndoRecord* r = AddUndoRecord(ukCaretMoved)) {
     r->DeltaLine = target - m_caret.Line;
@@ -70,21 +71,19 @@ void TCustomMemoSource::MoveCaret(std::int64_t lineDelta, std::int64_t columnDel
   }
   m_caret = {target, static_cast<std::int32_t>(column)};
   if (m_absolute && !IsLineVisible(target)) ExpandRegionAbove(target);
-  EndUpdate();
 }
 
 void TCustomMemoSource::PlaceCaret(TPosition p) {
   p.Line = std::max(p.Line, 0);
   p.Column = std::max(p.Column, 0);
   if (p == m_caret) return;
-  BeginUpdate(upd::kCaretMove);
+  const TUpdateBracket update(*this, upd::kCaretMove);
   if (p.Line != m_caret.Line) TrimLineOnLeave(m_caret.Line);
   if (TUndoRecord* r = AddUndoRecord(ukCaretMoved)) {
     r->DeltaLine = p.Line - m_caret.Line;
     r->DeltaColumn = p.Column - m_caret.Column;
   }
   m_caret = p;
-  EndUpdate();
 }
 
 void TCustomMemoSource::SetCaretPos(std::int64_t column, std::int64_t line) {
@@ -151,10 +150,9 @@ void TCustomMemoSource::WordLeft() {
       MoveCaret(0, -column);
       return;
     }
-    BeginUpdate(upd::kCaretMove);
+    const TUpdateBracket update(*this, upd::kCaretMove);
     MoveCaret(-1, 0);
     JumpToLineEnd();
-    EndUpdate();
     return;
   }
   while (i > 0 && !IsDelimiterChar(text[static_cast<std::size_t>(i - 1)])) --i;
@@ -176,10 +174,9 @@ void TCustomMemoSource::JumpToFileBegin() {
 }
 
 void TCustomMemoSource::JumpToFileEnd() {
-  BeginUpdate(upd::kCaretMove);
+  const TUpdateBracket update(*this, upd::kCaretMove);
   SetCaretPos(m_caret.Column, std::max(LineCount() - 1, 0));
   JumpToLineEnd();
-  EndUpdate();
 }
 
 void TCustomMemoSource::JumpToBlockBegin() {

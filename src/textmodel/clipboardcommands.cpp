@@ -2,6 +2,7 @@
 #include "platform/clipboard.h"
 #include "platform/platform.h"
 #include "textmodel/qsstring.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 namespace {
@@ -37,17 +38,16 @@ void TCustomMemoSource::CopyToClipboard() {
 
 void TCustomMemoSource::CutToClipboard() {
   if (!HasSelection()) return;
-  BeginUpdate(upd::kCut);
+  const TUpdateBracket update(*this, upd::kCut);
   CopyToClipboard();
   DeleteBlock();
-  EndUpdate();
 }
 
 void TCustomMemoSource::PasteFromClipboard() {
   IClipboard& clipboard = ThePlatform().clipboard;
   if (!clipboard.HasText()) return;
   const bool rule = OverwriteBlocksApplies();
-  BeginUpdate(upd::kInsertLines);
+  const TUpdateBracket update(*this, upd::kInsertLines);
   if (rule) DeleteBlock();
   if (!clipboard.IsOwner()) g_columnClipboard = false;
   const String text = clipboard.GetText();
@@ -60,7 +60,6 @@ void TCustomMemoSource::PasteFromClipboard() {
   if (!block.empty())
     InsertBlockLines(std::move(block), g_columnClipboard ? stBlockSel : stStreamSel);
   if (!HasOption(soPersistentBlocks)) m_selType = stNotSelected;
-  EndUpdate();
 }
 
 }  // namespace qs

@@ -4,6 +4,7 @@
 
 #include "support/unicodecase.h"
 #include "textmodel/qsstring.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 namespace {
@@ -128,7 +129,7 @@ String TemplatePrefix(const TCustomMemoSource& source) {
 }
 
 void InsertTemplate(TCustomMemoSource& source, const TMemoCodeTemplate& code) {
-  source.BeginUpdate(upd::kTemplate);
+  const TUpdateBracket update(source, upd::kTemplate);
   source.DeleteBlock();
   const TPosition at = source.Caret();
   std::vector<String> lines(code.Code().begin(), code.Code().end());
@@ -151,7 +152,6 @@ void InsertTemplate(TCustomMemoSource& source, const TMemoCodeTemplate& code) {
   source.InsertBlockLines(std::move(lines), stStreamSel);
   source.ClearSelection();
   if (target) source.SetCaretPos(target->Column, target->Line);
-  source.EndUpdate();
 }
 
 int ExpandTemplate(TCustomMemoSource& source) {

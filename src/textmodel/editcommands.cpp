@@ -5,6 +5,7 @@
 #include "textmodel/qsstring.h"
 #include "textmodel/savedselection.h"
 #include "textmodel/textload.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 namespace {
@@ -30,17 +31,16 @@ bool TCustomMemoSource::OverwriteMode() noexcept {
 }
 
 void TCustomMemoSource::ToggleInsertMode() {
-  BeginUpdate(upd::kInsState);
+  const TUpdateBracket update(*this, upd::kInsState);
   g_overwrite = !g_overwrite;
   AddChanges({msInsState});
-  EndUpdate();
 }
 
 void TCustomMemoSource::TypeChar(Char c) {
   if (!IsTypable(c)) return;
   const bool rule = OverwriteBlocksApplies();
   const int savedAttribute = m_typingAttribute;
-  BeginUpdate(upd::kInsertText);
+  const TUpdateBracket update(*this, upd::kInsertText);
   if (rule) {
     // What the caret had before the selection went, usually its last character.
     const int before = AttributeAt(m_caret.Column, m_caret.Line);
@@ -60,7 +60,6 @@ void TCustomMemoSource::TypeChar(Char c) {
     m_selType = stNotSelected;
   }
   m_typingAttribute = savedAttribute;
-  EndUpdate();
 }
 
 void TCustomMemoSource::DeleteChar() {
@@ -73,16 +72,15 @@ void TCustomMemoSource::DeleteChar() {
 
 void TCustomMemoSource::DeleteLine() {
   if (m_caret.Line >= LineCount() || !CanEditLine(m_caret.Line)) return;
-  BeginUpdate(upd::kDeleteLine);
+  const TUpdateBracket update(*this, upd::kDeleteLine);
   PlaceCaret({m_caret.Line, 0});
   DeleteChars(kToEnd);
   JoinLine();
-  EndUpdate();
 }
 
 void TCustomMemoSource::DeleteToLineBegin() {
   if (m_caret.Line >= LineCount() || m_caret.Column == 0) return;
-  BeginUpdate(upd::kDeleteToLineBegin);
+  const TUpdateBracket update(*this, upd::kDeleteToLineBegin);
   const TPosition at = m_caret;
   const StringView stored = StoredLine(at.Line);
   const std::int64_t width = std::min<std::int64_t>(at.Column, LineLength(at.Line));
@@ -94,7 +92,6 @@ void TCustomMemoSource::DeleteToLineBegin() {
     PlaceCaret({at.Line, 0});
     DeleteChars(count);
   }
-  EndUpdate();
 }
 
 void TCustomMemoSource::DeleteToLineEnd() {
@@ -102,7 +99,7 @@ void TCustomMemoSource::DeleteToLineEnd() {
 }
 
 void TCustomMemoSource::DeleteSelectedWord(int code, TWordSelectionType kind, bool left) {
-  BeginUpdate(code);
+  const TUpdateBracket update(*this, code);
   SavedSelection saved(*this);
   if (kind == wsWordOnly) {
     m_selType = stNotSelected;
@@ -121,7 +118,6 @@ void TCustomMemoSource::DeleteSelectedWord(int code, TWordSelectionType kind, bo
   }
   if (HasSelection()) DeleteBlock();
   saved.Restore();
-  EndUpdate();
 }
 
 void TCustomMemoSource::DeleteWordRight() {
@@ -144,7 +140,7 @@ void TCustomMemoSource::BackSpace() {
   const TPosition at = m_caret;
   if (at.Column == 0 && at.Line == 0) return;
   if (!CanEditLine(at.Line)) return;
-  BeginUpdate(upd::kBackSpace);
+  const TUpdateBracket update(*this, upd::kBackSpace);
   if (at.Column == 0) {
     if (at.Line < LineCount()) {
       // The true end of the line above, so the join takes place even where
@@ -154,12 +150,10 @@ void TCustomMemoSource::BackSpace() {
     } else {
       CursorLeft();
     }
-    EndUpdate();
     return;
   }
   if (at.Line >= LineCount() || at.Column > LineLength(at.Line)) {
     CursorLeft();
-    EndUpdate();
     return;
   }
   const String text = ExpandedLine(at.Line);
@@ -187,13 +181,11 @@ void TCustomMemoSource::BackSpace() {
         InsertText(String(static_cast<std::size_t>(a - now), U' '));
       }
       PlaceCaret({at.Line, a});
-      EndUpdate();
       return;
     }
   }
   CursorLeft();
   if (m_caret.Column < at.Column) DeleteChars(1);
-  EndUpdate();
 }
 
 void TCustomMemoSource::InsertIndent(std::int32_t line, std::int32_t a) {
@@ -221,7 +213,7 @@ void TCustomMemoSource::InsertIndent(std::int32_t line, std::int32_t a) {
 
 void TCustomMemoSource::NewLine() {
   if (g_overwrite) {
-    BeginUpdate(upd::kNewLine);
+    const TUpdateBracket update(*this, upd::kNewLine);
     const String text = ExpandedLine(m_caret.Line);
     std::int32_t target = 0;
     if (m_caret.Column <= FirstNonBlank(text))
@@ -231,22 +223,19 @@ void TCustomMemoSource::NewLine() {
     MoveCaret(1, 0);
     if (OnNewLineIndent) OnNewLineIndent(*this, target);
     PlaceCaret({m_caret.Line, target});
-    EndUpdate();
     return;
   }
   const bool rule = OverwriteBlocksApplies();
-  BeginUpdate(upd::kNewLine);
+  const TUpdateBracket update(*this, upd::kNewLine);
   if (rule) DeleteBlock();
   const TPosition at = m_caret;
   if (!CanEditLine(at.Line)) {
-    EndUpdate();
     return;
   }
   const String text = ExpandedLine(at.Line);
   const std::int32_t lines = LineCount();
   InsertLineBreak();
   if (LineCount() == lines) {  // refused (below the text or read-only)
-    EndUpdate();
     return;
   }
   std::int32_t a = 0;
@@ -270,7 +259,6 @@ void TCustomMemoSource::NewLine() {
     InsertIndent(at.Line + 1, a);
     PlaceCaret({at.Line + 1, a});
   }
-  EndUpdate();
 }
 
 std::int32_t TCustomMemoSource::SmartTabColumn(std::int32_t line, std::int32_t column) const {
@@ -290,7 +278,7 @@ std::int32_t TCustomMemoSource::SmartTabColumn(std::int32_t line, std::int32_t c
 }
 
 void TCustomMemoSource::InsertTab() {
-  BeginUpdate(upd::kTab);
+  const TUpdateBracket update(*this, upd::kTab);
   BeginUndoBlock();
   if (HasSelection() && BlockBegin().Line == BlockEnd().Line) DeleteBlock();
   const std::int32_t column = m_caret.Column;
@@ -310,7 +298,6 @@ void TCustomMemoSource::InsertTab() {
     PlaceCaret({m_caret.Line, column + std::max(m_insertedWidth, 1)});
   }
   EndUndoBlock();
-  EndUpdate();
 }
 
 void TCustomMemoSource::BackTab() {

@@ -1,13 +1,14 @@
 // Folding bookkeeping: region starts and bodies on the line records, and the
 // list of lines their collapsed regions hide.
 #include "textmodel/qsstring.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 
 void TCustomMemoSource::SetRegionState(std::int32_t line, TRegionState state) {
   TStringItem* start = GetLineItem(line);
   if (!start) return;
-  BeginUpdate(upd::kFolding);
+  const TUpdateBracket update(*this, upd::kFolding);
   start->SetFlag(kLineFoldExpanded, state == rsExpanded);
   start->SetFlag(kLineFoldCollapsed, state == rsCollapsed);
   std::int32_t last = line;
@@ -28,13 +29,12 @@ void TCustomMemoSource::SetRegionState(std::int32_t line, TRegionState state) {
   }
   AddChanges({msBlockChanged, msCountChanged});
   MarkDirty(line, last);
-  EndUpdate();
 }
 
 void TCustomMemoSource::SetBodyLine(std::int32_t line, bool body) {
   TStringItem* item = GetLineItem(line);
   if (!item) return;
-  BeginUpdate(upd::kFolding);
+  const TUpdateBracket update(*this, upd::kFolding);
   item->SetFlag(kLineFoldBody, body);
   if (!body) {
     m_hidden.Show(line);
@@ -44,7 +44,6 @@ void TCustomMemoSource::SetBodyLine(std::int32_t line, bool body) {
   }
   AddChanges({msBlockChanged, msCountChanged});
   MarkDirty(line, line);
-  EndUpdate();
 }
 
 void TCustomMemoSource::ExpandRegionAbove(std::int32_t line) {

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "textmodel/qsstring.h"
+#include "textmodel/updatebracket.h"
 #include "textmodel/urlmarker.h"
 
 namespace qs {
@@ -37,7 +38,7 @@ bool TCustomMemoSource::IsSchemeParser() const {
 }
 
 void TCustomMemoSource::ResetHighlighting() {
-  BeginUpdate(upd::kNone);
+  const TUpdateBracket update(*this, upd::kNone);
   for (std::int32_t i = 0; i < LineCount(); ++i) {
     TStringItem* item = GetLineItem(i);
     item->SetFlag(kLineParsed, false);
@@ -45,7 +46,6 @@ void TCustomMemoSource::ResetHighlighting() {
   }
   m_firstUnparsed = 0;
   AddChanges({msParserChanged});
-  EndUpdate();
 }
 
 std::int32_t TCustomMemoSource::ParseLines(std::int32_t first, std::int32_t last, bool force) {

@@ -1,6 +1,7 @@
 // The document's line breaks: the break new lines get, and converting every
 // line to one break as a single undoable step.
 #include "textmodel/qsstring.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 
@@ -43,9 +44,8 @@ void TCustomMemoSource::ConvertLineBreaks(TOutFormatType f) {
     SetOutFormat(f);
     return;
   }
-  BeginUpdate(upd::kLineBreaks);
+  const TUpdateBracket update(*this, upd::kLineBreaks);
   RawSetLineBreaks(0, std::string(static_cast<std::size_t>(LineCount()), static_cast<char>(f)), f);
-  EndUpdate();
 }
 
 }  // namespace qs

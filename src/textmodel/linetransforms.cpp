@@ -6,6 +6,7 @@
 #include "support/unicodecase.h"
 #include "textmodel/qsstring.h"
 #include "textmodel/savedselection.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 namespace {
@@ -33,7 +34,7 @@ std::pair<std::int32_t, std::int32_t> TCustomMemoSource::TransformLines() const 
 void TCustomMemoSource::TransformBlock(int code,
                                        const std::function<String(StringView)>& transform) {
   if (!HasSelection()) return;
-  BeginUpdate(code);
+  const TUpdateBracket update(*this, code);
   const auto [first, last] = TransformLines();
   const TPosition begin = BlockBegin();
   const TPosition end = BlockEnd();
@@ -62,7 +63,6 @@ void TCustomMemoSource::TransformBlock(int code,
     m_blockEnd.Assign(end);
   }
   KeepSelection();
-  EndUpdate();
 }
 
 void TCustomMemoSource::UpperCaseBlock() {
@@ -89,7 +89,7 @@ void TCustomMemoSource::CapitalizeBlock() {
 
 void TCustomMemoSource::IndentLines(int code, StringView indent, bool quote) {
   if (!HasSelection() || indent.empty()) return;
-  BeginUpdate(code);
+  const TUpdateBracket update(*this, code);
   const auto [first, last] = TransformLines();
   for (std::int32_t l = first; l <= last; ++l) {
     if (!quote && StoredLine(l).empty()) continue;
@@ -99,7 +99,6 @@ void TCustomMemoSource::IndentLines(int code, StringView indent, bool quote) {
     RawInsert(l, 0, indent, KeepsStyleBytes() ? &style : nullptr);
   }
   KeepSelection();
-  EndUpdate();
 }
 
 void TCustomMemoSource::IndentBlock() {
@@ -114,7 +113,7 @@ void TCustomMemoSource::QuoteBlock() {
 
 void TCustomMemoSource::UnindentBy(std::int64_t count) {
   if (!HasSelection() || count <= 0) return;
-  BeginUpdate(upd::kUnindentBlock);
+  const TUpdateBracket update(*this, upd::kUnindentBlock);
   const auto [first, last] = TransformLines();
   for (std::int32_t l = first; l <= last; ++l) {
     const StringView text = StoredLine(l);
@@ -125,7 +124,6 @@ void TCustomMemoSource::UnindentBy(std::int64_t count) {
     if (n > 0) RawDelete(l, 0, n, false);
   }
   KeepSelection();
-  EndUpdate();
 }
 
 void TCustomMemoSource::UnindentBlock() {
@@ -134,14 +132,13 @@ void TCustomMemoSource::UnindentBlock() {
 
 void TCustomMemoSource::TransformWord(int code,
                                       const std::function<String(StringView)>& transform) {
-  BeginUpdate(code);
+  const TUpdateBracket update(*this, code);
   const TPosition caret = m_caret;
   SavedSelection saved(*this);
   MarkWord();
   if (HasSelection()) TransformBlock(code, transform);
   saved.Restore();
   PlaceCaret(caret);
-  EndUpdate();
 }
 
 void TCustomMemoSource::UpperCaseWord() {

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "textmodel/qsstring.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 namespace {
@@ -79,9 +80,8 @@ void TCustomMemoSource::MatchBracket() {
       } else if (depth > 0) {
         --depth;
       } else {
-        BeginUpdate(upd::kCaretMove);
+        const TUpdateBracket update(*this, upd::kCaretMove);
         PlaceCaret({line, m_tabStops.IndexToColumn(text, index)});
-        EndUpdate();
         return;
       }
     }

@@ -5,6 +5,7 @@
 #include "textmodel/qsstring.h"
 #include "textmodel/sourceoptions.h"
 #include "textmodel/textload.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 
@@ -63,11 +64,10 @@ bool TCustomMemoSource::CanEditLine(std::int32_t line) const {
 void TCustomMemoSource::SetLineReadOnly(std::int32_t line, bool readOnly) {
   TStringItem* item = GetLineItem(line);
   if (!item || item->IsReadOnly() == readOnly) return;
-  BeginUpdate(upd::kRepaintLine);
+  const TUpdateBracket update(*this, upd::kRepaintLine);
   item->SetFlag(kLineReadOnly, readOnly);
   AddChanges({msBlockChanged});
   MarkDirty(line, line);
-  EndUpdate();
 }
 
 int TCustomMemoSource::GetLineStyle(std::int32_t line) const {
@@ -78,11 +78,10 @@ int TCustomMemoSource::GetLineStyle(std::int32_t line) const {
 void TCustomMemoSource::SetLineStyle(std::int32_t line, int style) {
   TStringItem* item = GetLineItem(line);
   if (!item || item->LineStyle == style) return;
-  BeginUpdate(upd::kRepaintLine);
+  const TUpdateBracket update(*this, upd::kRepaintLine);
   item->LineStyle = static_cast<std::uint8_t>(std::clamp(style, 0, 255));
   AddChanges({msBlockChanged});
   MarkDirty(line, line);
-  EndUpdate();
 }
 
 bool TCustomMemoSource::HasGutterImage(std::int32_t line, int n) const {
@@ -93,11 +92,10 @@ bool TCustomMemoSource::HasGutterImage(std::int32_t line, int n) const {
 void TCustomMemoSource::SetGutterImage(std::int32_t line, int n, bool shown) {
   TStringItem* item = GetLineItem(line);
   if (!item || n < 0 || n >= 32 || HasGutterImage(line, n) == shown) return;
-  BeginUpdate(upd::kRepaintLine);
+  const TUpdateBracket update(*this, upd::kRepaintLine);
   item->GutterImages ^= 1u << n;
   AddChanges({msBlockChanged});
   MarkDirty(line, line);
-  EndUpdate();
 }
 
 void TCustomMemoSource::CopyTextTo(TStrings& target, bool selectionOnly) const {
@@ -170,18 +168,16 @@ void TCustomMemoSource::SetBlockOption(TBlockOption option) {
 
 void TCustomMemoSource::SetReadOnly(bool readOnly) {
   if (m_readOnly == readOnly) return;
-  BeginUpdate(upd::kReadOnly);
+  const TUpdateBracket update(*this, upd::kReadOnly);
   m_readOnly = readOnly;
   AddChanges({msReadOnlyChanged});
-  EndUpdate();
 }
 
 void TCustomMemoSource::SetEditedName(StringView name) {
   if (m_editedName == name) return;
-  BeginUpdate(upd::kNone);
+  const TUpdateBracket update(*this, upd::kNone);
   m_editedName.assign(name);
   AddChanges({msObjNameChanged});
-  EndUpdate();
 }
 
 void TCustomMemoSource::SetUseGlobalOptions(bool use) {
@@ -203,10 +199,11 @@ void TCustomMemoSource::ApplyGlobalOptions() {
 }
 
 void TCustomMemoSource::Loaded() {
-  BeginUpdate(upd::kLoaded);
-  m_docModified = false;
-  SetCaretPos(0, 0);
-  EndUpdate();
+  {
+    const TUpdateBracket update(*this, upd::kLoaded);
+    m_docModified = false;
+    SetCaretPos(0, 0);
+  }
   ClearUndo();
   ResetModified();
 }

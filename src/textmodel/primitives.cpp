@@ -6,6 +6,7 @@
 
 #include "textmodel/qsstring.h"
 #include "textmodel/textload.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 namespace {
@@ -350,7 +351,7 @@ void TCustomMemoSource::EmptyDocumentRule() {
 
 bool TCustomMemoSource::InsertText(StringView text) {
   if (text.empty() || !CanEditLine(m_caret.Line)) return false;
-  BeginUpdate(upd::kInsertText);
+  const TUpdateBracket update(*this, upd::kInsertText);
   const std::int32_t line = m_caret.Line;
   if (line >= LineCount()) RawAppendLines(std::int64_t{line} + 1 - LineCount());
   const StringView stored = StoredLine(line);
@@ -383,7 +384,6 @@ bool TCustomMemoSource::InsertText(StringView text) {
   m_insertedWidth = at == line && text.find(kTab) == StringView::npos
                         ? static_cast<std::int32_t>(text.size())
                         : (at == line ? LineLength(line) - before : m_insertedEnd);
-  EndUpdate();
   return done;
 }
 
@@ -394,7 +394,7 @@ std::int32_t TCustomMemoSource::InsertTextWithStyle(StringView text,
   if (text.empty() || !CanEditLine(m_caret.Line)) return 0;
   for (Char c : text)
     if (IsBreak(c)) return InsertText(text) ? m_insertedWidth : 0;
-  BeginUpdate(upd::kInsertText);
+  const TUpdateBracket update(*this, upd::kInsertText);
   const std::int32_t line = m_caret.Line;
   if (line >= LineCount()) RawAppendLines(std::int64_t{line} + 1 - LineCount());
   const StringView stored = StoredLine(line);
@@ -413,7 +413,6 @@ std::int32_t TCustomMemoSource::InsertTextWithStyle(StringView text,
   m_insertedEnd = m_tabStops.IndexToColumn(
       StoredLine(line), index + static_cast<std::int64_t>(prefix.size() + text.size()));
   m_insertedWidth = LineLength(line) - before;
-  EndUpdate();
   return m_insertedWidth;
 }
 
@@ -421,7 +420,7 @@ void TCustomMemoSource::DeleteChars(std::int64_t count) {
   const std::int32_t line = m_caret.Line;
   if (count <= 0 || line >= LineCount() || !CanEditLine(line) || m_caret.Column >= LineLength(line))
     return;
-  BeginUpdate(upd::kDeleteChars);
+  const TUpdateBracket update(*this, upd::kDeleteChars);
   const TTabStops::Place place = m_tabStops.Locate(StoredLine(line), m_caret.Column);
   std::int64_t index = place.index;
   if (m_caret.Column > place.start) {
@@ -433,13 +432,12 @@ void TCustomMemoSource::DeleteChars(std::int64_t count) {
     index += static_cast<std::int64_t>(fill.size());
   }
   RawDelete(line, index, count);
-  EndUpdate();
 }
 
 void TCustomMemoSource::InsertLineBreak() {
   const std::int32_t line = m_caret.Line;
   if (line > std::max(LineCount() - 1, 0) || !CanEditLine(line)) return;
-  BeginUpdate(upd::kLineBreak);
+  const TUpdateBracket update(*this, upd::kLineBreak);
   if (LineCount() == 0) RawAppendLines(1);
   const StringView stored = StoredLine(line);
   const std::int64_t index = std::min<std::int64_t>(ColumnToIndex(stored, m_caret.Column) - 1,
@@ -451,7 +449,6 @@ void TCustomMemoSource::InsertLineBreak() {
       RawDelete(line, static_cast<std::int64_t>(kept),
                 static_cast<std::int64_t>(first.size() - kept), false);
   }
-  EndUpdate();
 }
 
 void TCustomMemoSource::JoinLine() {
@@ -459,7 +456,7 @@ void TCustomMemoSource::JoinLine() {
   if (line + 1 >= LineCount() || !CanEditLine(line) || !CanEditLine(line + 1)) return;
   const StringView stored = StoredLine(line);
   if (ColumnToIndex(stored, m_caret.Column) - 1 < static_cast<std::int64_t>(stored.size())) return;
-  BeginUpdate(upd::kJoin);
+  const TUpdateBracket update(*this, upd::kJoin);
   const std::int64_t pad = std::int64_t{m_caret.Column} - LineLength(line);
   if (pad > 0) {
     TStringItem* item = GetLineItem(line);
@@ -470,7 +467,6 @@ void TCustomMemoSource::JoinLine() {
               String(static_cast<std::size_t>(pad), U' '), &style);
   }
   RawJoin(line);
-  EndUpdate();
 }
 
 }  // namespace qs

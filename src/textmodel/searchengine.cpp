@@ -7,21 +7,10 @@
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "support/utf8.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 namespace {
-
-// Closes the update it opened, whatever leaves the scope.
-class UpdateScope {
- public:
-  explicit UpdateScope(TCustomMemoSource& s) : m_s(s) {}
-  ~UpdateScope() { m_s.EndUpdate(); }
-  UpdateScope(const UpdateScope&) = delete;
-  UpdateScope& operator=(const UpdateScope&) = delete;
-
- private:
-  TCustomMemoSource& m_s;
-};
 
 const String kInvalidBlock = U"Tried to search marked block but it is invalid";
 const String kCaretOutsideBlock =
@@ -39,8 +28,7 @@ String DoubleAmpersands(StringView pattern) {
   return out;
 }
 
-void TSearchEngine::BeginUpdate(int code) {
-  m_source.BeginUpdate(code);
+void TSearchEngine::KeepSelectionIfAsked() {
   if (m_source.m_search.keepSelection > 0) m_source.KeepSelection();
 }
 
@@ -69,8 +57,8 @@ std::optional<TLineHit> TSearchEngine::Search() {
     RaiseUnhandled(kInvalidBlock);
     return std::nullopt;
   }
-  BeginUpdate(upd::kSearch);
-  UpdateScope close(m_source);
+  const TUpdateBracket update(m_source, upd::kSearch);
+  KeepSelectionIfAsked();
   const String& pattern = m_options.TextToFind();
   if (pattern.empty()) return std::nullopt;
   if (m_options.WholeWordsOnly() && !m_options.RegularExpr() &&

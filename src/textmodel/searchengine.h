@@ -51,7 +51,8 @@ class TSearchEngine {
   bool ReplaceStep();
   void ReplaceMatch(const TLineHit& hit);
   // Opens an update of the search's own: the selection stays through its edits.
-  void BeginUpdate(int code);
+  // Inside an update: a search started with the selection kept keeps it.
+  void KeepSelectionIfAsked();
 
   TCustomMemoSource& m_source;
   TSearchOptions& m_options;

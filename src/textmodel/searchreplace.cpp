@@ -4,7 +4,9 @@
 
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "support/scopeexit.h"
 #include "textmodel/searchengine.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 namespace {
@@ -35,28 +37,19 @@ bool TSearchEngine::Replace() {
 
 bool TSearchEngine::ReplaceAllLoop() {
   TCustomMemoSource& s = m_source;
-  const int depth = s.UpdateDepth();
-  const auto closeOwn = [&] {
-    // Only the updates opened here: a caller's own stay open.
-    while (s.UpdateDepth() > depth) s.EndUpdate();
-  };
   const bool prompt = std::exchange(m_suppressPrompt, true);
-  BeginUpdate(upd::kReplace);
-  bool any = false;
-  try {
-    while (ReplaceStep()) {
-      if (!any) m_options.SetShowNotFound(false);
-      any = true;
-    }
-  } catch (...) {
+  const TUpdateBracket update(s, upd::kReplace);
+  KeepSelectionIfAsked();
+  // Before the update closes, also when a step fails.
+  const ScopeExit finish([&] {
     m_suppressPrompt = prompt;
     s.SetFoundRect({});
-    closeOwn();
-    throw;
+  });
+  bool any = false;
+  while (ReplaceStep()) {
+    if (!any) m_options.SetShowNotFound(false);
+    any = true;
   }
-  m_suppressPrompt = prompt;
-  s.SetFoundRect({});
-  closeOwn();
   return any;
 }
 
@@ -91,35 +84,30 @@ bool TSearchEngine::ReplaceStep() {
 
 void TSearchEngine::ReplaceMatch(const TLineHit& hit) {
   TCustomMemoSource& s = m_source;
-  BeginUpdate(upd::kReplace);
-  try {
-    // The match is in columns of the expanded line: a TAB it starts inside
-    // keeps the columns before the match as spaces (DeleteChars does that),
-    // and one it ends inside keeps the columns after it the same way.
-    const std::int64_t from = hit.column;
-    const std::int64_t to = std::int64_t{hit.column} + hit.length;
-    const StringView stored = s.StoredLine(hit.line);
-    const TTabStops::Place endPlace = s.m_tabStops.Locate(stored, to);
-    std::int64_t tail = 0;
-    if (endPlace.index < static_cast<std::int64_t>(stored.size()) &&
-        stored[static_cast<std::size_t>(endPlace.index)] == kTab && to > endPlace.start)
-      tail = endPlace.start + endPlace.width - to;
-    s.DeleteColumnSpan(hit.line, from, to);
-    const TPosition start{hit.line, hit.column};
-    s.PlaceCaret(start);
-    TPosition end = start;
-    const String with = s.StoringConversion(m_options.ReplaceWith());
-    if (!with.empty() && s.InsertText(with)) end = {hit.line + BreakCount(with), s.InsertedEnd()};
-    if (tail > 0) {
-      s.PlaceCaret(end);
-      s.InsertText(String(static_cast<std::size_t>(tail), U' '));
-    }
-    s.PlaceCaret(m_options.Forward() ? end : start);
-  } catch (...) {
-    s.EndUpdate();
-    throw;
+  const TUpdateBracket update(s, upd::kReplace);
+  KeepSelectionIfAsked();
+  // The match is in columns of the expanded line: a TAB it starts inside
+  // keeps the columns before the match as spaces (DeleteChars does that),
+  // and one it ends inside keeps the columns after it the same way.
+  const std::int64_t from = hit.column;
+  const std::int64_t to = std::int64_t{hit.column} + hit.length;
+  const StringView stored = s.StoredLine(hit.line);
+  const TTabStops::Place endPlace = s.m_tabStops.Locate(stored, to);
+  std::int64_t tail = 0;
+  if (endPlace.index < static_cast<std::int64_t>(stored.size()) &&
+      stored[static_cast<std::size_t>(endPlace.index)] == kTab && to > endPlace.start)
+    tail = endPlace.start + endPlace.width - to;
+  s.DeleteColumnSpan(hit.line, from, to);
+  const TPosition start{hit.line, hit.column};
+  s.PlaceCaret(start);
+  TPosition end = start;
+  const String with = s.StoringConversion(m_options.ReplaceWith());
+  if (!with.empty() && s.InsertText(with)) end = {hit.line + BreakCount(with), s.InsertedEnd()};
+  if (tail > 0) {
+    s.PlaceCaret(end);
+    s.InsertText(String(static_cast<std::size_t>(tail), U' '));
   }
-  s.EndUpdate();
+  s.PlaceCaret(m_options.Forward() ? end : start);
 }
 
 }  // namespace qs

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "textmodel/qsstring.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 namespace {
@@ -97,7 +98,7 @@ void TCustomMemoSource::AdjustSelectionType(TSelectionType& type) {
 
 void TCustomMemoSource::ExtendSelection(TSelectionType mode, MoveOperation move) {
   AdjustSelectionType(mode);
-  BeginUpdate(upd::kExtendSelection);
+  const TUpdateBracket update(*this, upd::kExtendSelection);
   const TPosition c0 = m_caret;
   const auto runMove = [&] {
     const bool wasColumn = std::exchange(m_columnSelecting, mode == stBlockSel);
@@ -108,7 +109,6 @@ void TCustomMemoSource::ExtendSelection(TSelectionType mode, MoveOperation move)
   if (mode == stNotSelected) {
     runMove();
     m_selType = stNotSelected;
-    EndUpdate();
     return;
   }
   TPosition b = BlockBegin();
@@ -142,33 +142,29 @@ void TCustomMemoSource::ExtendSelection(TSelectionType mode, MoveOperation move)
   m_blockBegin.Assign(b);
   m_blockEnd.Assign(e);
   m_selType = mode;
-  EndUpdate();
 }
 
 void TCustomMemoSource::MarkBlockBegin() {
-  BeginUpdate(upd::kMarkBlockBegin);
+  const TUpdateBracket update(*this, upd::kMarkBlockBegin);
   m_blockBegin.Assign(m_caret);
   if (!HasSelection()) m_selType = stStreamSel;
-  EndUpdate();
 }
 
 void TCustomMemoSource::MarkBlockEnd() {
-  BeginUpdate(upd::kMarkBlockEnd);
+  const TUpdateBracket update(*this, upd::kMarkBlockEnd);
   m_blockEnd.Assign(m_caret);
   if (!HasSelection()) m_selType = stStreamSel;
-  EndUpdate();
 }
 
 void TCustomMemoSource::MarkLine() {
-  BeginUpdate(upd::kMarkLine);
+  const TUpdateBracket update(*this, upd::kMarkLine);
   m_blockBegin.Assign({m_caret.Line, 0});
   m_blockEnd.Assign({ClampedAdd(m_caret.Line, 1), 0});
   m_selType = stStreamSel;
-  EndUpdate();
 }
 
 void TCustomMemoSource::MarkWord() {
-  BeginUpdate(upd::kMarkWord);
+  const TUpdateBracket update(*this, upd::kMarkWord);
   ClearSelection();
   if (const auto word = WordBounds(m_caret.Column, m_caret.Line, wsWordOnly)) {
     m_blockBegin.Assign({m_caret.Line, word->first});
@@ -176,49 +172,43 @@ void TCustomMemoSource::MarkWord() {
     m_selType = stStreamSel;
     SetCaretPos(word->second + 1, m_caret.Line);
   }
-  EndUpdate();
 }
 
 void TCustomMemoSource::SelectAll() {
   if (m_blockOption == bkNone) return;
-  BeginUpdate(upd::kSelectAll);
+  const TUpdateBracket update(*this, upd::kSelectAll);
   ClearSelection();
   JumpToFileBegin();
   MarkBlockBegin();
   JumpToFileEnd();
   MarkBlockEnd();
-  EndUpdate();
 }
 
 void TCustomMemoSource::ClearSelection() {
   if (!HasSelection()) return;
-  BeginUpdate(upd::kSetSelectionType);
+  const TUpdateBracket update(*this, upd::kSetSelectionType);
   m_selType = stNotSelected;
-  EndUpdate();
 }
 
 void TCustomMemoSource::SetSelectionType(TSelectionType type) {
-  BeginUpdate(upd::kSetSelectionType);
+  const TUpdateBracket update(*this, upd::kSetSelectionType);
   m_selType = type;
   AdjustSelectionType(m_selType);
-  EndUpdate();
 }
 
 void TCustomMemoSource::SelectRange(TSelectionType mode, std::int32_t beginColumn,
                                     std::int32_t beginLine, std::int32_t endColumn,
                                     std::int32_t endLine) {
-  BeginUpdate(upd::kSelectRange);
+  const TUpdateBracket update(*this, upd::kSelectRange);
   m_selType = mode;
   m_blockBegin.Assign({std::max(beginLine, 0), std::max(beginColumn, 0)});
   m_blockEnd.Assign({std::max(endLine, 0), std::max(endColumn, 0)});
-  EndUpdate();
 }
 
 void TCustomMemoSource::SetBlockBounds(const TMemoRect& bounds) {
-  BeginUpdate(upd::kSetBlockBounds);
+  const TUpdateBracket update(*this, upd::kSetBlockBounds);
   m_blockBegin.Assign({std::max(bounds.Top, 0), std::max(bounds.Left, 0)});
   m_blockEnd.Assign({std::max(bounds.Bottom, 0), std::max(bounds.Right, 0)});
-  EndUpdate();
 }
 
 std::optional<std::pair<std::int32_t, std::int32_t>> TCustomMemoSource::WordBounds(

@@ -3,28 +3,27 @@
 #include <utility>
 
 #include "textmodel/qsstring.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 
 void TCustomMemoSource::SetBookmark(int n) {
   if (!TMemoBookMarkList::IsValidNumber(n)) return;
-  BeginUpdate(upd::kSetBookmark);
+  const TUpdateBracket update(*this, upd::kSetBookmark);
   ClearBookmark(n);
   m_bookmarks.Set(n, m_caret.Column, m_caret.Line);
   AddChanges({msBlockChanged});
   MarkDirty(m_caret.Line, m_caret.Line);
-  EndUpdate();
 }
 
 void TCustomMemoSource::ClearBookmark(int n) {
   if (!TMemoBookMarkList::IsValidNumber(n)) return;
-  BeginUpdate(upd::kClearBookmark);
+  const TUpdateBracket update(*this, upd::kClearBookmark);
   const std::int32_t line = m_bookmarks.Remove(n);
   if (line >= 0) {
     AddChanges({msBlockChanged});
     MarkDirty(line, line);
   }
-  EndUpdate();
 }
 
 void TCustomMemoSource::ToggleBookmark(int n) {

@@ -2,6 +2,7 @@
 #include "textmodel/documentfile.h"
 #include "textmodel/qsstring.h"
 #include "textmodel/textload.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 
@@ -54,12 +55,13 @@ void TCustomMemoSource::LoadFromSource(TByteSource& bytes) {
   TInternalStrings fresh;
   fresh.SetItemFactory([this] { return GetStringItemClass(); });
   const TLoadResult loaded = DecodeIntoLines(bytes, TLoadRules{m_eightBitCodePage}, fresh);
-  BeginUpdate(upd::kLoad);
-  SwapInLoaded(fresh, loaded);
-  m_changes |= kAllViewStates;
-  MarkDirty(0, kToEnd);
-  m_docModified = false;  // what is on disk now
-  EndUpdate();
+  {
+    const TUpdateBracket update(*this, upd::kLoad);
+    SwapInLoaded(fresh, loaded);
+    m_changes |= kAllViewStates;
+    MarkDirty(0, kToEnd);
+    m_docModified = false;  // what is on disk now
+  }
   ClearUndo();
   ResetModified();
 }
@@ -72,10 +74,11 @@ void TCustomMemoSource::LoadFromText(StringView text) {
   split.bom = m_bom;
   // No break to go by: the document keeps its own.
   if (split.lineBreakCount == 0) split.lineBreak = m_outFormat;
-  BeginTrackedUpdate(upd::kLinesText);
-  SwapInLoaded(fresh, split);
-  MarkChanged(0, kToEnd);
-  EndUpdate();
+  {
+    const TUpdateBracket update(*this, upd::kLinesText, TUpdateBracket::Tracked);
+    SwapInLoaded(fresh, split);
+    MarkChanged(0, kToEnd);
+  }
   ClearUndo();
 }
 

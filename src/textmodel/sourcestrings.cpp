@@ -3,6 +3,7 @@
 
 #include "textmodel/qsstring.h"
 #include "textmodel/textload.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 
@@ -21,11 +22,12 @@ void* TExternalStrings::GetObject(int index) const {
 
 void TExternalStrings::Put(int index, StringView text) {
   if (index < 0 || index >= Count()) return;
-  m_source.BeginTrackedUpdate(upd::kLinesPut);
-  m_source.m_strings.Put(index, m_source.StoringConversion(text));
-  m_source.MarkChanged(index, index);
-  m_source.UpdateLongestLine(index);
-  m_source.EndUpdate();
+  {
+    const TUpdateBracket update(m_source, upd::kLinesPut, TUpdateBracket::Tracked);
+    m_source.m_strings.Put(index, m_source.StoringConversion(text));
+    m_source.MarkChanged(index, index);
+    m_source.UpdateLongestLine(index);
+  }
   m_source.ClearUndo();
 }
 
@@ -36,49 +38,52 @@ void TExternalStrings::PutObject(int index, void* obj) {
 void TExternalStrings::Insert(int index, StringView text) {
   TCustomMemoSource& s = m_source;
   index = std::clamp(index, 0, Count());
-  s.BeginTrackedUpdate(upd::kLinesInsert);
-  s.m_caret = {index, 0};
-  // A whole new line: everything from line index down moves with its text, a
-  // position at column 0 included (a break at the caret would leave it behind).
-  s.m_editAt = {index - 1, 0};
-  s.m_positions.ShiftLinesFrom(index, 1);
-  s.m_strings.Insert(index, s.StoringConversion(text));
-  s.m_hidden.LineInserted(index - 1);
-  // Bookmarks stay on their text, as for a line break at the start of the line.
-  s.m_bookmarks.ShiftLines(index, 0, 1);
-  s.MarkChanged(index, kToEnd);
-  if (s.m_longestIndex >= index) ++s.m_longestIndex;
-  s.UpdateLongestLine(index);
-  s.EndUpdate();
+  {
+    const TUpdateBracket update(s, upd::kLinesInsert, TUpdateBracket::Tracked);
+    s.m_caret = {index, 0};
+    // A whole new line: everything from line index down moves with its text, a
+    // position at column 0 included (a break at the caret would leave it behind).
+    s.m_editAt = {index - 1, 0};
+    s.m_positions.ShiftLinesFrom(index, 1);
+    s.m_strings.Insert(index, s.StoringConversion(text));
+    s.m_hidden.LineInserted(index - 1);
+    // Bookmarks stay on their text, as for a line break at the start of the line.
+    s.m_bookmarks.ShiftLines(index, 0, 1);
+    s.MarkChanged(index, kToEnd);
+    if (s.m_longestIndex >= index) ++s.m_longestIndex;
+    s.UpdateLongestLine(index);
+  }
   s.ClearUndo();
 }
 
 void TExternalStrings::Delete(int index) {
   TCustomMemoSource& s = m_source;
   if (index < 0 || index >= Count()) return;
-  s.BeginTrackedUpdate(upd::kLinesDelete);
-  s.m_caret = {index, 0};
-  s.ShiftPositions(skDeleteChars, static_cast<std::int64_t>(s.StoredLine(index).size()));
-  s.ShiftPositions(skJoinLine, 0);
-  s.m_strings.Delete(index);
-  s.m_hidden.LineDeleted(index);
-  s.m_bookmarks.ShiftLines(index + 1, 0, -1);
-  s.MarkChanged(index, kToEnd);
-  if (index == s.m_longestIndex)
-    s.RescanLongestLine();
-  else if (index < s.m_longestIndex)
-    --s.m_longestIndex;
-  s.EndUpdate();
+  {
+    const TUpdateBracket update(s, upd::kLinesDelete, TUpdateBracket::Tracked);
+    s.m_caret = {index, 0};
+    s.ShiftPositions(skDeleteChars, static_cast<std::int64_t>(s.StoredLine(index).size()));
+    s.ShiftPositions(skJoinLine, 0);
+    s.m_strings.Delete(index);
+    s.m_hidden.LineDeleted(index);
+    s.m_bookmarks.ShiftLines(index + 1, 0, -1);
+    s.MarkChanged(index, kToEnd);
+    if (index == s.m_longestIndex)
+      s.RescanLongestLine();
+    else if (index < s.m_longestIndex)
+      --s.m_longestIndex;
+  }
   s.ClearUndo();
 }
 
 void TExternalStrings::Clear() {
   TCustomMemoSource& s = m_source;
-  s.BeginTrackedUpdate(upd::kLinesClear);
-  TInternalStrings empty;
-  s.SwapInLoaded(empty, s.FileShape());
-  s.MarkChanged(0, kToEnd);
-  s.EndUpdate();
+  {
+    const TUpdateBracket update(s, upd::kLinesClear, TUpdateBracket::Tracked);
+    TInternalStrings empty;
+    s.SwapInLoaded(empty, s.FileShape());
+    s.MarkChanged(0, kToEnd);
+  }
   s.ClearUndo();
 }
 
@@ -105,10 +110,11 @@ void TExternalStrings::Assign(const TStrings& other) {
     fresh.Insert(i, s.StoringConversion(other.Get(i)));
     fresh.PutObject(i, other.GetObject(i));
   }
-  s.BeginTrackedUpdate(upd::kLinesAssign);
-  s.SwapInLoaded(fresh, s.FileShape());
-  s.MarkChanged(0, kToEnd);
-  s.EndUpdate();
+  {
+    const TUpdateBracket update(s, upd::kLinesAssign, TUpdateBracket::Tracked);
+    s.SwapInLoaded(fresh, s.FileShape());
+    s.MarkChanged(0, kToEnd);
+  }
   s.ClearUndo();
 }
 

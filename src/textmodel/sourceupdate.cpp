@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "textmodel/qsstring.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 
@@ -145,10 +146,9 @@ TListenerId TCustomMemoSource::AddListener(TSourceListener listener, const void*
                                            bool notifyNow) {
   const TListenerId id = m_listeners->Add(std::move(listener), owner);
   if (notifyNow) {
-    BeginUpdate(upd::kNone);
+    const TUpdateBracket update(*this, upd::kNone);
     m_changes |= kAllViewStates;
     MarkDirty(0, kToEnd);
-    EndUpdate();
   }
   return id;
 }
@@ -159,7 +159,7 @@ TListenerLink TCustomMemoSource::Listen(TSourceListener listener, const void* ow
 }
 
 void TCustomMemoSource::SetLineHighlight(std::int32_t line, int style) {
-  BeginUpdate(upd::kLineHighlight);
+  const TUpdateBracket update(*this, upd::kLineHighlight);
   ClearLineHighlight();
   if (TStringItem* item = GetLineItem(line)) {
     m_highlightLine = line;
@@ -168,14 +168,12 @@ void TCustomMemoSource::SetLineHighlight(std::int32_t line, int style) {
     AddChanges({msBlockChanged});
     MarkDirty(line, line);
   }
-  EndUpdate();
 }
 
 void TCustomMemoSource::ClearLineHighlight() {
   if (m_highlightLine < 0) return;
   if (m_updateDepth == 0) {
-    BeginUpdate(upd::kLineHighlight);  // clears it
-    EndUpdate();
+    const TUpdateBracket clearing(*this, upd::kLineHighlight);  // opening one clears it
     return;
   }
   const std::int32_t line = std::exchange(m_highlightLine, -1);

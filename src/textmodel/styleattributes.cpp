@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "textmodel/qsstring.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 namespace {
@@ -59,12 +60,11 @@ void TCustomMemoSource::ReplaceStyleBytes(std::int32_t line, std::int32_t from,
   item->StyleBytes.resize(item->Text().size(), '\0');
   const std::string old = item->StyleBytes.substr(at, n);
   if (old == bytes.substr(0, n)) return;
-  BeginUpdate(upd::kRepaintLine);
+  const TUpdateBracket update(*this, upd::kRepaintLine);
   item->StyleBytes.replace(at, n, bytes.substr(0, n));
   AddStyleUndo(old, line, from);
   MarkDirty(line, line);
   AddChanges({msNeedInvalidate});
-  EndUpdate();
 }
 
 void TCustomMemoSource::AddStyleUndo(const std::string& oldBytes, std::int32_t line,

@@ -2,7 +2,9 @@
 // saved-position marker that decides whether the document is modified.
 #include <algorithm>
 
+#include "support/scopeexit.h"
 #include "textmodel/qsstring.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 
@@ -86,10 +88,9 @@ bool TCustomMemoSource::ComputeModified() const noexcept {
 
 void TCustomMemoSource::SetDocModified(bool modified) {
   if (m_docModified == modified) return;
-  BeginUpdate(upd::kSetModified);
+  const TUpdateBracket update(*this, upd::kSetModified);
   m_docModified = modified;
   if (!modified) m_savedMarker = m_undo.NewestTextChange();
-  EndUpdate();
 }
 
 void TCustomMemoSource::ResetModified() {
@@ -201,12 +202,19 @@ void TCustomMemoSource::Replay(TUndoList& from, TUndoList& to) {
   const bool wasAbsolute = std::exchange(m_absolute, true);
   m_replaying = true;
   m_active = &to;
+  // However the replay ends, later edits are recorded as usual again.
+  const ScopeExit recordAgain([this, wasAbsolute] {
+    m_replaying = false;
+    m_active = &m_undo;
+    m_absolute = wasAbsolute;
+  });
   const int code = from.Back().UpdateCode;
-  BeginUpdate(code);
+  const TUpdateBracket update(*this, code);
   AddChanges({msUndo});
   // The inverses form one block, so the step comes back whole whatever the
   // grouping option says.
   BeginUndoBlock();
+  const ScopeExit closeBlock([this] { EndUndoBlock(); });
   bool first = true;
   bool sawBlock = false;
   while (!from.Empty()) {
@@ -224,12 +232,7 @@ void TCustomMemoSource::Replay(TUndoList& from, TUndoList& to) {
     first = false;
     if (stop) break;
   }
-  EndUndoBlock();
   m_selType = stNotSelected;
-  EndUpdate();
-  m_replaying = false;
-  m_active = &m_undo;
-  m_absolute = wasAbsolute;
 }
 
 }  // namespace qs

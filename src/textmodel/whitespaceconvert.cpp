@@ -1,6 +1,7 @@
 // TABs to spaces and back, on the user's request only: loading and saving
 // keep a file's TABs and blanks as they are.
 #include "textmodel/qsstring.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 
@@ -18,7 +19,7 @@ void TCustomMemoSource::ReplaceStored(std::int32_t line, std::int64_t index, std
 
 void TCustomMemoSource::TabsToSpaces() {
   const auto [first, last] = ConversionLines();
-  BeginUpdate(upd::kTabsToSpaces);
+  const TUpdateBracket update(*this, upd::kTabsToSpaces);
   for (std::int32_t l = first; l <= last; ++l) {
     // Left to right: a TAB's width depends only on what stands before it.
     for (std::size_t at = StoredLine(l).find(kTab); at != StringView::npos;
@@ -31,12 +32,11 @@ void TCustomMemoSource::TabsToSpaces() {
     }
   }
   KeepSelection();
-  EndUpdate();
 }
 
 void TCustomMemoSource::SpacesToTabs() {
   const auto [first, last] = ConversionLines();
-  BeginUpdate(upd::kSpacesToTabs);
+  const TUpdateBracket update(*this, upd::kSpacesToTabs);
   for (std::int32_t l = first; l <= last; ++l) {
     // Only the indentation: blanks inside the text may be part of a string.
     const StringView text = StoredLine(l);
@@ -56,7 +56,6 @@ void TCustomMemoSource::SpacesToTabs() {
       ReplaceStored(l, 0, static_cast<std::int64_t>(indentEnd), indent);
   }
   KeepSelection();
-  EndUpdate();
 }
 
 }  // namespace qs

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
+#include "platform/headlessplatform.h"
 #include "sourcefixture.h"
 
 namespace qs {
@@ -131,6 +134,38 @@ TEST(Listeners, ALinkRemovesItsRegistrationAndMayOutliveTheDocument) {
   }
   outliving.Reset();  // the document is gone; the sanitizer build catches a dangling access
   EXPECT_EQ(outliving.Id(), 0u);
+}
+
+// An edit that fails halfway: the update still closes, the views hear of
+// what did change, undo takes it back, and the next edit is reported as usual.
+TEST(UpdateProtocol, AnExceptionInsideAnEditClosesTheUpdateAndTellsTheListeners) {
+  HeadlessPlatform platform;
+  PlatformInstallation installed{platform};
+  TMemoSource source;
+  Fill(source, {"keep", "cut me", "keep"});
+  source.ResetModified();
+  source.SetCaretPos(0, 1);
+  source.MarkLine();
+  platform.clipboard.SimulateOtherProgram(U"pasted");
+  source.OnPasteFromClipboard = [](TCustomMemoSource&, TStrings&) {
+    throw std::length_error("too long");
+  };
+  Recorder rec(source);
+  EXPECT_THROW(source.PasteFromClipboard(), std::length_error);
+  EXPECT_EQ(source.UpdateDepth(), 0);
+  ASSERT_EQ(rec.calls.size(), 1u);
+  EXPECT_TRUE(rec.Last().changes.Has(msEdited));
+  EXPECT_EQ(test::StoredLines(source), (std::vector<std::string>{"keep", "keep"}));
+  EXPECT_TRUE(source.DocModified());
+  source.Undo();
+  EXPECT_EQ(test::StoredLines(source), (std::vector<std::string>{"keep", "cut me", "keep"}));
+  EXPECT_FALSE(source.DocModified());
+  source.OnPasteFromClipboard = nullptr;
+  source.SetCaretPos(0, 0);
+  const std::size_t before = rec.calls.size();
+  source.InsertText(U"x");
+  EXPECT_EQ(rec.calls.size(), before + 1);
+  EXPECT_EQ(source.UpdateDepth(), 0);
 }
 
 TEST(TrackedUpdate, LinesEditsKeepCaretAndSelectionOnTheirText) {
