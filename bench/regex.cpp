@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "syntax/regex/linesearch.h"
-#include "syntax/regex/regex.h"
+#include "regex/linesearch.h"
+#include "regex/regex.h"
 
 namespace {
 

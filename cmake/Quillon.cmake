@@ -1,11 +1,8 @@
 # Every folder of src/ is one library target whose sources are the .cpp files
 # in it, so adding a file needs no edit here.
 function(quillon_library name)
-  cmake_parse_arguments(ARG "" "FOLDER" "DEPENDS" ${ARGN})
-  if(NOT ARG_FOLDER)
-    set(ARG_FOLDER ${name})
-  endif()
-  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${ARG_FOLDER}/*.cpp)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.cpp)
   if(sources)
     add_library(qs_${name} STATIC ${sources})
     target_include_directories(qs_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)

@@ -13,6 +13,7 @@
 #include "support/charset.h"
 #include "syntax/keywordtable.h"
 #include "syntax/syntaxblock.h"
+#include "syntax/tokeninfo.h"
 
 namespace qs {
 
@@ -23,24 +24,6 @@ inline constexpr int kMaxBlocks = 256;
 inline constexpr int kMaxDelimiters = 256;
 inline constexpr int kMaxStacks = 256;
 inline constexpr int kMaxListItems = 256;
-
-// Token IDs: what kind of token a run of characters is.
-enum TTokenKind : int {
-  tkText = 0,
-  tkSingleLineComment = 1,
-  tkMultiLineComment = 2,
-  tkDirective = 3,
-  tkFullLineComment = 4,
-  tkSingleLineString = 5,
-  tkMultiLineString = 6,
-  tkInteger = 7,
-  tkFloat = 8,
-  tkHex = 9,
-  tkIdentifier = 10,
-  tkKeyword = 11,
-  tkSymbol = 12,
-};
-inline constexpr int kTokenKinds = tkSymbol + 1;
 
 struct TStarter {
   String left;

@@ -22,14 +22,6 @@ enum TPending : std::uint8_t {
   pdDirective = 4,
 };
 
-// What TokenAt reports about a token.
-struct TTokenInfo {
-  int block = 0;  // index in SyntaxBlocks
-  int attr = 0;   // the style byte
-  int tokenId = tkText;
-  int item = -1;  // comment or string item, or keyword set: its collection index
-};
-
 using TTokenCallback = std::function<void(int tokenId, StringView text)>;
 
 // The fields of a packed line state.

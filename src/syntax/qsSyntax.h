@@ -10,13 +10,13 @@
 
 #include "support/persistent.h"
 #include "syntax/attritem.h"
-#include "syntax/compiledscheme.h"
 #include "syntax/styleresolver.h"
 #include "syntax/syntaxblock.h"
 #include "textmodel/codetemplates.h"
 
 namespace qs {
 
+class TCompiledScheme;
 class TSyntaxParser;
 
 // The version a rebuilt scheme carries; below 2 the scheme is normalised first.
@@ -70,8 +70,10 @@ class TSyntaxScheme : public TPersistent {
   void Normalise();
   // Normalise and compile; what a scheme without a highlighter does on change.
   void Compile();
-  const TCompiledScheme& Compiled() const noexcept { return m_compiled; }
-  TCompiledScheme& Compiled() noexcept { return m_compiled; }
+  // The tables the highlighter runs (syntax/compiledscheme.h); one object
+  // for the scheme's lifetime, so a scanner may keep a reference to it.
+  const TCompiledScheme& Compiled() const noexcept;
+  TCompiledScheme& Compiled() noexcept;
 
   // Fills the resolved fonts and the ID table. defAttr may be null (no
   // highlighter); resolver is consulted only with global styles on.
@@ -103,7 +105,7 @@ class TSyntaxScheme : public TPersistent {
   std::array<const TAttrItem*, 256> m_attrTable{};
   bool m_useGlobal = false;
   TSyntaxParser* m_owner = nullptr;
-  TCompiledScheme m_compiled;
+  std::unique_ptr<TCompiledScheme> m_compiled;
 };
 
 }  // namespace qs

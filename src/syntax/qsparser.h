@@ -8,12 +8,13 @@
 #include <memory>
 #include <string>
 
-#include "syntax/linescanner.h"
 #include "syntax/qsSyntax.h"
+#include "syntax/tokeninfo.h"
 #include "textmodel/lineparser.h"
 
 namespace qs {
 
+class TLineScanner;
 class TSyntaxParser;
 using TGetTokenEvent = std::function<void(TSyntaxParser& sender, int tokenId, StringView tokenStr)>;
 
@@ -66,7 +67,9 @@ class TSyntaxParser : public TSimpleParser {
   const IStyleResolver* m_resolver = nullptr;
   int m_updateCount = 0;
   bool m_applyPending = false;
-  TLineScanner m_scanner;
+  // Reached once per line, never per token: the scanner keeps its own
+  // reference to the compiled tables.
+  std::unique_ptr<TLineScanner> m_scanner;
   std::int64_t m_parsedLines = 0;
 };
 

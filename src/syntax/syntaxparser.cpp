@@ -2,10 +2,14 @@
 
 #include <algorithm>
 
+#include "syntax/compiledscheme.h"
+#include "syntax/linescanner.h"
+
 namespace qs {
 
 TSyntaxParser::TSyntaxParser()
-    : m_scheme(std::make_unique<TSyntaxScheme>()), m_scanner(m_scheme->Compiled()) {
+    : m_scheme(std::make_unique<TSyntaxScheme>()),
+      m_scanner(std::make_unique<TLineScanner>(m_scheme->Compiled())) {
   m_scheme->SetOwner(this);
   TAttrFont font;
   font.SetName(U"Courier New");
@@ -70,12 +74,12 @@ std::int32_t TSyntaxParser::ParseLine(StringView text, std::int32_t startState, 
                                       std::string& styleBytes) {
   ++m_parsedLines;
   const auto state = static_cast<std::uint32_t>(startState);
-  if (text.empty()) return static_cast<std::int32_t>(m_scanner.EmptyLineState(state));
+  if (text.empty()) return static_cast<std::int32_t>(m_scanner->EmptyLineState(state));
   if (styleBytes.size() != text.size()) styleBytes.resize(text.size());
   TTokenCallback report;
   if (OnGetToken) report = [this](int id, StringView s) { OnGetToken(*this, id, s); };
-  return static_cast<std::int32_t>(m_scanner.Run(text, state, reset, styleBytes.data(), nullptr,
-                                                 OnGetToken ? &report : nullptr));
+  return static_cast<std::int32_t>(m_scanner->Run(text, state, reset, styleBytes.data(), nullptr,
+                                                  OnGetToken ? &report : nullptr));
 }
 
 TTokenInfo TSyntaxParser::TokenAt(StringView text, std::int32_t startState, std::int64_t column,
@@ -83,8 +87,8 @@ TTokenInfo TSyntaxParser::TokenAt(StringView text, std::int32_t startState, std:
   TTokenInfo info;
   const std::size_t length =
       column < 0 ? 0 : std::min<std::size_t>(text.size(), static_cast<std::size_t>(column) + 1);
-  m_scanner.Run(text.substr(0, length), static_cast<std::uint32_t>(startState), reset, nullptr,
-                &info);
+  m_scanner->Run(text.substr(0, length), static_cast<std::uint32_t>(startState), reset, nullptr,
+                 &info);
   return info;
 }
 

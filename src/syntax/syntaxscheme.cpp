@@ -1,11 +1,12 @@
 #include <bitset>
 
+#include "syntax/compiledscheme.h"
 #include "syntax/qsSyntax.h"
 #include "syntax/qsparser.h"
 
 namespace qs {
 
-TSyntaxScheme::TSyntaxScheme() {
+TSyntaxScheme::TSyntaxScheme() : m_compiled(std::make_unique<TCompiledScheme>()) {
   TSyntaxBlock& root = m_blocks.Add();
   root.SetName(U"Default");
   root.SetID(0);
@@ -17,7 +18,7 @@ TSyntaxScheme::TSyntaxScheme() {
   m_url.SetUseDefFont(false);
   m_url.SetUseDefBack(false);
   ResolveAttributes(nullptr, nullptr);
-  m_compiled.Compile(*this);
+  m_compiled->Compile(*this);
 }
 
 TSyntaxScheme::~TSyntaxScheme() = default;
@@ -137,8 +138,16 @@ void TSyntaxScheme::Normalise() {
 
 void TSyntaxScheme::Compile() {
   Normalise();
-  m_compiled.Compile(*this);
+  m_compiled->Compile(*this);
   ResolveAttributes(nullptr, nullptr);
+}
+
+const TCompiledScheme& TSyntaxScheme::Compiled() const noexcept {
+  return *m_compiled;
+}
+
+TCompiledScheme& TSyntaxScheme::Compiled() noexcept {
+  return *m_compiled;
 }
 
 const TAttrItem& TSyntaxScheme::AttrOf(std::int32_t id) const {

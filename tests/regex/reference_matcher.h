@@ -7,8 +7,8 @@
 #include <random>
 #include <vector>
 
+#include "regex/regex.h"
 #include "support/qschar.h"
-#include "syntax/regex/regex.h"
 
 namespace qs::reference {
 

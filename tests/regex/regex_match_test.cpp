@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "regex/regex.h"
 #include "regex/regex_test_print.h"
-#include "syntax/regex/regex.h"
 
 namespace qs {
 namespace {

@@ -5,8 +5,8 @@
 #include <random>
 
 #include "regex/reference_matcher.h"
+#include "regex/regex.h"
 #include "regex/regex_test_print.h"
-#include "syntax/regex/regex.h"
 
 namespace qs {
 namespace {

@@ -4,8 +4,8 @@
 #include <optional>
 #include <ostream>
 
+#include "regex/regex.h"
 #include "support/utf8.h"
-#include "syntax/regex/regex.h"
 
 namespace qs {
 

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "syntax/compiledscheme.h"  // the stack limit
 #include "syntax/qsparser.h"
 #include "syntax/schemefixture.h"
 

@@ -1,4 +1,4 @@
-#include "syntax/regex/linesearch.h"
+#include "regex/linesearch.h"
 
 namespace qs {
 

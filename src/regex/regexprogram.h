@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "regex/charclass.h"
 #include "support/qschar.h"
-#include "syntax/regex/charclass.h"
 
 namespace qs::rx {
 

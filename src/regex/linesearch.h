@@ -5,8 +5,8 @@
 #include <functional>
 #include <optional>
 
+#include "regex/regex.h"
 #include "support/qschar.h"
-#include "syntax/regex/regex.h"
 
 namespace qs {
 

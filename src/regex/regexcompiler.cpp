@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "syntax/regex/regex.h"
-#include "syntax/regex/regexprogram.h"
+#include "regex/regex.h"
+#include "regex/regexprogram.h"
 
 namespace qs::rx {
 namespace {

@@ -1,4 +1,4 @@
-#include "syntax/regex/pikevm.h"
+#include "regex/pikevm.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "syntax/regex/charclass.h"
+#include "regex/charclass.h"
 
 #include <algorithm>
 

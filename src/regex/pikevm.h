@@ -4,8 +4,8 @@
 
 #include <optional>
 
+#include "regex/regexprogram.h"
 #include "support/qschar.h"
-#include "syntax/regex/regexprogram.h"
 
 namespace qs::rx {
 

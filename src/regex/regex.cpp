@@ -1,14 +1,14 @@
 // The search rules around the matcher: which start positions a search may
 // report, in which direction, and the line-anchor patterns.
-#include "syntax/regex/regex.h"
+#include "regex/regex.h"
 
 #include <algorithm>
 #include <climits>
 #include <string>
 
+#include "regex/pikevm.h"
+#include "regex/regexprogram.h"
 #include "support/utf8.h"
-#include "syntax/regex/pikevm.h"
-#include "syntax/regex/regexprogram.h"
 
 namespace qs {
 
