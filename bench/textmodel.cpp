@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "support/documentfile.h"
 #include "support/utf8.h"
-#include "textmodel/documentfile.h"
 #include "textmodel/qsstring.h"
 
 namespace {

@@ -3,9 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "support/bytesource.h"
 
 namespace qs {
 
@@ -18,9 +21,18 @@ class IFileSystem {
   virtual ~IFileSystem() = default;
 
   [[nodiscard]] virtual std::string ReadFile(const std::string& path) = 0;
+  // A regular file read a chunk at a time (a document may be larger than is
+  // wise to hold twice).
+  [[nodiscard]] virtual std::unique_ptr<TByteSource> OpenRead(const std::string& path) = 0;
   // Replaces or creates the file as a whole: on failure the old file is as it
   // was. A read-only file is refused rather than replaced behind its flag.
+  // The file keeps what makes it the same file: a link stays a link, owner,
+  // mode and other hard links stay.
   virtual void WriteFileAtomic(const std::string& path, std::string_view bytes) = 0;
+  // As WriteFileAtomic, keeping the file's old content under backup first; a
+  // backup naming the file itself is skipped.
+  virtual void WriteFileWithBackup(const std::string& path, const std::string& backup,
+                                   std::string_view bytes) = 0;
 
   [[nodiscard]] virtual bool Exists(const std::string& path) const = 0;
   [[nodiscard]] virtual bool IsDirectory(const std::string& path) const = 0;

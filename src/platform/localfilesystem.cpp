@@ -13,6 +13,7 @@
 #include "platform/filetime.h"
 #include "platform/globmatch.h"
 #include "support/atomicfile.h"
+#include "support/documentfile.h"
 #include "support/errors.h"
 
 namespace qs {
@@ -48,6 +49,16 @@ std::string LocalFileSystem::ReadFile(const std::string& path) {
 void LocalFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes) {
   if (Exists(path) && IsReadOnly(path)) Fail("Cannot write file", path, EACCES);
   WriteFileAtomically(path, bytes);
+}
+
+std::unique_ptr<TByteSource> LocalFileSystem::OpenRead(const std::string& path) {
+  return OpenDocumentFile(path);
+}
+
+void LocalFileSystem::WriteFileWithBackup(const std::string& path, const std::string& backup,
+                                          std::string_view bytes) {
+  if (Exists(path) && IsReadOnly(path)) Fail("Cannot write file", path, EACCES);
+  SaveWithBackup(path, backup, bytes);
 }
 
 bool LocalFileSystem::Exists(const std::string& path) const {

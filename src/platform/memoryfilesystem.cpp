@@ -94,6 +94,22 @@ void MemoryFileSystem::WriteFileAtomic(const std::string& path, std::string_view
   node.time = Tick();
 }
 
+std::unique_ptr<TByteSource> MemoryFileSystem::OpenRead(const std::string& path) {
+  return std::make_unique<TOwnedByteSource>(ReadFile(path));
+}
+
+void MemoryFileSystem::WriteFileWithBackup(const std::string& path, const std::string& backup,
+                                           std::string_view bytes) {
+  const std::string key = Normalise(path);
+  const auto old = m_nodes.find(key);
+  if (old != m_nodes.end() && !old->second.isDirectory && Normalise(backup) != key) {
+    // The backup first: a failure there leaves the file as it was.
+    const std::string previous = old->second.bytes;
+    WriteFileAtomic(backup, previous);
+  }
+  WriteFileAtomic(path, bytes);
+}
+
 bool MemoryFileSystem::Exists(const std::string& path) const {
   return m_nodes.count(Normalise(path)) > 0;
 }

@@ -17,7 +17,10 @@ class MemoryFileSystem final : public IFileSystem {
   MemoryFileSystem();
 
   std::string ReadFile(const std::string& path) override;
+  std::unique_ptr<TByteSource> OpenRead(const std::string& path) override;
   void WriteFileAtomic(const std::string& path, std::string_view bytes) override;
+  void WriteFileWithBackup(const std::string& path, const std::string& backup,
+                           std::string_view bytes) override;
   bool Exists(const std::string& path) const override;
   bool IsDirectory(const std::string& path) const override;
   bool Delete(const std::string& path) override;

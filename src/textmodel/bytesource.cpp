@@ -11,14 +11,6 @@ constexpr std::size_t kChunk = std::size_t{4} << 20;
 
 }  // namespace
 
-std::size_t TMemoryByteSource::Read(char* buffer, std::size_t size) {
-  const std::size_t n = std::min(size, m_bytes.size() - m_pos);
-  if (n == 0) return 0;
-  std::memcpy(buffer, m_bytes.data() + m_pos, n);
-  m_pos += n;
-  return n;
-}
-
 TChunkedLines::TChunkedLines(TByteSource& source, std::size_t skip, Unit unit)
     : m_source(source), m_unit(unit) {
   m_source.Rewind();

@@ -1,5 +1,5 @@
-// Bytes read a chunk at a time, so a large file never has to sit in memory
-// whole beside its decoded lines.
+// A file's bytes split into lines a chunk at a time, so a large file never
+// has to sit in memory whole beside its decoded lines.
 #pragma once
 
 #include <cstddef>
@@ -7,29 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "support/bytesource.h"
 #include "textmodel/memotypes.h"
 
 namespace qs {
-
-class TByteSource {
- public:
-  virtual ~TByteSource() = default;
-  // Up to size bytes into buffer; 0 at the end. Throws qs::Error on a read failure.
-  virtual std::size_t Read(char* buffer, std::size_t size) = 0;
-  // Back to the first byte (a second reading in another encoding).
-  virtual void Rewind() = 0;
-};
-
-class TMemoryByteSource : public TByteSource {
- public:
-  explicit TMemoryByteSource(std::string_view bytes) : m_bytes(bytes) {}
-  std::size_t Read(char* buffer, std::size_t size) override;
-  void Rewind() override { m_pos = 0; }
-
- private:
-  std::string_view m_bytes;
-  std::size_t m_pos = 0;
-};
 
 // Splits a byte source into lines at CR LF, CR and LF, in units of one byte or
 // of two (UTF-16, either byte order).

@@ -13,10 +13,10 @@
 #include <utility>
 #include <vector>
 
+#include "support/bytesource.h"
 #include "support/encoding.h"
 #include "textmodel/bookmarks.h"
 #include "textmodel/codetemplates.h"
-#include "textmodel/documentfile.h"
 #include "textmodel/hiddenlines.h"
 #include "textmodel/internalstrings.h"
 #include "textmodel/linechangelog.h"
@@ -300,7 +300,8 @@ class TCustomMemoSource {
   // modified flag and its undo history stay as they were.
   virtual void LoadFromFile(const std::string& fileName);
   virtual void SaveToFile(const std::string& fileName);
-  void SaveToFileWithBackup(const std::string& fileName, const TBackupFaultHook& fault = {});
+  // Through the platform's file system, as every file access of the document.
+  void SaveToFileWithBackup(const std::string& fileName);
   virtual std::string GetBackupName(const std::string& fileName);
   // The document as it would be written (stored text, each line's break, encoded).
   std::string SaveToBytes() const;

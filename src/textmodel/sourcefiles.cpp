@@ -1,5 +1,6 @@
 // Loading and saving a document: bulk loads, line breaks on save, backups.
-#include "textmodel/documentfile.h"
+#include "platform/filesystem.h"
+#include "platform/platform.h"
 #include "textmodel/qsstring.h"
 #include "textmodel/textload.h"
 #include "textmodel/updatebracket.h"
@@ -42,7 +43,7 @@ TLoadResult TCustomMemoSource::FileShape() const {
 }
 
 void TCustomMemoSource::LoadFromFile(const std::string& fileName) {
-  LoadFromSource(*OpenDocumentFile(fileName));
+  LoadFromSource(*ThePlatform().files.OpenRead(fileName));
 }
 
 void TCustomMemoSource::LoadFromBytes(std::string_view bytes) {
@@ -99,17 +100,16 @@ std::string TCustomMemoSource::SaveToBytes() const {
 }
 
 void TCustomMemoSource::SaveToFile(const std::string& fileName) {
-  WriteDocumentFile(fileName, SaveToBytes());
+  ThePlatform().files.WriteFileAtomic(fileName, SaveToBytes());
 }
 
-void TCustomMemoSource::SaveToFileWithBackup(const std::string& fileName,
-                                             const TBackupFaultHook& fault) {
+void TCustomMemoSource::SaveToFileWithBackup(const std::string& fileName) {
   if (!HasOption(soCreateBackups)) {
     SaveToFile(fileName);
     return;
   }
   const std::string bytes = SaveToBytes();
-  SaveWithBackup(fileName, GetBackupName(fileName), bytes, fault);
+  ThePlatform().files.WriteFileWithBackup(fileName, GetBackupName(fileName), bytes);
 }
 
 std::string TCustomMemoSource::GetBackupName(const std::string& fileName) {

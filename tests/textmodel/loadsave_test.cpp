@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/headlessplatform.h"
 #include "sourcefixture.h"
+#include "support/documentfile.h"
 #include "support/errors.h"
 #include "textmodel/qsstring.h"
 
@@ -292,6 +294,33 @@ TEST_F(DocumentFiles, BinaryAndHugeLinesLoad) {
   EXPECT_EQ(source.StoredLine(1), U"end");
 }
 
+// The document reaches files only through the installed platform, so the
+// memory file system and its faults stand in for the disk.
+TEST(PlatformFiles, LoadSaveAndBackupGoThroughTheInstalledFileSystem) {
+  HeadlessPlatform platform;
+  PlatformInstallation installed{platform};
+  MemoryFileSystem& files = platform.files;
+  files.WriteFileAtomic("/tmp/page.html", "a\r\nb");
+  TMemoSource source;
+  source.LoadFromFile("/tmp/page.html");
+  EXPECT_EQ(StoredLines(source), (std::vector<std::string>{"a", "b"}));
+  source.SetCaretPos(1, 1);
+  source.TypeChar(U'c');
+  files.FailNext(FileFault::Write);
+  EXPECT_THROW(source.SaveToFile("/tmp/page.html"), Error);
+  EXPECT_EQ(files.ReadFile("/tmp/page.html"), "a\r\nb");
+  source.SetOptions(source.Options() | TStringsOptions{soCreateBackups});
+  files.FailNext(FileFault::Write);  // the backup's write: the file stays as it was
+  EXPECT_THROW(source.SaveToFileWithBackup("/tmp/page.html"), Error);
+  EXPECT_EQ(files.AllFiles(), std::vector<std::string>{"/tmp/page.html"});
+  source.SaveToFileWithBackup("/tmp/page.html");
+  EXPECT_EQ(files.ReadFile("/tmp/page.html"), "a\r\nbc");
+  EXPECT_EQ(files.ReadFile("/tmp/page.~ht"), "a\r\nb");
+  files.FailNext(FileFault::Read);
+  EXPECT_THROW(source.LoadFromFile("/tmp/page.~ht"), Error);
+  EXPECT_EQ(StoredLines(source), (std::vector<std::string>{"a", "bc"}));
+}
+
 TEST(BackupName, ExtensionBecomesTildeAndIsCutToFourCharacters) {
   struct Row {
     const char* file;
@@ -336,7 +365,9 @@ TEST_F(DocumentFiles, AFailingBackupSaveLeavesTargetAndNoTemporary) {
     TMemoSource source;
     source.SetOptions(source.Options() | TStringsOptions{soCreateBackups});
     test::Fill(source, {"new"});
-    EXPECT_THROW(source.SaveToFileWithBackup(path, [&](TBackupStep s) { return s == step; }),
+    // The steps of the save behind the document's own.
+    EXPECT_THROW(SaveWithBackup(path, source.GetBackupName(path), source.SaveToBytes(),
+                                [&](TBackupStep s) { return s == step; }),
                  Error);
     EXPECT_EQ(Read(path), "old") << static_cast<int>(step);
     EXPECT_EQ(Files(), (std::vector<std::string>{"page.html", "page.~ht"}))
@@ -434,9 +465,9 @@ TEST_F(HardLinkedDocument, AFailingBackupSaveLeavesBothNamesWithTheOldBytes) {
        {TBackupStep::bsCreateTemp, TBackupStep::bsWriteTemp, TBackupStep::bsBackup}) {
     SCOPED_TRACE(static_cast<int>(step));
     Reset();
-    EXPECT_THROW(
-        m_source.SaveToFileWithBackup(Path("page.html"), [&](TBackupStep s) { return s == step; }),
-        Error);
+    EXPECT_THROW(SaveWithBackup(Path("page.html"), m_source.GetBackupName(Path("page.html")),
+                                m_source.SaveToBytes(), [&](TBackupStep s) { return s == step; }),
+                 Error);
     EXPECT_EQ(Read(Path("page.html")), "old");
     EXPECT_EQ(Read(Path("other.html")), "old");
     EXPECT_EQ(StatOf(Path("page.html")).st_nlink, 2u);

@@ -1,4 +1,4 @@
-#include "textmodel/documentfile.h"
+#include "support/documentfile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

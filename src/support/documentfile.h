@@ -1,6 +1,7 @@
-// File access of the document: reading a whole file, writing one atomically,
-// and saving with a backup copy. Kept apart so it can move behind the
-// platform's file system interface.
+// File access of documents on the host's disk: reading a file whole or a
+// chunk at a time, writing one atomically, and saving with a backup copy. The
+// local file system of the platform layer is built on these; everything else
+// reaches them through it.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "textmodel/bytesource.h"
+#include "support/bytesource.h"
 
 namespace qs {
 
