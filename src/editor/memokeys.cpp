@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "support/codepages.h"
+#include "support/typable.h"
 #include "support/utf8.h"
 
 namespace qs {
@@ -14,11 +15,6 @@ namespace {
 
 bool IsModifierKey(TKey key) noexcept {
   return key == vk::Shift || key == vk::Control || key == vk::Menu;
-}
-
-// Printable code points: no controls (C0, DEL, C1).
-bool IsTypable(Char c) noexcept {
-  return c >= 32 && c != 127 && !(c >= 0x80 && c <= 0x9F);
 }
 
 TBindingShift BindingShift(TShiftState shift) noexcept {

@@ -2,6 +2,7 @@
 // commands, Enter with its indentation and the Tab keys.
 #include <algorithm>
 
+#include "support/typable.h"
 #include "textmodel/qsstring.h"
 #include "textmodel/savedselection.h"
 #include "textmodel/textload.h"
@@ -10,11 +11,6 @@ namespace qs {
 namespace {
 
 bool g_overwrite = false;
-
-bool IsTypable(Char c) noexcept {
-  return c >= 32 && c != 127 && !(c >= 0x80 && c <= 0x9F) && c <= 0x10FFFF &&
-         !(c >= 0xD800 && c <= 0xDFFF);
-}
 
 // The first non-blank column of an expanded line, or its length.
 std::int32_t FirstNonBlank(StringView expanded) {

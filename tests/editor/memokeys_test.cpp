@@ -382,6 +382,17 @@ TEST_F(KeysTest, TypingCaretKeysAndShiftSelection) {
   EXPECT_EQ(Line(0), U"");
 }
 
+// A character the document would refuse is not claimed as typed either, so
+// the key event goes on to the parent instead of vanishing.
+TEST_F(KeysTest, OnlyPrintableCodePointsAreTakenAsTyping) {
+  SetText(U"ab\n");
+  for (const Char c : {Char{0x7F}, Char{0x85}, Char{0xD800}, Char{0xDFFF}, Char{0x110000}})
+    EXPECT_FALSE(memo.KeyPress(c)) << std::hex << static_cast<unsigned>(c);
+  EXPECT_EQ(Line(0), U"ab");
+  EXPECT_TRUE(memo.KeyPress(U'\U0001F600'));
+  EXPECT_EQ(Line(0), U"\U0001F600ab");
+}
+
 TEST_F(KeysTest, ColumnSelectionFollowsShiftAltKeys) {
   SetText(U"abcd\nefgh\nijkl\n");
   memo.Source().SetCaretPos(1, 0);
