@@ -5,12 +5,15 @@
 #include "support/typable.h"
 #include "textmodel/qsstring.h"
 #include "textmodel/savedselection.h"
+#include "textmodel/sharededitstate.h"
 #include "textmodel/textload.h"
 
 namespace qs {
 namespace {
 
-bool g_overwrite = false;
+bool& Overwrite() noexcept {
+  return TSharedEditState::Current().overwrite;
+}
 
 // The first non-blank column of an expanded line, or its length.
 std::int32_t FirstNonBlank(StringView expanded) {
@@ -22,12 +25,12 @@ std::int32_t FirstNonBlank(StringView expanded) {
 }  // namespace
 
 bool TCustomMemoSource::OverwriteMode() noexcept {
-  return g_overwrite;
+  return Overwrite();
 }
 
 void TCustomMemoSource::ToggleInsertMode() {
   BeginUpdate(upd::kInsState);
-  g_overwrite = !g_overwrite;
+  Overwrite() = !Overwrite();
   AddChanges({msInsState});
   EndUpdate();
 }
@@ -46,9 +49,9 @@ void TCustomMemoSource::TypeChar(Char c) {
   const TSelectionType type = m_selType;
   const TPosition b = BlockBegin();
   const TPosition e = BlockEnd();
-  if (g_overwrite) DeleteChars(1);
+  if (Overwrite()) DeleteChars(1);
   if (InsertText(String(1, c))) CursorRight();
-  if (HasOption(soPersistentBlocks) && g_overwrite) {
+  if (HasOption(soPersistentBlocks) && Overwrite()) {
     m_selType = type;
     m_blockBegin.Assign(b);
     m_blockEnd.Assign(e);
@@ -216,7 +219,7 @@ void TCustomMemoSource::InsertIndent(std::int32_t line, std::int32_t a) {
 }
 
 void TCustomMemoSource::NewLine() {
-  if (g_overwrite) {
+  if (Overwrite()) {
     BeginUpdate(upd::kNewLine);
     const String text = ExpandedLine(m_caret.Line);
     std::int32_t target = 0;
@@ -300,7 +303,7 @@ void TCustomMemoSource::InsertTab() {
     m_tabText = tab;
     IndentBlock();
     m_tabText.clear();
-  } else if (g_overwrite) {
+  } else if (Overwrite()) {
     PlaceCaret({m_caret.Line, d});
   } else if (InsertText(tab)) {
     PlaceCaret({m_caret.Line, column + std::max(m_insertedWidth, 1)});
