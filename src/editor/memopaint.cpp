@@ -10,7 +10,6 @@
 #include "editor/paintshapes.h"
 #include "editor/qsmemo.h"
 #include "support/unicodecase.h"
-#include "syntax/qsparser.h"
 
 namespace qs {
 
@@ -39,8 +38,8 @@ TLookContext TCustomQSMemo::LookContext(std::int32_t line) const {
   c.styles = &m_styles;
   c.controlFont = &m_font;
   c.controlColor = HasOption(moUseReadOnlyColor) && s.ReadOnly() ? m_readOnlyColor : m_color;
-  if (HasOption(moColorSyntax))
-    c.highlighter = dynamic_cast<const TSyntaxParser*>(s.SyntaxParser());
+  if (HasOption(moColorSyntax) && s.SyntaxParser() != nullptr)
+    c.attributes = s.SyntaxParser()->AttributeSource();
   if (line >= 0 && line < s.LineCount()) {
     const int lineStyle = s.GetLineStyle(line);
     if (lineStyle > 0 && lineStyle < m_styles.Count()) c.lineStyle = &m_styles.Items(lineStyle);
