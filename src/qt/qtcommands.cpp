@@ -15,69 +15,8 @@ QIcon CommandIcon(const std::string& themeName) {
 }
 
 TShortCut ShortCutFromQt(int key, Qt::KeyboardModifiers modifiers) {
-  TShiftState shift = 0;
-  if (modifiers & Qt::ShiftModifier) shift |= ssShift;
-  if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
-  if (modifiers & Qt::AltModifier) shift |= ssAlt;
-  TKey code = 0;
-  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
-    code = static_cast<TKey>(key);
-  } else if (key >= Qt::Key_F1 && key <= Qt::Key_F24) {
-    code = static_cast<TKey>(vk::F1 + (key - Qt::Key_F1));
-  } else {
-    switch (key) {
-      case Qt::Key_Escape:
-        code = vk::Escape;
-        break;
-      case Qt::Key_Space:
-        code = vk::Space;
-        break;
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-        code = vk::Return;
-        break;
-      case Qt::Key_Tab:
-      case Qt::Key_Backtab:
-        code = vk::Tab;
-        break;
-      case Qt::Key_Backspace:
-        code = vk::Back;
-        break;
-      case Qt::Key_Insert:
-        code = vk::Insert;
-        break;
-      case Qt::Key_Delete:
-        code = vk::Delete;
-        break;
-      case Qt::Key_Home:
-        code = vk::Home;
-        break;
-      case Qt::Key_End:
-        code = vk::End;
-        break;
-      case Qt::Key_PageUp:
-        code = vk::Prior;
-        break;
-      case Qt::Key_PageDown:
-        code = vk::Next;
-        break;
-      case Qt::Key_Left:
-        code = vk::Left;
-        break;
-      case Qt::Key_Right:
-        code = vk::Right;
-        break;
-      case Qt::Key_Up:
-        code = vk::Up;
-        break;
-      case Qt::Key_Down:
-        code = vk::Down;
-        break;
-      default:
-        break;
-    }
-  }
-  return {code, code == 0 ? TShiftState{0} : shift};
+  const TKey code = KeyFromQt(key, modifiers);
+  return {code, code == 0 ? TShiftState{0} : ShiftFromQt(modifiers)};
 }
 
 QtCommands::QtCommands(TActionList& actions, QObject* parent) : QObject(parent) {

@@ -42,14 +42,6 @@ void Guarded(QWidget* parent, const std::function<void()>& step) {
   }
 }
 
-TShiftState ShiftOf(Qt::KeyboardModifiers modifiers) {
-  TShiftState shift = 0;
-  if (modifiers & Qt::ShiftModifier) shift |= ssShift;
-  if (modifiers & Qt::AltModifier) shift |= ssAlt;
-  if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
-  return shift;
-}
-
 QStringList ToQStringList(const std::vector<String>& items) {
   QStringList list;
   for (const String& item : items) list.push_back(ToQString(StringView(item)));
@@ -64,11 +56,9 @@ class FormDialog final : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {
-    TKey key = 0;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = vk::Return;
-    if (event->key() == Qt::Key_Escape) key = vk::Escape;
-    if (key == 0) return QDialog::keyPressEvent(event);
-    Guarded(this, [&] { m_form.PressKey(key, ShiftOf(event->modifiers())); });
+    const TKey key = KeyFromQt(event->key(), event->modifiers());
+    if (key != vk::Return && key != vk::Escape) return QDialog::keyPressEvent(event);
+    Guarded(this, [&] { m_form.PressKey(key, ShiftFromQt(event->modifiers())); });
   }
   void closeEvent(QCloseEvent* event) override {
     event->ignore();

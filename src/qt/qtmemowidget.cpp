@@ -8,7 +8,6 @@
 
 #include "qt/qtbitmap.h"
 #include "qt/qtconvert.h"
-#include "qt/qtkeys.h"
 #include "qt/qtmouseinput.h"
 
 namespace qs::qt {
