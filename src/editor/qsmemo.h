@@ -530,8 +530,6 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   // Keyboard
   // Tab without WantTabs, Enter without WantReturns: the dialog's keys.
   bool IsDialogKey(TKey key) const noexcept;
-  bool RunControlCommand(TKeyCommand command);
-  bool RunSelectingCommand(TKeyCommand command);
   void ReportCommandError(const Error& e) noexcept;
   // Moves the caret by lines and columns; with extend the selection follows.
   void MoveOrExtend(TSelectionType extend, std::int64_t lines, std::int64_t columns);

@@ -426,6 +426,56 @@ TEST_F(KeysTest, PageKeysMoveViewAndCaretAndSelectWithShift) {
   EXPECT_EQ(Caret().Line, 0) << "the caret stays";
 }
 
+// Each move of the control runs plain and, from the same place to the same
+// place, with a stream or a column selection following; a command that is no
+// move does nothing when combined with the selecting bits.
+TEST_F(KeysTest, MoveCommandsRunPlainAndWithEitherSelectionFollowing) {
+  String text;
+  for (int i = 0; i < 60; ++i) text += U"a line of text\n";
+  SetText(text);
+  const int page = memo.VisibleRows();
+  constexpr int top = 20;
+  constexpr TPosition start{25, 6};
+  struct Case {
+    TKeyCommand command;
+    TPosition to;
+  };
+  const Case cases[] = {
+      {ecRowBegin, {25, 0}},
+      {ecRowEnd, {25, 14}},
+      {ecCaretUp, {24, 6}},
+      {ecCaretDown, {26, 6}},
+      {ecCaretLeft, {25, 5}},
+      {ecPageUp, {25 - page, 6}},
+      {ecPageDown, {25 + page, 6}},
+      {ecCaretToWindowTop, {top, 6}},
+      {ecCaretToWindowBottom, {top + page, 6}},
+  };
+  const std::pair<TKeyCommand, TSelectionType> forms[] = {
+      {0, stNotSelected}, {ecSelect, stStreamSel}, {ecColumnSelect, stBlockSel}};
+  for (const Case& c : cases) {
+    for (const auto& [bits, mode] : forms) {
+      SCOPED_TRACE(MemoCommandName(static_cast<TKeyCommand>(bits | c.command)));
+      memo.Source().ClearSelection();
+      memo.SetTopLine(top);
+      memo.Source().SetCaretPos(start.Column, start.Line);
+      memo.ExecuteCommand(static_cast<TKeyCommand>(bits | c.command));
+      EXPECT_EQ(Caret(), c.to);
+      EXPECT_EQ(memo.Source().SelectionType(), mode);
+    }
+  }
+
+  memo.Source().ClearSelection();
+  memo.Source().SetCaretPos(3, 1);
+  memo.Source().TypeChar(U'x');
+  for (const TKeyCommand other : {TKeyCommand{ecUndo}, GotoBookmarkCommand(1)}) {
+    memo.ExecuteCommand(Selecting(other));
+    EXPECT_EQ(Line(1), U"a lxine of text") << MemoCommandName(Selecting(other));
+    EXPECT_EQ(Caret(), (TPosition{1, 4}));
+    EXPECT_FALSE(memo.Source().HasSelection());
+  }
+}
+
 TEST_F(KeysTest, NotepadStyleLeftAtColumnZeroGoesToThePreviousLineEnd) {
   SetText(U"0\n1\n2\n3\nfour\nfive\n");
   memo.SetOptions(memo.Options() | SetBit(moNotePadCursorStyle));
