@@ -39,7 +39,8 @@ function(quillon_tests folder)
     QUILLON_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(test_${folder} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS ${folder})
   quillon_test_environment(test_${folder}
-    "QUILLON_SETTINGS_FILE=${CMAKE_BINARY_DIR}/test-settings/${folder}.ini")
+    "QUILLON_SETTINGS_FILE=${CMAKE_BINARY_DIR}/test-settings/${folder}.ini"
+    "QUILLON_LOG_FILE=${CMAKE_BINARY_DIR}/test-logs/${folder}.log")
 endfunction()
 
 # Gives every test that the discovery of target finds the environment
