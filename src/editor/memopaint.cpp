@@ -9,6 +9,7 @@
 #include "editor/memowraprow.h"
 #include "editor/paintshapes.h"
 #include "editor/qsmemo.h"
+#include "support/guardedcall.h"
 #include "support/unicodecase.h"
 
 namespace qs {
@@ -23,13 +24,10 @@ TColumnSpan FoundSpan(const TMemoRect& r, std::int32_t line) {
 
 }  // namespace
 
+// A paint has no one to show a failure to (a box would ask for another
+// paint); what failed to draw is logged and drawn again at the next paint.
 void TCustomQSMemo::Paint(ICanvas& canvas, const TRect& clip) noexcept {
-  try {
-    PaintParts(canvas, clip);
-  } catch (...) {
-    // A paint has no one to report to; what failed to draw is drawn again
-    // at the next paint.
-  }
+  LoggedCall("painting the editor", [&] { PaintParts(canvas, clip); });
 }
 
 TLookContext TCustomQSMemo::LookContext(std::int32_t line) const {

@@ -299,7 +299,7 @@ TEST_F(KeysTest, NoExceptionLeavesAKeyEvent) {
   EXPECT_TRUE(memo.KeyDown('Z', ssCtrl));
   EXPECT_TRUE(memo.KeyDown('Z', ssCtrl | ssShift));
   EXPECT_TRUE(memo.KeyDown('A', ssCtrl));
-  EXPECT_EQ(errors, (std::vector<std::string>{"undo failed", "redo failed"}));
+  EXPECT_EQ(errors, (std::vector<std::string>{"undo failed", "Internal error: redo failed"}));
   EXPECT_EQ(memo.KeyState(), 0);
 
   // A highlighter that fails while a typed character is parsed.
@@ -309,7 +309,7 @@ TEST_F(KeysTest, NoExceptionLeavesAKeyEvent) {
   parser.throwOnParse = true;
   memo.KeyUp();
   memo.KeyPress(U'x');
-  EXPECT_EQ(errors.back(), "parser failure");
+  EXPECT_EQ(errors.back(), "Internal error: parser failure");
   memo.SetSyntaxParser(nullptr);
 }
 
