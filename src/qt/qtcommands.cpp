@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "qt/qtconvert.h"
+#include "support/guardedcall.h"
 
 namespace qs::qt {
 
@@ -34,7 +35,7 @@ QtCommands::QtCommands(TActionList& actions, QObject* parent) : QObject(parent) 
     // The window hands keys to the command table itself (its precedence over
     // the editor is decided there), so the action only shows its shortcut.
     connect(qaction, &QAction::triggered, this, [&action, qaction](bool) {
-      action.Execute();
+      GuardedCall([&] { action.Execute(); });
       qaction->setChecked(action.Checked());
     });
     m_subscriptions.push_back(
@@ -63,8 +64,10 @@ QMenu* QtCommands::MenuFor(TMenuItem& item, QWidget* parent) {
   auto* menu = new QMenu(ToQString(StringView(item.Caption())), parent);
   menu->setObjectName(QString::fromStdString(item.name));
   connect(menu, &QMenu::aboutToShow, this, [this, menu, &item] {
-    item.Popup();
-    Fill(*menu, item);
+    GuardedCall([&] {
+      item.Popup();
+      Fill(*menu, item);
+    });
   });
   Fill(*menu, item);
   return menu;
@@ -96,7 +99,7 @@ void QtCommands::AddItem(QMenu& menu, TMenuItem& item) {
   plain->setEnabled(item.IsEnabled());
   plain->setCheckable(item.checkable);
   plain->setChecked(item.IsChecked());
-  connect(plain, &QAction::triggered, this, [&item] { item.Click(); });
+  connect(plain, &QAction::triggered, this, [&item] { GuardedCall([&] { item.Click(); }); });
 }
 
 }  // namespace qs::qt

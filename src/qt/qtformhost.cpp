@@ -27,19 +27,20 @@
 
 #include "platform/controls.h"
 #include "qt/qtconvert.h"
+#include "support/guardedcall.h"
 
 namespace qs::qt {
 
 namespace {
 
-// Runs a step of the neutral model for Qt: nothing it throws may leave a Qt
-// event handler, so the user sees it as an error box instead.
+// Runs a step of the neutral model for Qt through the guarded boundary,
+// showing a failure in an error box over the form's own dialog.
 void Guarded(QWidget* parent, const std::function<void()>& step) {
-  try {
-    step();
-  } catch (const std::exception& e) {
-    QMessageBox::critical(parent, QStringLiteral("Error"), QString::fromUtf8(e.what()));
-  }
+  GuardedCall(
+      [parent](const std::string& text) {
+        QMessageBox::critical(parent, QStringLiteral("Error"), QString::fromUtf8(text));
+      },
+      step);
 }
 
 QStringList ToQStringList(const std::vector<String>& items) {
