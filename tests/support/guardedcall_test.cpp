@@ -107,7 +107,7 @@ TEST_F(GuardedCallTest, ALoggedCallShowsNothingAndNeverThrows) {
   EXPECT_EQ(Log().find("aborted"), std::string::npos);
 }
 
-TEST_F(GuardedCallTest, InstallationsNestAndWithoutAnyTheMessageIsLogged) {
+TEST_F(GuardedCallTest, InstallationsNestAndTheInnermostShows) {
   {
     std::vector<std::string> inner;
     FailureShowerInstallation installed([&](const std::string& text) { inner.push_back(text); });
@@ -118,7 +118,7 @@ TEST_F(GuardedCallTest, InstallationsNestAndWithoutAnyTheMessageIsLogged) {
   EXPECT_EQ(shown, std::vector<std::string>{"to the outer one"});
 }
 
-TEST(ErrorLog, ALogFileInAMissingFolderIsCreatedAndRepeatsAreLeftOut) {
+TEST(ErrorLog, AppendsEachNewEntryAsOneLineToAFileItCreates) {
   const fs::path dir =
       fs::temp_directory_path() / ("quillon-log-" + std::to_string(::getpid())) / "deep";
   testing::EnvironmentScope env;
@@ -126,11 +126,12 @@ TEST(ErrorLog, ALogFileInAMissingFolderIsCreatedAndRepeatsAreLeftOut) {
   LogLine("first\nof two lines");
   LogLine("first\nof two lines");
   LogLine("second");
+  ShowFailure("shown to nobody");  // no shower is installed: only the log has it
   std::ifstream in(dir / "q.log");
   std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);)
     lines.push_back(line.substr(line.find(' ', 11) + 1));
-  EXPECT_EQ(lines, (std::vector<std::string>{"first of two lines", "second"}));
+  EXPECT_EQ(lines, (std::vector<std::string>{"first of two lines", "second", "shown to nobody"}));
   fs::remove_all(dir.parent_path());
 
   env.Set("QUILLON_LOG_FILE", nullptr);
