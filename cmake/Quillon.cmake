@@ -34,6 +34,23 @@ function(quillon_tests folder)
   target_include_directories(test_${folder} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(test_${folder} PRIVATE
     QUILLON_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-  gtest_discover_tests(test_${folder} DISCOVERY_MODE PRE_TEST
-    PROPERTIES LABELS ${folder} ENVIRONMENT "QUILLON_SETTINGS_FILE=${CMAKE_BINARY_DIR}/test-settings/${folder}.ini")
+  gtest_discover_tests(test_${folder} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS ${folder})
+  quillon_test_environment(test_${folder}
+    "QUILLON_SETTINGS_FILE=${CMAKE_BINARY_DIR}/test-settings/${folder}.ini"
+    "QUILLON_LOG_FILE=${CMAKE_BINARY_DIR}/test-logs/${folder}.log")
+endfunction()
+
+# Gives every test that the discovery of target finds the environment
+# assignments (NAME=value): the tests write into the build tree, never into
+# the user's folders. gtest_discover_tests would pass each ";" of an
+# ENVIRONMENT value on as a property name of its own, so the assignments are
+# set from a file ctest reads once it knows the tests.
+function(quillon_test_environment target)
+  set(file ${CMAKE_CURRENT_BINARY_DIR}/${target}_environment.cmake)
+  list(JOIN ARGN ";" assignments)
+  file(WRITE ${file}
+    "foreach(name IN LISTS ${target}_TESTS)\n"
+    "  set_tests_properties(\"\${name}\" PROPERTIES ENVIRONMENT \"${assignments}\")\n"
+    "endforeach()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${file})
 endfunction()

@@ -13,6 +13,7 @@
 #include "platform/filesystem.h"
 #include "platform/platform.h"
 #include "support/errors.h"
+#include "support/guardedcall.h"
 #include "support/unicodecase.h"
 #include "support/utf8.h"
 #include "textmodel/sourceoptions.h"
@@ -296,29 +297,20 @@ void TMainForm::DropFiles(const std::vector<std::string>& names) {
 }
 
 void TMainForm::RunCommand(const std::function<void()>& command) {
-  try {
-    command();
-  } catch (const Abort&) {
-  } catch (const Error& error) {
-    m_platform.dialogs.ShowError(FromUtf8(error.what()));
-  }
+  GuardedCall(ErrorBox(), command);
   RefreshCommandStates();
   Changed();
+}
+
+FailureShower TMainForm::ErrorBox() {
+  return [this](const std::string& text) { m_platform.dialogs.ShowError(FromUtf8(text)); };
 }
 
 // ---- Closing ----------------------------------------------------------------
 
 bool TMainForm::CloseQuery() {
-  try {
-    QuerySaveChanges();
-    return true;
-  } catch (const Abort&) {
-    return false;
-  } catch (const Error& error) {
-    // Unlike a silent refusal, the user learns why the program stays open.
-    m_platform.dialogs.ShowError(FromUtf8(error.what()));
-    return false;
-  }
+  // Unlike a silent refusal, the user learns why the program stays open.
+  return GuardedCall(ErrorBox(), [this] { QuerySaveChanges(); });
 }
 
 void TMainForm::Close() {

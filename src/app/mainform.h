@@ -18,6 +18,7 @@
 #include "editor/qsmemo.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
+#include "support/guardedcall.h"
 #include "syntax/qsparser.h"
 
 namespace qs {
@@ -64,12 +65,13 @@ class TMainForm {
   void FileSaveAs();
   void Reopen(int index);
   void DropFiles(const std::vector<std::string>& names);
-  // Runs a command as the user gives it: a silent Abort ends it, an error is
-  // shown in the error box.
+  // Runs a command as the user gives it, through the guarded boundary: a
+  // silent Abort ends it, an error is shown in the error box, anything else
+  // is shown as an internal error and logged.
   void RunCommand(const std::function<void()>& command);
 
   // ---- Closing --------------------------------------------------------
-  // The save question; false refuses the close. An error is shown.
+  // The save question; false refuses the close. A failure is shown.
   bool CloseQuery();
   // CloseQuery, then the window closes (OnClose runs).
   void Close();
@@ -133,6 +135,8 @@ class TMainForm {
   const FileDialogOptions& SaveDialog() const noexcept { return m_saveDialog; }
 
  private:
+  // The window's error box, where its commands' failures are shown.
+  FailureShower ErrorBox();
   void ApplyInitialEditorSettings();
   void ApplyEditorOptions();
   void AttachOperations();

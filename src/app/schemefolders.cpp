@@ -1,25 +1,17 @@
 #include "app/schemefolders.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include "support/errors.h"
 #include "support/objecttext.h"
 #include "support/propertystream.h"
+#include "support/xdgfolders.h"
 #include "syntax/qsSyntax.h"
 
 namespace qs {
 
 namespace {
-
-std::string Environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? std::string(value) : std::string();
-}
 
 bool EndsWithSchemeExtension(std::string_view name) {
   if (name.size() <= 4) return false;
@@ -118,15 +110,7 @@ std::string DefaultShippedSchemeFolder(const IFileSystem& files) {
 }
 
 std::string DefaultUserDataFolder() {
-  std::string data = Environment("XDG_DATA_HOME");
-  if (data.empty() || data.front() != '/') {
-    std::string home = Environment("HOME");
-    if (home.empty())
-      if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir) home = user->pw_dir;
-    if (home.empty()) return {};
-    data = home + "/.local/share";
-  }
-  return data + "/quillon";
+  return UserFolder(XdgFolder::Data);
 }
 
 }  // namespace qs

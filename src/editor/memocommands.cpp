@@ -1,8 +1,8 @@
-// What the commands of key bindings do: source operations by table, the
-// control's own commands (caret rows, pages, the window's top and bottom,
-// scrolling, centring, going to a line, bracket matching) by name.
+// What the commands of key bindings do: one table gives every command its
+// name and the member of the source or of the control that runs it. The
+// view commands (centring, going to a line, bracket matching) are here; the
+// caret and page moves have their own file.
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <string_view>
 
@@ -13,116 +13,135 @@ namespace qs {
 
 namespace {
 
-using SourceOp = void (*)(TCustomMemoSource&);
+// How a row runs its command: extend is the selection mode of an ecSelect or
+// ecColumnSelect combination, stNotSelected for the plain command.
+using CommandRunner = void (*)(TCustomQSMemo& memo, TSelectionType extend);
 
 template <auto Op>
-void Call(TCustomMemoSource& s) {
-  static_cast<void>((s.*Op)());
+void OnSource(TCustomQSMemo& memo, TSelectionType) {
+  static_cast<void>((memo.Source().*Op)());
 }
+
+template <auto Op>
+void OnControl(TCustomQSMemo& memo, TSelectionType) {
+  (memo.*Op)();
+}
+
+template <auto Op>
+void Moving(TCustomQSMemo& memo, TSelectionType extend) {
+  (memo.*Op)(extend);
+}
+
+// The command also runs with the selection following the caret.
+constexpr bool kAlsoSelecting = true;
 
 struct CommandInfo {
   TKeyCommand command;
   std::string_view name;
-  SourceOp sourceOp;  // nullptr: a command of the control
+  CommandRunner run;  // nullptr: the command does nothing of its own
+  bool selecting = false;
 };
 
 using M = TCustomMemoSource;
+using C = TCustomQSMemo;
 
 constexpr CommandInfo kCommands[] = {
-    {ecCopyToClipboard, "ecCopyToClipboard", nullptr},
-    {ecCutToClipboard, "ecCutToClipboard", nullptr},
-    {ecPasteFromClipboard, "ecPasteFromClipboard", nullptr},
-    {ecRowBegin, "ecRowBegin", nullptr},
-    {ecRowEnd, "ecRowEnd", nullptr},
-    {ecCaretUp, "ecCaretUp", nullptr},
-    {ecCaretDown, "ecCaretDown", nullptr},
-    {ecCaretLeft, "ecCaretLeft", nullptr},
-    {ecCaretRight, "ecCaretRight", nullptr},
-    {ecPageUp, "ecPageUp", nullptr},
-    {ecPageDown, "ecPageDown", nullptr},
-    {ecCaretToWindowTop, "ecCaretToWindowTop", nullptr},
-    {ecCaretToWindowBottom, "ecCaretToWindowBottom", nullptr},
-    {ecScrollLineUp, "ecScrollLineUp", nullptr},
-    {ecScrollLineDown, "ecScrollLineDown", nullptr},
-    {ecCancelMouseAction, "ecCancelMouseAction", nullptr},
-    {ecGotoLine, "ecGotoLine", nullptr},
-    {ecCenterCaretLine, "ecCenterCaretLine", nullptr},
+    {ecCopyToClipboard, "ecCopyToClipboard", OnControl<&C::CopyToClipboard>},
+    {ecCutToClipboard, "ecCutToClipboard", OnControl<&C::CutToClipboard>},
+    {ecPasteFromClipboard, "ecPasteFromClipboard", OnControl<&C::PasteFromClipboard>},
+    {ecRowBegin, "ecRowBegin", Moving<&C::RowBegin>, kAlsoSelecting},
+    {ecRowEnd, "ecRowEnd", Moving<&C::RowEnd>, kAlsoSelecting},
+    {ecCaretUp, "ecCaretUp", Moving<&C::CaretUp>, kAlsoSelecting},
+    {ecCaretDown, "ecCaretDown", Moving<&C::CaretDown>, kAlsoSelecting},
+    {ecCaretLeft, "ecCaretLeft", Moving<&C::CaretLeft>, kAlsoSelecting},
+    {ecCaretRight, "ecCaretRight", OnControl<&C::CaretRight>},
+    {ecPageUp, "ecPageUp", Moving<&C::PageUp>, kAlsoSelecting},
+    {ecPageDown, "ecPageDown", Moving<&C::PageDown>, kAlsoSelecting},
+    {ecCaretToWindowTop, "ecCaretToWindowTop", Moving<&C::CaretToWindowTop>, kAlsoSelecting},
+    {ecCaretToWindowBottom, "ecCaretToWindowBottom", Moving<&C::CaretToWindowBottom>,
+     kAlsoSelecting},
+    {ecScrollLineUp, "ecScrollLineUp", OnControl<&C::ScrollLineUp>},
+    {ecScrollLineDown, "ecScrollLineDown", OnControl<&C::ScrollLineDown>},
+    {ecCancelMouseAction, "ecCancelMouseAction", OnControl<&C::CancelMouseAction>},
+    {ecGotoLine, "ecGotoLine", OnControl<&C::GotoLine>},
+    {ecCenterCaretLine, "ecCenterCaretLine", OnControl<&C::CenterCaretLine>},
+    // Answered through OnCommand until the control has template completion.
     {ecInsertCodeTemplate, "ecInsertCodeTemplate", nullptr},
-    {ecMatchBracketForward, "ecMatchBracketForward", nullptr},
-    {ecMatchBracketBackward, "ecMatchBracketBackward", nullptr},
-    {ecSearchAgain, "ecSearchAgain", Call<&M::SearchAgain>},
-    {ecShowFindDialog, "ecShowFindDialog", Call<&M::ShowFindDialog>},
-    {ecShowReplaceDialog, "ecShowReplaceDialog", Call<&M::ShowReplaceDialog>},
-    {ecReplaceText, "ecReplaceText", Call<&M::ReplaceText>},
-    {ecToggleCaseSensitive, "ecToggleCaseSensitive", Call<&M::ToggleCaseSensitive>},
-    {ecToggleRegularExpr, "ecToggleRegularExpr", Call<&M::ToggleRegularExpr>},
-    {ecJumpToFileBegin, "ecJumpToFileBegin", Call<&M::JumpToFileBegin>},
-    {ecJumpToFileEnd, "ecJumpToFileEnd", Call<&M::JumpToFileEnd>},
-    {ecJumpToBlockBegin, "ecJumpToBlockBegin", Call<&M::JumpToBlockBegin>},
-    {ecJumpToBlockEnd, "ecJumpToBlockEnd", Call<&M::JumpToBlockEnd>},
-    {ecUndo, "ecUndo", Call<&M::Undo>},
-    {ecRedo, "ecRedo", Call<&M::Redo>},
-    {ecSelectAll, "ecSelectAll", Call<&M::SelectAll>},
-    {ecDeleteLine, "ecDeleteLine", Call<&M::DeleteLine>},
-    {ecDeleteToLineBegin, "ecDeleteToLineBegin", Call<&M::DeleteToLineBegin>},
-    {ecDeleteToLineEnd, "ecDeleteToLineEnd", Call<&M::DeleteToLineEnd>},
-    {ecInsertTab, "ecInsertTab", Call<&M::InsertTab>},
-    {ecBackTab, "ecBackTab", Call<&M::BackTab>},
-    {ecInsertLineBreak, "ecInsertLineBreak", Call<&M::InsertLineBreak>},
-    {ecDeleteWord, "ecDeleteWord", Call<&M::DeleteWord>},
-    {ecDeleteWordLeft, "ecDeleteWordLeft", Call<&M::DeleteWordLeft>},
-    {ecDeleteWordRight, "ecDeleteWordRight", Call<&M::DeleteWordRight>},
-    {ecIndentBlock, "ecIndentBlock", Call<&M::IndentBlock>},
-    {ecUnindentBlock, "ecUnindentBlock", Call<&M::UnindentBlock>},
-    {ecDeleteBlock, "ecDeleteBlock", Call<&M::DeleteBlock>},
-    {ecToggleInsertMode, "ecToggleInsertMode", Call<&M::ToggleInsertMode>},
-    {ecInsertGUID, "ecInsertGUID", Call<&M::InsertGUID>},
-    {ecMarkLine, "ecMarkLine", Call<&M::MarkLine>},
-    {ecMarkWord, "ecMarkWord", Call<&M::MarkWord>},
-    {ecMarkBlockBegin, "ecMarkBlockBegin", Call<&M::MarkBlockBegin>},
-    {ecMarkBlockEnd, "ecMarkBlockEnd", Call<&M::MarkBlockEnd>},
-    {ecToggleCaseBlock, "ecToggleCaseBlock", Call<&M::ToggleCaseBlock>},
-    {ecQuoteBlock, "ecQuoteBlock", Call<&M::QuoteBlock>},
-    {ecMatchBracket, "ecMatchBracket", Call<&M::MatchBracket>},
-    {ecDeleteChar, "ecDeleteChar", Call<&M::DeleteChar>},
-    {ecBackSpace, "ecBackSpace", Call<&M::BackSpace>},
-    {ecNewLine, "ecNewLine", Call<&M::NewLine>},
-    {ecWordLeft, "ecWordLeft", Call<&M::WordLeft>},
-    {ecWordRight, "ecWordRight", Call<&M::WordRight>},
-    {ecCursorLeft, "ecCursorLeft", Call<&M::CursorLeft>},
-    {ecCursorRight, "ecCursorRight", Call<&M::CursorRight>},
-    {ecCursorUp, "ecCursorUp", Call<&M::CursorUp>},
-    {ecCursorDown, "ecCursorDown", Call<&M::CursorDown>},
-    {ecSelectLeft, "ecSelectLeft", Call<&M::SelectLeft>},
-    {ecSelectRight, "ecSelectRight", Call<&M::SelectRight>},
-    {ecSelectUp, "ecSelectUp", Call<&M::SelectUp>},
-    {ecSelectDown, "ecSelectDown", Call<&M::SelectDown>},
-    {ecSelectLineBegin, "ecSelectLineBegin", Call<&M::SelectLineBegin>},
-    {ecSelectLineEnd, "ecSelectLineEnd", Call<&M::SelectLineEnd>},
-    {ecSelectFileBegin, "ecSelectFileBegin", Call<&M::SelectFileBegin>},
-    {ecSelectFileEnd, "ecSelectFileEnd", Call<&M::SelectFileEnd>},
-    {ecSelectWordLeft, "ecSelectWordLeft", Call<&M::SelectWordLeft>},
-    {ecSelectWordRight, "ecSelectWordRight", Call<&M::SelectWordRight>},
-    {ecColumnSelectUp, "ecColumnSelectUp", Call<&M::ColumnSelectUp>},
-    {ecColumnSelectDown, "ecColumnSelectDown", Call<&M::ColumnSelectDown>},
-    {ecColumnSelectLeft, "ecColumnSelectLeft", Call<&M::ColumnSelectLeft>},
-    {ecColumnSelectRight, "ecColumnSelectRight", Call<&M::ColumnSelectRight>},
-    {ecColumnSelectLineBegin, "ecColumnSelectLineBegin", Call<&M::ColumnSelectLineBegin>},
-    {ecColumnSelectLineEnd, "ecColumnSelectLineEnd", Call<&M::ColumnSelectLineEnd>},
-    {ecColumnSelectFileBegin, "ecColumnSelectFileBegin", Call<&M::ColumnSelectFileBegin>},
-    {ecColumnSelectFileEnd, "ecColumnSelectFileEnd", Call<&M::ColumnSelectFileEnd>},
-    {ecColumnSelectWordLeft, "ecColumnSelectWordLeft", Call<&M::ColumnSelectWordLeft>},
-    {ecColumnSelectWordRight, "ecColumnSelectWordRight", Call<&M::ColumnSelectWordRight>},
-    {ecBeginStreamSelection, "ecBeginStreamSelection", Call<&M::BeginStreamSelection>},
-    {ecBeginColumnSelection, "ecBeginColumnSelection", Call<&M::BeginColumnSelection>},
-    {ecClearSelection, "ecClearSelection", Call<&M::ClearSelection>},
-    {ecCopyBlock, "ecCopyBlock", Call<&M::CopyBlock>},
-    {ecMoveBlock, "ecMoveBlock", Call<&M::MoveBlock>},
-    {ecUpperCaseBlock, "ecUpperCaseBlock", Call<&M::UpperCaseBlock>},
-    {ecLowerCaseBlock, "ecLowerCaseBlock", Call<&M::LowerCaseBlock>},
-    {ecUpperCaseWord, "ecUpperCaseWord", Call<&M::UpperCaseWord>},
-    {ecLowerCaseWord, "ecLowerCaseWord", Call<&M::LowerCaseWord>},
-    {ecCapitalizeWord, "ecCapitalizeWord", Call<&M::CapitalizeWord>},
+    {ecMatchBracketForward, "ecMatchBracketForward", OnControl<&C::MatchBracketForward>},
+    {ecMatchBracketBackward, "ecMatchBracketBackward", OnControl<&C::MatchBracketBackward>},
+    {ecSearchAgain, "ecSearchAgain", OnSource<&M::SearchAgain>},
+    {ecShowFindDialog, "ecShowFindDialog", OnSource<&M::ShowFindDialog>},
+    {ecShowReplaceDialog, "ecShowReplaceDialog", OnSource<&M::ShowReplaceDialog>},
+    {ecReplaceText, "ecReplaceText", OnSource<&M::ReplaceText>},
+    {ecToggleCaseSensitive, "ecToggleCaseSensitive", OnSource<&M::ToggleCaseSensitive>},
+    {ecToggleRegularExpr, "ecToggleRegularExpr", OnSource<&M::ToggleRegularExpr>},
+    {ecJumpToFileBegin, "ecJumpToFileBegin", OnSource<&M::JumpToFileBegin>},
+    {ecJumpToFileEnd, "ecJumpToFileEnd", OnSource<&M::JumpToFileEnd>},
+    {ecJumpToBlockBegin, "ecJumpToBlockBegin", OnSource<&M::JumpToBlockBegin>},
+    {ecJumpToBlockEnd, "ecJumpToBlockEnd", OnSource<&M::JumpToBlockEnd>},
+    {ecUndo, "ecUndo", OnSource<&M::Undo>},
+    {ecRedo, "ecRedo", OnSource<&M::Redo>},
+    {ecSelectAll, "ecSelectAll", OnSource<&M::SelectAll>},
+    {ecDeleteLine, "ecDeleteLine", OnSource<&M::DeleteLine>},
+    {ecDeleteToLineBegin, "ecDeleteToLineBegin", OnSource<&M::DeleteToLineBegin>},
+    {ecDeleteToLineEnd, "ecDeleteToLineEnd", OnSource<&M::DeleteToLineEnd>},
+    {ecInsertTab, "ecInsertTab", OnSource<&M::InsertTab>},
+    {ecBackTab, "ecBackTab", OnSource<&M::BackTab>},
+    {ecInsertLineBreak, "ecInsertLineBreak", OnSource<&M::InsertLineBreak>},
+    {ecDeleteWord, "ecDeleteWord", OnSource<&M::DeleteWord>},
+    {ecDeleteWordLeft, "ecDeleteWordLeft", OnSource<&M::DeleteWordLeft>},
+    {ecDeleteWordRight, "ecDeleteWordRight", OnSource<&M::DeleteWordRight>},
+    {ecIndentBlock, "ecIndentBlock", OnSource<&M::IndentBlock>},
+    {ecUnindentBlock, "ecUnindentBlock", OnSource<&M::UnindentBlock>},
+    {ecDeleteBlock, "ecDeleteBlock", OnSource<&M::DeleteBlock>},
+    {ecToggleInsertMode, "ecToggleInsertMode", OnSource<&M::ToggleInsertMode>},
+    {ecInsertGUID, "ecInsertGUID", OnSource<&M::InsertGUID>},
+    {ecMarkLine, "ecMarkLine", OnSource<&M::MarkLine>},
+    {ecMarkWord, "ecMarkWord", OnSource<&M::MarkWord>},
+    {ecMarkBlockBegin, "ecMarkBlockBegin", OnSource<&M::MarkBlockBegin>},
+    {ecMarkBlockEnd, "ecMarkBlockEnd", OnSource<&M::MarkBlockEnd>},
+    {ecToggleCaseBlock, "ecToggleCaseBlock", OnSource<&M::ToggleCaseBlock>},
+    {ecQuoteBlock, "ecQuoteBlock", OnSource<&M::QuoteBlock>},
+    {ecMatchBracket, "ecMatchBracket", OnSource<&M::MatchBracket>},
+    {ecDeleteChar, "ecDeleteChar", OnSource<&M::DeleteChar>},
+    {ecBackSpace, "ecBackSpace", OnSource<&M::BackSpace>},
+    {ecNewLine, "ecNewLine", OnSource<&M::NewLine>},
+    {ecWordLeft, "ecWordLeft", OnSource<&M::WordLeft>},
+    {ecWordRight, "ecWordRight", OnSource<&M::WordRight>},
+    {ecCursorLeft, "ecCursorLeft", OnSource<&M::CursorLeft>},
+    {ecCursorRight, "ecCursorRight", OnSource<&M::CursorRight>},
+    {ecCursorUp, "ecCursorUp", OnSource<&M::CursorUp>},
+    {ecCursorDown, "ecCursorDown", OnSource<&M::CursorDown>},
+    {ecSelectLeft, "ecSelectLeft", OnSource<&M::SelectLeft>},
+    {ecSelectRight, "ecSelectRight", OnSource<&M::SelectRight>},
+    {ecSelectUp, "ecSelectUp", OnSource<&M::SelectUp>},
+    {ecSelectDown, "ecSelectDown", OnSource<&M::SelectDown>},
+    {ecSelectLineBegin, "ecSelectLineBegin", OnSource<&M::SelectLineBegin>},
+    {ecSelectLineEnd, "ecSelectLineEnd", OnSource<&M::SelectLineEnd>},
+    {ecSelectFileBegin, "ecSelectFileBegin", OnSource<&M::SelectFileBegin>},
+    {ecSelectFileEnd, "ecSelectFileEnd", OnSource<&M::SelectFileEnd>},
+    {ecSelectWordLeft, "ecSelectWordLeft", OnSource<&M::SelectWordLeft>},
+    {ecSelectWordRight, "ecSelectWordRight", OnSource<&M::SelectWordRight>},
+    {ecColumnSelectUp, "ecColumnSelectUp", OnSource<&M::ColumnSelectUp>},
+    {ecColumnSelectDown, "ecColumnSelectDown", OnSource<&M::ColumnSelectDown>},
+    {ecColumnSelectLeft, "ecColumnSelectLeft", OnSource<&M::ColumnSelectLeft>},
+    {ecColumnSelectRight, "ecColumnSelectRight", OnSource<&M::ColumnSelectRight>},
+    {ecColumnSelectLineBegin, "ecColumnSelectLineBegin", OnSource<&M::ColumnSelectLineBegin>},
+    {ecColumnSelectLineEnd, "ecColumnSelectLineEnd", OnSource<&M::ColumnSelectLineEnd>},
+    {ecColumnSelectFileBegin, "ecColumnSelectFileBegin", OnSource<&M::ColumnSelectFileBegin>},
+    {ecColumnSelectFileEnd, "ecColumnSelectFileEnd", OnSource<&M::ColumnSelectFileEnd>},
+    {ecColumnSelectWordLeft, "ecColumnSelectWordLeft", OnSource<&M::ColumnSelectWordLeft>},
+    {ecColumnSelectWordRight, "ecColumnSelectWordRight", OnSource<&M::ColumnSelectWordRight>},
+    {ecBeginStreamSelection, "ecBeginStreamSelection", OnSource<&M::BeginStreamSelection>},
+    {ecBeginColumnSelection, "ecBeginColumnSelection", OnSource<&M::BeginColumnSelection>},
+    {ecClearSelection, "ecClearSelection", OnSource<&M::ClearSelection>},
+    {ecCopyBlock, "ecCopyBlock", OnSource<&M::CopyBlock>},
+    {ecMoveBlock, "ecMoveBlock", OnSource<&M::MoveBlock>},
+    {ecUpperCaseBlock, "ecUpperCaseBlock", OnSource<&M::UpperCaseBlock>},
+    {ecLowerCaseBlock, "ecLowerCaseBlock", OnSource<&M::LowerCaseBlock>},
+    {ecUpperCaseWord, "ecUpperCaseWord", OnSource<&M::UpperCaseWord>},
+    {ecLowerCaseWord, "ecLowerCaseWord", OnSource<&M::LowerCaseWord>},
+    {ecCapitalizeWord, "ecCapitalizeWord", OnSource<&M::CapitalizeWord>},
 };
 
 const CommandInfo* FindCommand(TKeyCommand command) {
@@ -161,25 +180,6 @@ std::optional<Char> BracketCandidate(const TCustomMemoSource& s) {
   return stored[static_cast<std::size_t>(place.index)];
 }
 
-// Restores the source's move hook when a forced move ends, thrown or not.
-class ForcedMove {
- public:
-  ForcedMove(TCustomMemoSource& s, std::int64_t lines, std::int64_t columns)
-      : m_source(s), m_saved(std::move(s.OnMoveQuery)) {
-    s.OnMoveQuery = [lines, columns](TCustomMemoSource&, std::int64_t& l, std::int64_t& c) {
-      l = lines;
-      c = columns;
-    };
-  }
-  ~ForcedMove() { m_source.OnMoveQuery = std::move(m_saved); }
-  ForcedMove(const ForcedMove&) = delete;
-  ForcedMove& operator=(const ForcedMove&) = delete;
-
- private:
-  TCustomMemoSource& m_source;
-  TMoveQueryEvent m_saved;
-};
-
 }  // namespace
 
 std::string MemoCommandName(TKeyCommand command) {
@@ -200,248 +200,25 @@ void TCustomQSMemo::ExecuteCommand(TKeyCommand command) {
   bool handled = false;
   if (OnCommand) OnCommand(*this, command, handled);
   if (handled || command == ecNone || command >= ecUserFirst) return;
-  if ((command & ecSelectionMask) != 0) {
-    RunSelectingCommand(command);
-  } else if (const int n = BookmarkNumber(command, ecGotoBookmark1)) {
+  const auto base = static_cast<TKeyCommand>(command & ~ecSelectionMask);
+  const bool selecting = base != command;
+  if (const int n = selecting ? 0 : BookmarkNumber(command, ecGotoBookmark1)) {
     Source().GotoBookmark(n);
-  } else if (const int n = BookmarkNumber(command, ecToggleBookmark1)) {
+    return;
+  }
+  if (const int n = selecting ? 0 : BookmarkNumber(command, ecToggleBookmark1)) {
     Source().ToggleBookmark(n);
-  } else if (const CommandInfo* info = FindCommand(command); info && info->sourceOp) {
-    info->sourceOp(Source());
-  } else {
-    RunControlCommand(command);
-  }
-}
-
-bool TCustomQSMemo::RunControlCommand(TKeyCommand command) {
-  switch (command) {
-    case ecRowBegin:
-      RowBegin();
-      return true;
-    case ecRowEnd:
-      RowEnd();
-      return true;
-    case ecCaretUp:
-      CaretUp();
-      return true;
-    case ecCaretDown:
-      CaretDown();
-      return true;
-    case ecCaretLeft:
-      CaretLeft();
-      return true;
-    case ecCaretRight:
-      CaretRight();
-      return true;
-    case ecPageUp:
-      PageUp();
-      return true;
-    case ecPageDown:
-      PageDown();
-      return true;
-    case ecCaretToWindowTop:
-      CaretToWindowTop();
-      return true;
-    case ecCaretToWindowBottom:
-      CaretToWindowBottom();
-      return true;
-    case ecScrollLineUp:
-      ScrollLineUp();
-      return true;
-    case ecScrollLineDown:
-      ScrollLineDown();
-      return true;
-    case ecGotoLine:
-      GotoLine();
-      return true;
-    case ecCenterCaretLine:
-      CenterCaretLine();
-      return true;
-    case ecMatchBracketForward:
-      MatchBracketForward();
-      return true;
-    case ecMatchBracketBackward:
-      MatchBracketBackward();
-      return true;
-    case ecCopyToClipboard:
-      CopyToClipboard();
-      return true;
-    case ecCutToClipboard:
-      CutToClipboard();
-      return true;
-    case ecPasteFromClipboard:
-      PasteFromClipboard();
-      return true;
-    case ecCancelMouseAction:
-      CancelMouseAction();
-      return true;
-    default:
-      // Template completion is answered through OnCommand until the control
-      // has it.
-      return false;
-  }
-}
-
-bool TCustomQSMemo::RunSelectingCommand(TKeyCommand command) {
-  const TSelectionType mode = (command & ecColumnSelect) != 0 ? stBlockSel : stStreamSel;
-  switch (command & ~ecSelectionMask) {
-    case ecRowBegin:
-      RowBegin(mode);
-      return true;
-    case ecRowEnd:
-      RowEnd(mode);
-      return true;
-    case ecCaretUp:
-      CaretUp(mode);
-      return true;
-    case ecCaretDown:
-      CaretDown(mode);
-      return true;
-    case ecCaretLeft:
-      CaretLeft(mode);
-      return true;
-    case ecPageUp:
-      PageUp(mode);
-      return true;
-    case ecPageDown:
-      PageDown(mode);
-      return true;
-    case ecCaretToWindowTop:
-      CaretToWindowTop(mode);
-      return true;
-    case ecCaretToWindowBottom:
-      CaretToWindowBottom(mode);
-      return true;
-    default:
-      return false;
-  }
-}
-
-// ---- Caret commands ---------------------------------------------------------
-
-void TCustomQSMemo::MoveOrExtend(TSelectionType extend, std::int64_t lines, std::int64_t columns) {
-  TCustomMemoSource& s = Source();
-  if (extend == stNotSelected) {
-    s.MoveCaret(lines, columns);
     return;
   }
-  // The forced move below stands in for the wrap's own move hook, so the
-  // wrap turns display rows into the line and column move first.
-  if (m_wordWrap && lines != 0) AnswerMoveQuery(s, lines, columns);
-  // The selection follows whatever move the source makes inside
-  // ExtendSelection; the hook turns its one-line move into this one.
-  const ForcedMove forced(s, lines, columns);
-  s.ExtendSelection(extend, &TCustomMemoSource::CursorDown);
+  const CommandInfo* info = FindCommand(base);
+  if (info == nullptr || info->run == nullptr || (selecting && !info->selecting)) return;
+  const TSelectionType extend = !selecting                        ? stNotSelected
+                                : (command & ecColumnSelect) != 0 ? stBlockSel
+                                                                  : stStreamSel;
+  info->run(*this, extend);
 }
 
-void TCustomQSMemo::MoveLines(TSelectionType extend, std::int64_t lines) {
-  if (extend == stNotSelected && !Source().HasOption(soPersistentBlocks)) Source().ClearSelection();
-  MoveOrExtend(extend, lines, 0);
-}
-
-void TCustomQSMemo::RowBegin(TSelectionType extend) {
-  TCustomMemoSource& s = Source();
-  // On a continuation row of a wrapped line the row, not the line, begins.
-  if (m_wordWrap && RowBeginColumn() > 0) {
-    if (extend == stNotSelected && !s.HasOption(soPersistentBlocks)) s.ClearSelection();
-    MoveOrExtend(extend, 0, static_cast<std::int64_t>(RowBeginColumn()) - s.CaretColumn());
-    return;
-  }
-  if (extend != stNotSelected) {
-    s.ExtendSelection(extend, &TCustomMemoSource::JumpToLineBegin);
-  } else {
-    if (!s.HasOption(soPersistentBlocks)) s.ClearSelection();
-    s.JumpToLineBegin();
-  }
-  if (m_hideCaret) {
-    SetLeftChar(0);
-    Repaint();
-  }
-}
-
-void TCustomQSMemo::RowEnd(TSelectionType extend) {
-  TCustomMemoSource& s = Source();
-  if (m_wordWrap && !DisplayRowAt(CaretRow()).IsLast()) {
-    if (extend == stNotSelected && !s.HasOption(soPersistentBlocks)) s.ClearSelection();
-    MoveOrExtend(extend, 0, static_cast<std::int64_t>(RowEndColumn()) - s.CaretColumn());
-    return;
-  }
-  if (extend != stNotSelected) {
-    s.ExtendSelection(extend, &TCustomMemoSource::JumpToLineEnd);
-    return;
-  }
-  if (!s.HasOption(soPersistentBlocks)) s.ClearSelection();
-  s.JumpToLineEnd();
-}
-
-void TCustomQSMemo::CaretUp(TSelectionType extend) {
-  if (m_hideCaret && extend == stNotSelected)
-    ScrollLineUp();
-  else
-    MoveLines(extend, -1);
-}
-
-void TCustomQSMemo::CaretDown(TSelectionType extend) {
-  if (m_hideCaret && extend == stNotSelected)
-    ScrollLineDown();
-  else
-    MoveLines(extend, 1);
-}
-
-void TCustomQSMemo::CaretLeft(TSelectionType extend) {
-  TCustomMemoSource& s = Source();
-  if (m_hideCaret && extend == stNotSelected) {
-    ScrollBy(0, -1);
-    return;
-  }
-  // As the vertical moves do, a plain move ends a selection that does not persist.
-  if (extend == stNotSelected && !s.HasOption(soPersistentBlocks)) s.ClearSelection();
-  if (s.CaretColumn() == 0 && HasOption(moNotePadCursorStyle) && s.CaretLine() > 0)
-    MoveOrExtend(extend, -1, s.LineLength(s.CaretLine() - 1));
-  else if (extend != stNotSelected)
-    s.ExtendSelection(extend, &TCustomMemoSource::CursorLeft);
-  else
-    s.CursorLeft();
-}
-
-void TCustomQSMemo::CaretRight() {
-  TCustomMemoSource& s = Source();
-  if (m_hideCaret) {
-    ScrollBy(0, 1);
-    return;
-  }
-  if (!s.HasOption(soPersistentBlocks)) s.ClearSelection();
-  s.CursorRight();
-}
-
-std::int32_t TCustomQSMemo::PageRows() {
-  return std::max(VisibleRows(), 1);
-}
-
-void TCustomQSMemo::PageUp(TSelectionType extend) {
-  const std::int32_t rows = PageRows();
-  ScrollBy(-rows, 0);
-  MoveOrExtend(extend, -rows, 0);
-}
-
-void TCustomQSMemo::PageDown(TSelectionType extend) {
-  const std::int32_t rows = PageRows();
-  ScrollBy(rows, 0);
-  MoveOrExtend(extend, rows, 0);
-}
-
-void TCustomQSMemo::CaretToWindowTop(TSelectionType extend) {
-  const TCustomMemoSource& s = Source();
-  MoveOrExtend(extend, s.RowToLine(m_topLine) - s.CaretLine(), 0);
-}
-
-void TCustomQSMemo::CaretToWindowBottom(TSelectionType extend) {
-  const TCustomMemoSource& s = Source();
-  const std::int64_t row = static_cast<std::int64_t>(m_topLine) + VisibleRows();
-  std::int64_t line = s.RowToLine(static_cast<std::int32_t>(std::min<std::int64_t>(row, kToEnd)));
-  if (!s.HasOption(soBeyondFileEnd)) line = std::min<std::int64_t>(line, s.LineCount() - 1);
-  MoveOrExtend(extend, std::max<std::int64_t>(line, 0) - s.CaretLine(), 0);
-}
+// ---- View commands ----------------------------------------------------------
 
 void TCustomQSMemo::CenterCaretLine() {
   MakeCaretVisible();

@@ -3,9 +3,9 @@
 #include "editor/keymappings.h"
 #include "editor/memocommands.h"
 #include "editor/qsmemo.h"
-#include "platform/dialogs.h"
-#include "platform/platform.h"
 #include "support/codepages.h"
+#include "support/guardedcall.h"
+#include "support/typable.h"
 #include "support/utf8.h"
 
 namespace qs {
@@ -14,11 +14,6 @@ namespace {
 
 bool IsModifierKey(TKey key) noexcept {
   return key == vk::Shift || key == vk::Control || key == vk::Menu;
-}
-
-// Printable code points: no controls (C0, DEL, C1).
-bool IsTypable(Char c) noexcept {
-  return c >= 32 && c != 127 && !(c >= 0x80 && c <= 0x9F);
 }
 
 TBindingShift BindingShift(TShiftState shift) noexcept {
@@ -65,14 +60,14 @@ bool TCustomQSMemo::KeyDown(TKey key, TShiftState shift) noexcept {
     // The Ctrl only got the key past the dialog: it acts as the plain key.
     shift = 0;
   }
-  try {
+  GuardedCall(CommandFailureShower(), [&] {
     // A copy: the command may rebuild the list the binding came from.
     const std::optional<TKeyBinding> binding =
         m_keyList.FindBinding(key, BindingShift(shift), m_keyState);
     if (!binding) {
       // An unknown second stroke ends the sequence; the key may still type.
       m_keyState = 0;
-      return false;
+      return;
     }
     const std::uint32_t builds = m_keyListBuilds;
     m_keyHandled = true;
@@ -82,44 +77,26 @@ bool TCustomQSMemo::KeyDown(TKey key, TShiftState shift) noexcept {
     if (binding->command != ecNone) ExecuteCommand(binding->command);
     // A rebuilt list starts its own sequences from nothing.
     if (builds != m_keyListBuilds) m_keyState = 0;
-  } catch (const Abort&) {
-  } catch (const Error& e) {
-    ReportCommandError(e);
-  } catch (const std::exception& e) {
-    ReportCommandError(Error(e.what()));
-  } catch (...) {
-    ReportCommandError(Error("Unknown error in a keyboard command"));
-  }
+  });
   return m_keyHandled;
 }
 
 bool TCustomQSMemo::KeyPress(Char c) noexcept {
-  if (m_keyHandled || m_keyState != 0) return false;
-  try {
-    if (!IsTypable(c)) return false;
+  if (m_keyHandled || m_keyState != 0 || !IsTypable(c)) return false;
+  GuardedCall(CommandFailureShower(), [&] {
     if (m_oemConvert) c = Reinterpret(c, Encoding::Windows1251, Encoding::Cp866);
     Source().TypeChar(c);
-  } catch (const Abort&) {
-  } catch (const Error& e) {
-    ReportCommandError(e);
-  } catch (const std::exception& e) {
-    ReportCommandError(Error(e.what()));
-  } catch (...) {
-  }
+  });
   return true;
 }
 
-void TCustomQSMemo::ReportCommandError(const Error& e) noexcept {
-  try {
-    if (OnCommandError) {
-      OnCommandError(*this, e);
-    } else if (HasPlatform()) {
-      ThePlatform().dialogs.MessageBox(FromUtf8(e.what()), U"Error", MsgButtons::OK,
-                                       MsgIcon::Error);
-    }
-  } catch (...) {
-    // Nothing more can be told from inside a key event.
-  }
+FailureShower TCustomQSMemo::CommandFailureShower() {
+  return [this](const std::string& text) {
+    if (OnCommandError)
+      OnCommandError(*this, Error(text));
+    else
+      ShowFailure(text);
+  };
 }
 
 }  // namespace qs

@@ -12,6 +12,7 @@
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/timers.h"
+#include "support/guardedcall.h"
 #include "support/utf8.h"
 #include "textmodel/updatebracket.h"
 
@@ -90,31 +91,23 @@ TPosition TCustomQSMemo::PointToPosition(TPoint p) {
 
 // ---- Events -----------------------------------------------------------------
 
+// A failing step is shown and ends the pointer operation where it stands.
 void TCustomQSMemo::MouseDown(TMouseButton button, TShiftState shift, TPoint p) noexcept {
-  try {
-    Press(button, shift, p);
-  } catch (...) {
-    CancelMouseAction();
-  }
+  if (!GuardedCall([&] { Press(button, shift, p); })) CancelMouseAction();
 }
 
 void TCustomQSMemo::MouseMove(TShiftState shift, TPoint p) noexcept {
-  try {
+  const bool done = GuardedCall([&] {
     if (m_mouse.state == TMouseState::Selecting || m_mouse.state == TMouseState::MayDrag)
       TrackPointer(p, shift);
     else if (m_mouse.state == TMouseState::Idle)
       UpdatePointerCursor(p);
-  } catch (...) {
-    CancelMouseAction();
-  }
+  });
+  if (!done) CancelMouseAction();
 }
 
 void TCustomQSMemo::MouseUp(TMouseButton button, TShiftState shift, TPoint p) noexcept {
-  try {
-    Release(button, shift, p);
-  } catch (...) {
-    CancelMouseAction();
-  }
+  if (!GuardedCall([&] { Release(button, shift, p); })) CancelMouseAction();
   m_mouse.overUrl = false;
   m_mouse.onGutter = false;
 }
@@ -126,19 +119,19 @@ void TCustomQSMemo::MouseLeave() noexcept {
 }
 
 void TCustomQSMemo::CancelMouseAction() noexcept {
+  // The pointer operation ends whatever the timer or the window say, and
+  // this runs where a failure is already being dealt with.
   try {
     StopMouseTimer();
     m_host.ReleaseCapture();
   } catch (...) {
+    LogCaughtFailure("ending a mouse action");
   }
   m_mouse.state = TMouseState::Idle;
 }
 
 void TCustomQSMemo::ContextMenu(bool byKeyboard, TPoint p) noexcept {
-  try {
-    ShowContextMenu(byKeyboard, p);
-  } catch (...) {
-  }
+  GuardedCall([&] { ShowContextMenu(byKeyboard, p); });
 }
 
 // ---- Press ------------------------------------------------------------------
@@ -255,11 +248,8 @@ void TCustomQSMemo::StopMouseTimer() {
 }
 
 void TCustomQSMemo::MouseTimerTick() noexcept {
-  try {
-    TrackPointer(m_host.PointerPos(), m_host.KeyState());
-  } catch (...) {
+  if (!GuardedCall([&] { TrackPointer(m_host.PointerPos(), m_host.KeyState()); }))
     CancelMouseAction();
-  }
 }
 
 void TCustomQSMemo::TrackPointer(TPoint p, TShiftState keys) {
@@ -408,10 +398,10 @@ void TCustomQSMemo::UpdatePointerCursor(TPoint p) {
 }
 
 bool TCustomQSMemo::MouseWheel(int delta) noexcept {
-  try {
+  return GuardedCall([&] {
     m_mouse.wheelRemainder += delta;
     const std::int64_t notches = m_mouse.wheelRemainder / kWheelNotch;
-    if (notches == 0) return true;
+    if (notches == 0) return;
     m_mouse.wheelRemainder -= notches * kWheelNotch;
     // A setting of a page or more (the desktop's "one page" choice) scrolls
     // one page a notch.
@@ -420,10 +410,7 @@ bool TCustomQSMemo::MouseWheel(int delta) noexcept {
         std::min<std::int64_t>(std::max(ThePlatform().screen.WheelScrollLines(), 1), page);
     const std::int64_t rows = std::clamp<std::int64_t>(-notches * lines, -kToEnd, kToEnd);
     ScrollBy(static_cast<std::int32_t>(rows), 0);
-    return true;
-  } catch (...) {
-    return false;
-  }
+  });
 }
 
 }  // namespace qs

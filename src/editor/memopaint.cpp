@@ -9,8 +9,8 @@
 #include "editor/memowraprow.h"
 #include "editor/paintshapes.h"
 #include "editor/qsmemo.h"
+#include "support/guardedcall.h"
 #include "support/unicodecase.h"
-#include "syntax/qsparser.h"
 
 namespace qs {
 
@@ -24,13 +24,10 @@ TColumnSpan FoundSpan(const TMemoRect& r, std::int32_t line) {
 
 }  // namespace
 
+// A paint has no one to show a failure to (a box would ask for another
+// paint); what failed to draw is logged and drawn again at the next paint.
 void TCustomQSMemo::Paint(ICanvas& canvas, const TRect& clip) noexcept {
-  try {
-    PaintParts(canvas, clip);
-  } catch (...) {
-    // A paint has no one to report to; what failed to draw is drawn again
-    // at the next paint.
-  }
+  LoggedCall("painting the editor", [&] { PaintParts(canvas, clip); });
 }
 
 TLookContext TCustomQSMemo::LookContext(std::int32_t line) const {
@@ -39,8 +36,8 @@ TLookContext TCustomQSMemo::LookContext(std::int32_t line) const {
   c.styles = &m_styles;
   c.controlFont = &m_font;
   c.controlColor = HasOption(moUseReadOnlyColor) && s.ReadOnly() ? m_readOnlyColor : m_color;
-  if (HasOption(moColorSyntax))
-    c.highlighter = dynamic_cast<const TSyntaxParser*>(s.SyntaxParser());
+  if (HasOption(moColorSyntax) && s.SyntaxParser() != nullptr)
+    c.attributes = s.SyntaxParser()->AttributeSource();
   if (line >= 0 && line < s.LineCount()) {
     const int lineStyle = s.GetLineStyle(line);
     if (lineStyle > 0 && lineStyle < m_styles.Count()) c.lineStyle = &m_styles.Items(lineStyle);

@@ -36,6 +36,7 @@
 #include "platform/timers.h"
 #include "platform/windowhost.h"
 #include "support/errors.h"
+#include "support/guardedcall.h"
 #include "support/keylist.h"
 #include "textmodel/qsstring.h"
 
@@ -161,7 +162,8 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
 
   // ---- Caret, mouse, scrolling and clipboard --------------------------------
   // Pointer input in client pixels. None of these throws: a step that fails
-  // ends the pointer operation where it stands.
+  // is shown (see support/guardedcall.h) and ends the pointer operation
+  // where it stands.
   void MouseDown(TMouseButton button, TShiftState shift, TPoint p) noexcept;
   void MouseMove(TShiftState shift, TPoint p) noexcept;
   void MouseUp(TMouseButton button, TShiftState shift, TPoint p) noexcept;
@@ -279,8 +281,9 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   // Runs one command as a binding would; errors are thrown.
   void ExecuteCommand(TKeyCommand command);
   TMemoCommandEvent OnCommand;
-  // Told of an error a key's command raised; without a handler the message
-  // is shown in an error box.
+  // Told of an error a key's command raised (one that is no qs::Error comes
+  // as "Internal error: ..." and is logged too); without a handler the
+  // message is shown in the error box.
   TMemoErrorEvent OnCommandError;
 
   // The control's commands. The vertical moves each go through one function,
@@ -530,9 +533,9 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   // Keyboard
   // Tab without WantTabs, Enter without WantReturns: the dialog's keys.
   bool IsDialogKey(TKey key) const noexcept;
-  bool RunControlCommand(TKeyCommand command);
-  bool RunSelectingCommand(TKeyCommand command);
-  void ReportCommandError(const Error& e) noexcept;
+  // Where a key's failing command is shown: OnCommandError, else the
+  // boundaries' error box.
+  FailureShower CommandFailureShower();
   // Moves the caret by lines and columns; with extend the selection follows.
   void MoveOrExtend(TSelectionType extend, std::int64_t lines, std::int64_t columns);
   void MoveLines(TSelectionType extend, std::int64_t lines);

@@ -2,22 +2,11 @@
 
 #include "editor/canvasfontmeasure.h"
 #include "editor/textstyles.h"
-#include "syntax/qsparser.h"
+#include "textmodel/attributesource.h"
 
 namespace qs {
 
 namespace {
-
-FontSpec ToFontSpec(const TAttrFont& font) {
-  FontSpec fontSpec;
-  fontSpec.name = font.Name();
-  fontSpec.height = font.Height();
-  fontSpec.bold = (font.Style() & SetBit(fsBold)) != 0;
-  fontSpec.italic = (font.Style() & SetBit(fsItalic)) != 0;
-  fontSpec.underline = (font.Style() & SetBit(fsUnderline)) != 0;
-  fontSpec.strikeOut = (font.Style() & SetBit(fsStrikeOut)) != 0;
-  return fontSpec;
-}
 
 const TTextStyle* StyleAt(const TLookContext& c, int style) {
   if (c.styles == nullptr || style < 0 || style >= c.styles->Count()) return nullptr;
@@ -41,15 +30,14 @@ TRunLook RunLook(const TLookContext& c, int style, bool selected, bool found) {
   const TTextStyle* textStyle = StyleAt(c, style);
   TColor foreground = c.controlFont != nullptr ? c.controlFont->Color() : clWindowText;
   TColor background = c.controlColor;
-  if (c.controlFont != nullptr) look.font = qs::ToFontSpec(*c.controlFont);
-  if (c.highlighter != nullptr && style >= 0 && style < 256) {
-    const TAttrFont& font = c.highlighter->GetAttrFont(style);
-    look.font = ToFontSpec(font);
-    foreground = font.Color();
-    TColor back = clNone;
-    if (c.highlighter->GetAttrBackColor(style, back)) background = back;
+  if (c.controlFont != nullptr) look.font = ToFontSpec(*c.controlFont);
+  if (c.attributes != nullptr && style >= 0 && style < 256) {
+    TAttributeLook attribute = c.attributes->AttributeLook(style);
+    look.font = std::move(attribute.font);
+    foreground = attribute.color;
+    if (attribute.background) background = *attribute.background;
   } else if (textStyle != nullptr) {
-    look.font = qs::ToFontSpec(textStyle->Font());
+    look.font = ToFontSpec(textStyle->Font());
     foreground = textStyle->Font().Color();
     background = textStyle->Color();
   }

@@ -8,8 +8,8 @@
 
 namespace qs {
 
+class IAttributeSource;
 class TMemoFont;
-class TSyntaxParser;
 class TTextStyle;
 class TTextStyles;
 
@@ -23,8 +23,8 @@ struct TRunLook {
 struct TLookContext {
   const TTextStyles* styles = nullptr;
   const TMemoFont* controlFont = nullptr;
-  TColor controlColor = clWindow;  // already the read-only colour where that applies
-  const TSyntaxParser* highlighter = nullptr;
+  TColor controlColor = clWindow;                // already the read-only colour where that applies
+  const IAttributeSource* attributes = nullptr;  // the highlighter's, when it has them
   const TTextStyle* lineStyle = nullptr;
   TColor selColor = clHighlightText, selBackColor = clHighlight;
   TColor matchColor = clHighlightText, matchBackColor = clHighlight;

@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "platform/dialogs.h"
+#include "support/utf8.h"
+
 namespace qs {
 namespace {
 
@@ -21,7 +24,10 @@ bool HasPlatform() {
   return Installed() != nullptr;
 }
 
-PlatformInstallation::PlatformInstallation(Platform& platform) : m_previous(Installed()) {
+PlatformInstallation::PlatformInstallation(Platform& platform)
+    : m_previous(Installed()), m_shower([&platform](const std::string& text) {
+        platform.dialogs.ShowError(FromUtf8(text));
+      }) {
   Installed() = &platform;
 }
 

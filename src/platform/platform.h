@@ -4,6 +4,8 @@
 // window host) are handed to each control by its backend instead.
 #pragma once
 
+#include "support/guardedcall.h"
+
 namespace qs {
 
 class IFileSystem;
@@ -38,7 +40,8 @@ struct Platform {
 
 // Installs a platform for its own lifetime and puts back the one before, so
 // a test installs its headless platform in a scope and leaves no trace. The
-// platform must outlive the installation.
+// platform must outlive the installation. While installed, its error box is
+// where the guarded boundaries show what failed.
 class PlatformInstallation {
  public:
   explicit PlatformInstallation(Platform& platform);
@@ -48,6 +51,7 @@ class PlatformInstallation {
 
  private:
   Platform* m_previous;
+  FailureShowerInstallation m_shower;
 };
 
 }  // namespace qs

@@ -1,15 +1,15 @@
 // The failure of a headless test whose script did not foresee a prompt or a
-// modal form. It is a logic error, not a qs::Error, so the program's own error
-// handling (which shows qs::Error in a message box) cannot swallow it.
+// modal form. It is a harness failure, not a qs::Error, so the program's own
+// error boundaries (which show what they catch in a message box) let it pass.
 #pragma once
 
-#include <stdexcept>
+#include "support/guardedcall.h"
 
 namespace qs {
 
-class UnscriptedPrompt : public std::logic_error {
+class UnscriptedPrompt : public HarnessFailure {
  public:
-  using std::logic_error::logic_error;
+  using HarnessFailure::HarnessFailure;
 };
 
 }  // namespace qs

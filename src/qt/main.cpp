@@ -10,7 +10,7 @@
 #include "qt/mainwindow.h"
 #include "qt/qtconvert.h"
 #include "qt/qtplatform.h"
-#include "support/errors.h"
+#include "support/guardedcall.h"
 #include "support/registry.h"
 
 static void InitIcons() {
@@ -50,15 +50,13 @@ int main(int argc, char** argv) {
     qs::qt::MainWindow window(platform.Get(), schemes, qs::TSysOptions::Instance(), std::move(args),
                               platform.FormsAvailable());
     window.show();
-    QTimer::singleShot(0, &window, [&window] { window.Form().FormShow(); });
+    QTimer::singleShot(0, &window,
+                       [&window] { qs::GuardedCall([&window] { window.Form().FormShow(); }); });
     result = QApplication::exec();
   }
-  try {
+  const bool saved = qs::GuardedCall([&] {
     schemes.SaveCatalogue();
     options.SaveAll();
-  } catch (const qs::Error& error) {
-    QMessageBox::critical(nullptr, QStringLiteral("Error"), QString::fromUtf8(error.what()));
-    return result == 0 ? 1 : result;
-  }
-  return result;
+  });
+  return (saved || result != 0) ? result : 1;
 }

@@ -19,6 +19,7 @@
 #include "qt/qtcommands.h"
 #include "qt/qtconvert.h"
 #include "qt/qtmemowidget.h"
+#include "support/guardedcall.h"
 
 namespace qs::qt {
 
@@ -49,8 +50,9 @@ MainWindow::MainWindow(Platform& platform, ISchemeCatalogue& schemes, TSysOption
   m_form->OnStateChange = [this] { ShowState(); };
   m_form->OnClose = [this] { close(); };
   m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(m_editor, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { ShowEditorMenu(m_editor->mapToGlobal(at)); });
+  connect(m_editor, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    GuardedCall([&] { ShowEditorMenu(m_editor->mapToGlobal(at)); });
+  });
   qApp->installEventFilter(this);
   m_editor->viewport()->installEventFilter(this);
   ShowState();
@@ -112,7 +114,8 @@ void MainWindow::BuildToolBar() {
         m_schemeSelector->setMinimumContentsLength(14);
         m_schemeSelector->setFocusPolicy(Qt::ClickFocus);
         connect(m_schemeSelector, &QComboBox::activated, this, [this](int index) {
-          m_form->RunCommand([this, index] { m_form->SyntaxComboBoxChange(index); });
+          GuardedCall(
+              [&] { m_form->RunCommand([this, index] { m_form->SyntaxComboBoxChange(index); }); });
           m_editor->setFocus();
         });
         m_toolBar->addWidget(m_schemeSelector);
@@ -178,7 +181,7 @@ bool MainWindow::GutterClick(QObject* watched, QEvent* event) {
   if (mouse->button() != Qt::LeftButton || !memo.HasOption(moDrawGutter) ||
       mouse->position().x() >= memo.Layout().gutter)
     return false;
-  ShowGutterMenu(mouse->globalPosition().toPoint());
+  GuardedCall([&] { ShowGutterMenu(mouse->globalPosition().toPoint()); });
   return true;
 }
 
@@ -196,9 +199,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const auto* key = static_cast<QKeyEvent*>(event);
   const TShortCut pressed = ShortCutFromQt(key->key(), key->modifiers());
   if (pressed.IsEmpty()) return QMainWindow::eventFilter(watched, event);
-  return m_form->KeyDown(pressed.key, pressed.shift) || QMainWindow::eventFilter(watched, event);
+  bool taken = false;
+  GuardedCall([&] { taken = m_form->KeyDown(pressed.key, pressed.shift); });
+  return taken || QMainWindow::eventFilter(watched, event);
 }
 
+// CloseQuery is a guarded boundary of its own: a failure refuses the close.
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (m_form->IsClosed() || m_form->CloseQuery()) {
     event->accept();
@@ -212,11 +218,13 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-  std::vector<std::string> names;
-  for (const QUrl& url : event->mimeData()->urls())
-    if (url.isLocalFile()) names.push_back(Utf8FromQString(url.toLocalFile()));
   event->acceptProposedAction();
-  m_form->RunCommand([this, names] { m_form->DropFiles(names); });
+  GuardedCall([&] {
+    std::vector<std::string> names;
+    for (const QUrl& url : event->mimeData()->urls())
+      if (url.isLocalFile()) names.push_back(Utf8FromQString(url.toLocalFile()));
+    m_form->RunCommand([this, &names] { m_form->DropFiles(names); });
+  });
 }
 
 }  // namespace qs::qt

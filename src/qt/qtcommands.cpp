@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "qt/qtconvert.h"
+#include "support/guardedcall.h"
 
 namespace qs::qt {
 
@@ -15,69 +16,8 @@ QIcon CommandIcon(const std::string& themeName) {
 }
 
 TShortCut ShortCutFromQt(int key, Qt::KeyboardModifiers modifiers) {
-  TShiftState shift = 0;
-  if (modifiers & Qt::ShiftModifier) shift |= ssShift;
-  if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
-  if (modifiers & Qt::AltModifier) shift |= ssAlt;
-  TKey code = 0;
-  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
-    code = static_cast<TKey>(key);
-  } else if (key >= Qt::Key_F1 && key <= Qt::Key_F24) {
-    code = static_cast<TKey>(vk::F1 + (key - Qt::Key_F1));
-  } else {
-    switch (key) {
-      case Qt::Key_Escape:
-        code = vk::Escape;
-        break;
-      case Qt::Key_Space:
-        code = vk::Space;
-        break;
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-        code = vk::Return;
-        break;
-      case Qt::Key_Tab:
-      case Qt::Key_Backtab:
-        code = vk::Tab;
-        break;
-      case Qt::Key_Backspace:
-        code = vk::Back;
-        break;
-      case Qt::Key_Insert:
-        code = vk::Insert;
-        break;
-      case Qt::Key_Delete:
-        code = vk::Delete;
-        break;
-      case Qt::Key_Home:
-        code = vk::Home;
-        break;
-      case Qt::Key_End:
-        code = vk::End;
-        break;
-      case Qt::Key_PageUp:
-        code = vk::Prior;
-        break;
-      case Qt::Key_PageDown:
-        code = vk::Next;
-        break;
-      case Qt::Key_Left:
-        code = vk::Left;
-        break;
-      case Qt::Key_Right:
-        code = vk::Right;
-        break;
-      case Qt::Key_Up:
-        code = vk::Up;
-        break;
-      case Qt::Key_Down:
-        code = vk::Down;
-        break;
-      default:
-        break;
-    }
-  }
-  return {code, code == 0 ? TShiftState{0} : shift};
+  const TKey code = KeyFromQt(key, modifiers);
+  return {code, code == 0 ? TShiftState{0} : ShiftFromQt(modifiers)};
 }
 
 QtCommands::QtCommands(TActionList& actions, QObject* parent) : QObject(parent) {
@@ -95,7 +35,7 @@ QtCommands::QtCommands(TActionList& actions, QObject* parent) : QObject(parent) 
     // The window hands keys to the command table itself (its precedence over
     // the editor is decided there), so the action only shows its shortcut.
     connect(qaction, &QAction::triggered, this, [&action, qaction](bool) {
-      action.Execute();
+      GuardedCall([&] { action.Execute(); });
       qaction->setChecked(action.Checked());
     });
     m_subscriptions.push_back(
@@ -124,8 +64,10 @@ QMenu* QtCommands::MenuFor(TMenuItem& item, QWidget* parent) {
   auto* menu = new QMenu(ToQString(StringView(item.Caption())), parent);
   menu->setObjectName(QString::fromStdString(item.name));
   connect(menu, &QMenu::aboutToShow, this, [this, menu, &item] {
-    item.Popup();
-    Fill(*menu, item);
+    GuardedCall([&] {
+      item.Popup();
+      Fill(*menu, item);
+    });
   });
   Fill(*menu, item);
   return menu;
@@ -157,7 +99,7 @@ void QtCommands::AddItem(QMenu& menu, TMenuItem& item) {
   plain->setEnabled(item.IsEnabled());
   plain->setCheckable(item.checkable);
   plain->setChecked(item.IsChecked());
-  connect(plain, &QAction::triggered, this, [&item] { item.Click(); });
+  connect(plain, &QAction::triggered, this, [&item] { GuardedCall([&] { item.Click(); }); });
 }
 
 }  // namespace qs::qt

@@ -20,8 +20,8 @@ namespace qs::qt {
 // The desktop theme's icon of that name, else our own, else none.
 QIcon CommandIcon(const std::string& themeName);
 
-// A key of the neutral vocabulary for a Qt key event's key and modifiers;
-// key 0 for a key that has no code there.
+// A Qt key event's key and modifiers as a shortcut, by the same translation
+// the editor's keys get; key 0 (and no shift) for a key that has no code.
 TShortCut ShortCutFromQt(int key, Qt::KeyboardModifiers modifiers);
 
 class QtCommands : public QObject {

@@ -1,4 +1,7 @@
-// Every conversion between Qt's types and the platform layer's, in one place.
+// Every conversion between Qt's types and the platform layer's, in one place:
+// text, geometry, colours, fonts, images, and the keys and modifiers of input
+// events, which the editor's key bindings and the window's command shortcuts
+// read alike.
 #pragma once
 
 #include <QColor>
@@ -7,11 +10,13 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <Qt>
 
 #include "platform/bitmap.h"
-#include "support/colors.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
+#include "platform/keys.h"
+#include "support/colors.h"
 #include "support/qschar.h"
 
 namespace qs::qt {
@@ -58,5 +63,13 @@ FontSpec FromQFont(const QFont& font);
 
 // Bitmap pixels are 0xAARRGGBB, the layout of QImage::Format_ARGB32.
 QImage ToQImage(const Bitmap& bitmap);
+
+// A Qt key as a virtual key code; 0 for a key that has no code of ours.
+// Keypad keys are told apart by Qt's keypad modifier, and a digit or
+// punctuation key pressed with Shift keeps its unshifted code (a US
+// layout's pairs), as key bindings and shortcuts name them.
+TKey KeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers);
+// Shift, Ctrl and Alt; the keypad and Meta flags are no part of a shift state.
+TShiftState ShiftFromQt(Qt::KeyboardModifiers modifiers);
 
 }  // namespace qs::qt

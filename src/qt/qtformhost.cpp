@@ -27,27 +27,20 @@
 
 #include "platform/controls.h"
 #include "qt/qtconvert.h"
+#include "support/guardedcall.h"
 
 namespace qs::qt {
 
 namespace {
 
-// Runs a step of the neutral model for Qt: nothing it throws may leave a Qt
-// event handler, so the user sees it as an error box instead.
+// Runs a step of the neutral model for Qt through the guarded boundary,
+// showing a failure in an error box over the form's own dialog.
 void Guarded(QWidget* parent, const std::function<void()>& step) {
-  try {
-    step();
-  } catch (const std::exception& e) {
-    QMessageBox::critical(parent, QStringLiteral("Error"), QString::fromUtf8(e.what()));
-  }
-}
-
-TShiftState ShiftOf(Qt::KeyboardModifiers modifiers) {
-  TShiftState shift = 0;
-  if (modifiers & Qt::ShiftModifier) shift |= ssShift;
-  if (modifiers & Qt::AltModifier) shift |= ssAlt;
-  if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
-  return shift;
+  GuardedCall(
+      [parent](const std::string& text) {
+        QMessageBox::critical(parent, QStringLiteral("Error"), QString::fromUtf8(text));
+      },
+      step);
 }
 
 QStringList ToQStringList(const std::vector<String>& items) {
@@ -64,11 +57,9 @@ class FormDialog final : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {
-    TKey key = 0;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = vk::Return;
-    if (event->key() == Qt::Key_Escape) key = vk::Escape;
-    if (key == 0) return QDialog::keyPressEvent(event);
-    Guarded(this, [&] { m_form.PressKey(key, ShiftOf(event->modifiers())); });
+    const TKey key = KeyFromQt(event->key(), event->modifiers());
+    if (key != vk::Return && key != vk::Escape) return QDialog::keyPressEvent(event);
+    Guarded(this, [&] { m_form.PressKey(key, ShiftFromQt(event->modifiers())); });
   }
   void closeEvent(QCloseEvent* event) override {
     event->ignore();

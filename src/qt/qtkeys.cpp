@@ -1,4 +1,6 @@
-#include "qt/qtkeys.h"
+// The key half of the Qt conversions: Qt's key codes as the virtual key
+// codes of our own vocabulary.
+#include "qt/qtconvert.h"
 
 #include <iterator>
 

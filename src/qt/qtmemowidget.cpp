@@ -8,8 +8,8 @@
 
 #include "qt/qtbitmap.h"
 #include "qt/qtconvert.h"
-#include "qt/qtkeys.h"
 #include "qt/qtmouseinput.h"
+#include "support/guardedcall.h"
 
 namespace qs::qt {
 
@@ -32,58 +32,58 @@ QtMemoWidget::~QtMemoWidget() {
   m_measurePainter.end();
 }
 
+// Every handler here is a boundary: what the control throws stops in the
+// guarded call (support/guardedcall.h), never in Qt.
 void QtMemoWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
-  QtCanvas canvas(painter);
-  m_memo->Paint(canvas, FromQRect(event->rect()));
-  if (m_host.CaretShown() && hasFocus())
-    painter.fillRect(ToQRect(m_host.CaretRect()), palette().color(QPalette::Text));
+  LoggedCall("painting the editor window", [&] {
+    QtCanvas canvas(painter);
+    m_memo->Paint(canvas, FromQRect(event->rect()));
+    if (m_host.CaretShown() && hasFocus())
+      painter.fillRect(ToQRect(m_host.CaretRect()), palette().color(QPalette::Text));
+  });
 }
 
 void QtMemoWidget::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
-  try {
-    m_memo->Resized();
-  } catch (...) {
-    // The next resize or paint lays the view out again.
-  }
+  GuardedCall([this] { m_memo->Resized(); });
 }
 
 void QtMemoWidget::scrollContentsBy(int, int) {
-  try {
+  GuardedCall([this] {
     m_memo->SetTopLine(verticalScrollBar()->value());
     m_memo->SetLeftChar(horizontalScrollBar()->value());
-  } catch (...) {
-  }
+  });
 }
 
 void QtMemoWidget::focusInEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusInEvent(event);
-  m_memo->FocusChanged(true);
+  GuardedCall([this] { m_memo->FocusChanged(true); });
 }
 
 void QtMemoWidget::focusOutEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusOutEvent(event);
-  m_memo->FocusChanged(false);
+  GuardedCall([this] { m_memo->FocusChanged(false); });
 }
 
 void QtMemoWidget::keyPressEvent(QKeyEvent* event) {
-  const TShiftState shift = ShiftFromQt(event->modifiers());
-  const TKey key = KeyFromQt(event->key(), event->modifiers());
-  // The control's handlers catch what their commands throw.
-  if (m_memo->KeyDown(key, shift)) {
-    event->accept();
-    return;
-  }
-  // Ctrl and Alt chords type nothing, whatever text the platform attached.
-  bool typed = false;
-  if ((shift & (ssCtrl | ssAlt)) == 0)
-    for (const Char c : event->text().toStdU32String()) typed = m_memo->KeyPress(c) || typed;
+  bool taken = false;
+  GuardedCall([&] { taken = TakeKey(*event); });
   // What the control left alone goes on to the parent (a dialog's Enter).
-  if (typed)
+  if (taken)
     event->accept();
   else
     event->ignore();
+}
+
+bool QtMemoWidget::TakeKey(const QKeyEvent& event) {
+  const TShiftState shift = ShiftFromQt(event.modifiers());
+  if (m_memo->KeyDown(KeyFromQt(event.key(), event.modifiers()), shift)) return true;
+  // Ctrl and Alt chords type nothing, whatever text the platform attached.
+  bool typed = false;
+  if ((shift & (ssCtrl | ssAlt)) == 0)
+    for (const Char c : event.text().toStdU32String()) typed = m_memo->KeyPress(c) || typed;
+  return typed;
 }
 
 void QtMemoWidget::keyReleaseEvent(QKeyEvent* event) {
@@ -99,10 +99,7 @@ bool QtMemoWidget::event(QEvent* event) {
     // The second stroke of a sequence, and a bound Alt chord, go to the
     // control before any menu shortcut.
     bool ours = m_memo->SequencePending();
-    try {
-      ours = ours || ((shift & ssAlt) != 0 && m_memo->HasBinding(code, shift));
-    } catch (...) {
-    }
+    GuardedCall([&] { ours = ours || ((shift & ssAlt) != 0 && m_memo->HasBinding(code, shift)); });
     if (ours) {
       event->accept();
       return true;

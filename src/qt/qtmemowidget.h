@@ -13,6 +13,8 @@
 #include "qt/qtpopupmenu.h"
 #include "qt/qtwindowhost.h"
 
+class QKeyEvent;
+
 namespace qs::qt {
 
 class QtMemoWidget : public QAbstractScrollArea {
@@ -42,6 +44,9 @@ class QtMemoWidget : public QAbstractScrollArea {
   bool event(QEvent* event) override;
 
  private:
+  // Runs the key's binding or types its text; true when the control took it.
+  bool TakeKey(const QKeyEvent& event);
+
   QtWindowHost m_host;
   QtPopupMenuHost m_menuHost{this};
   // Fonts are measured on an image of our own, so measuring never needs a

@@ -1,5 +1,7 @@
 #include "qt/qtmouseinput.h"
 
+#include "qt/qtconvert.h"
+
 namespace qs::qt {
 
 std::optional<TMouseButton> ToMouseButton(Qt::MouseButton button) {
@@ -16,10 +18,7 @@ std::optional<TMouseButton> ToMouseButton(Qt::MouseButton button) {
 }
 
 TShiftState ToShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
-  TShiftState state = 0;
-  if (modifiers & Qt::ShiftModifier) state |= ssShift;
-  if (modifiers & Qt::ControlModifier) state |= ssCtrl;
-  if (modifiers & Qt::AltModifier) state |= ssAlt;
+  TShiftState state = ShiftFromQt(modifiers);
   if (buttons & Qt::LeftButton) state |= ssLeft;
   if (buttons & Qt::RightButton) state |= ssRight;
   if (buttons & Qt::MiddleButton) state |= ssMiddle;

@@ -1,5 +1,7 @@
 #include "qt/qttimers.h"
 
+#include "support/guardedcall.h"
+
 namespace qs::qt {
 
 QtTimers::~QtTimers() {
@@ -11,7 +13,7 @@ void QtTimers::StartTimer(int id, int intervalMs, TimerCallback callback) {
   auto* timer = new QTimer;
   timer->setInterval(std::max(intervalMs, 1));
   QObject::connect(timer, &QTimer::timeout, [callback = std::move(callback)] {
-    if (callback) callback();
+    if (callback) GuardedCall(callback);
   });
   m_timers[id] = timer;
   timer->start();

@@ -105,12 +105,7 @@ void QtWindowHost::SetCursor(Cursor cursor) {
 }
 
 TShiftState QtWindowHost::KeyState() const {
-  const Qt::KeyboardModifiers mods = QApplication::queryKeyboardModifiers();
-  TShiftState state = 0;
-  if (mods & Qt::ShiftModifier) state |= ssShift;
-  if (mods & Qt::ControlModifier) state |= ssCtrl;
-  if (mods & Qt::AltModifier) state |= ssAlt;
-  return state;
+  return ShiftFromQt(QApplication::queryKeyboardModifiers());
 }
 
 TPoint QtWindowHost::PointerPos() const {

@@ -2,9 +2,6 @@
 // aside so that starting with defaults loses nothing.
 #include "support/settingsfile.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +11,7 @@
 
 #include "support/errors.h"
 #include "support/registry.h"
+#include "support/xdgfolders.h"
 
 namespace qs {
 namespace {
@@ -49,11 +47,6 @@ std::string MoveAside(const std::string& path, const std::string& reason) {
 std::string Describe(const ParseError& e) {
   if (e.Line() <= 0) return e.what();
   return "line " + std::to_string(e.Line()) + ": " + e.what();
-}
-
-std::string Environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? value : "";
 }
 
 }  // namespace
@@ -102,17 +95,9 @@ std::optional<std::string> LoadSettingsFile(SettingsStore& store, const std::str
 }
 
 std::string SettingsFileFromEnvironment() {
-  std::string file = Environment("QUILLON_SETTINGS_FILE");
-  if (!file.empty()) return file;
-  std::string config = Environment("XDG_CONFIG_HOME");
-  if (config.empty() || config.front() != '/') {
-    std::string home = Environment("HOME");
-    if (home.empty())
-      if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir) home = user->pw_dir;
-    if (home.empty()) return {};
-    config = home + "/.config";
-  }
-  return config + "/quillon/settings.ini";
+  if (const char* file = std::getenv("QUILLON_SETTINGS_FILE"); file && *file) return file;
+  const std::string folder = UserFolder(XdgFolder::Config);
+  return folder.empty() ? std::string() : folder + "/settings.ini";
 }
 
 }  // namespace qs

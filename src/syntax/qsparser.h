@@ -10,6 +10,7 @@
 
 #include "syntax/qsSyntax.h"
 #include "syntax/tokeninfo.h"
+#include "textmodel/attributesource.h"
 #include "textmodel/lineparser.h"
 
 namespace qs {
@@ -18,12 +19,15 @@ class TLineScanner;
 class TSyntaxParser;
 using TGetTokenEvent = std::function<void(TSyntaxParser& sender, int tokenId, StringView tokenStr)>;
 
-class TSyntaxParser : public TSimpleParser {
+class TSyntaxParser : public TSimpleParser, public IAttributeSource {
  public:
   TSyntaxParser();
   ~TSyntaxParser() override;
 
   std::string_view ClassName() const override { return "TSyntaxParser"; }
+  // The style bytes name the scheme's attributes.
+  const IAttributeSource* AttributeSource() const noexcept override { return this; }
+  TAttributeLook AttributeLook(std::int32_t id) const override;
 
   TSyntaxScheme& SyntaxScheme() noexcept { return *m_scheme; }
   const TSyntaxScheme& SyntaxScheme() const noexcept { return *m_scheme; }

@@ -2,19 +2,20 @@
 #include "platform/clipboard.h"
 #include "platform/platform.h"
 #include "textmodel/qsstring.h"
+#include "textmodel/sharededitstate.h"
 #include "textmodel/updatebracket.h"
 
 namespace qs {
 namespace {
 
-// Whether the last copy this program made was a column block. It is trusted
-// only while the clipboard still holds what this program put there.
-bool g_columnClipboard = false;
+bool& ColumnFlag() noexcept {
+  return TSharedEditState::Current().columnClipboard;
+}
 
 }  // namespace
 
 bool TCustomMemoSource::ColumnClipboard() noexcept {
-  return g_columnClipboard;
+  return ColumnFlag();
 }
 
 void TCustomMemoSource::CopyToClipboard() {
@@ -22,7 +23,7 @@ void TCustomMemoSource::CopyToClipboard() {
   if (!HasSelection()) {
     if (HasOption(soForceCutCopy)) {
       clipboard.SetText({});
-      g_columnClipboard = false;
+      ColumnFlag() = false;
     }
     return;
   }
@@ -33,7 +34,7 @@ void TCustomMemoSource::CopyToClipboard() {
     text += lines[i];
   }
   clipboard.SetText(text);
-  g_columnClipboard = m_selType == stBlockSel;
+  ColumnFlag() = m_selType == stBlockSel;
 }
 
 void TCustomMemoSource::CutToClipboard() {
@@ -49,7 +50,7 @@ void TCustomMemoSource::PasteFromClipboard() {
   const bool rule = OverwriteBlocksApplies();
   const TUpdateBracket update(*this, upd::kInsertLines);
   if (rule) DeleteBlock();
-  if (!clipboard.IsOwner()) g_columnClipboard = false;
+  if (!clipboard.IsOwner()) ColumnFlag() = false;
   const String text = clipboard.GetText();
   TStringList lines;
   for (String& line : SplitLines(text)) lines.Add(line);
@@ -57,8 +58,7 @@ void TCustomMemoSource::PasteFromClipboard() {
   if (OnPasteFromClipboard) OnPasteFromClipboard(*this, lines);
   std::vector<String> block;
   for (int i = 0; i < lines.Count(); ++i) block.push_back(lines.Get(i));
-  if (!block.empty())
-    InsertBlockLines(std::move(block), g_columnClipboard ? stBlockSel : stStreamSel);
+  if (!block.empty()) InsertBlockLines(std::move(block), ColumnFlag() ? stBlockSel : stStreamSel);
   if (!HasOption(soPersistentBlocks)) m_selType = stNotSelected;
 }
 

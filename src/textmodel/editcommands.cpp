@@ -2,19 +2,18 @@
 // commands, Enter with its indentation and the Tab keys.
 #include <algorithm>
 
+#include "support/typable.h"
 #include "textmodel/qsstring.h"
 #include "textmodel/savedselection.h"
+#include "textmodel/sharededitstate.h"
 #include "textmodel/textload.h"
 #include "textmodel/updatebracket.h"
 
 namespace qs {
 namespace {
 
-bool g_overwrite = false;
-
-bool IsTypable(Char c) noexcept {
-  return c >= 32 && c != 127 && !(c >= 0x80 && c <= 0x9F) && c <= 0x10FFFF &&
-         !(c >= 0xD800 && c <= 0xDFFF);
+bool& Overwrite() noexcept {
+  return TSharedEditState::Current().overwrite;
 }
 
 // The first non-blank column of an expanded line, or its length.
@@ -27,12 +26,12 @@ std::int32_t FirstNonBlank(StringView expanded) {
 }  // namespace
 
 bool TCustomMemoSource::OverwriteMode() noexcept {
-  return g_overwrite;
+  return Overwrite();
 }
 
 void TCustomMemoSource::ToggleInsertMode() {
   const TUpdateBracket update(*this, upd::kInsState);
-  g_overwrite = !g_overwrite;
+  Overwrite() = !Overwrite();
   AddChanges({msInsState});
 }
 
@@ -50,9 +49,9 @@ void TCustomMemoSource::TypeChar(Char c) {
   const TSelectionType type = m_selType;
   const TPosition b = BlockBegin();
   const TPosition e = BlockEnd();
-  if (g_overwrite) DeleteChars(1);
+  if (Overwrite()) DeleteChars(1);
   if (InsertText(String(1, c))) CursorRight();
-  if (HasOption(soPersistentBlocks) && g_overwrite) {
+  if (HasOption(soPersistentBlocks) && Overwrite()) {
     m_selType = type;
     m_blockBegin.Assign(b);
     m_blockEnd.Assign(e);
@@ -212,7 +211,7 @@ void TCustomMemoSource::InsertIndent(std::int32_t line, std::int32_t a) {
 }
 
 void TCustomMemoSource::NewLine() {
-  if (g_overwrite) {
+  if (Overwrite()) {
     const TUpdateBracket update(*this, upd::kNewLine);
     const String text = ExpandedLine(m_caret.Line);
     std::int32_t target = 0;
@@ -292,7 +291,7 @@ void TCustomMemoSource::InsertTab() {
     m_tabText = tab;
     IndentBlock();
     m_tabText.clear();
-  } else if (g_overwrite) {
+  } else if (Overwrite()) {
     PlaceCaret({m_caret.Line, d});
   } else if (InsertText(tab)) {
     PlaceCaret({m_caret.Line, column + std::max(m_insertedWidth, 1)});

@@ -1,7 +1,6 @@
 // Driving the highlighter over the lines, and the longest-line figures that
 // depend on what the view measured.
 #include <algorithm>
-#include <cctype>
 
 #include "textmodel/qsstring.h"
 #include "textmodel/updatebracket.h"
@@ -27,14 +26,9 @@ void TCustomMemoSource::ParserChanged() {
   ResetHighlighting();
 }
 
+// Only the scheme highlighter's bytes name attributes of their own.
 bool TCustomMemoSource::IsSchemeParser() const {
-  if (!m_parser) return false;
-  const std::string_view name = m_parser->ClassName();
-  constexpr std::string_view kScheme = "TSyntaxParser";
-  return std::equal(name.begin(), name.end(), kScheme.begin(), kScheme.end(), [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) ==
-           std::tolower(static_cast<unsigned char>(b));
-  });
+  return m_parser && m_parser->AttributeSource() != nullptr;
 }
 
 void TCustomMemoSource::ResetHighlighting() {

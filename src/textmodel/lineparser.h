@@ -12,6 +12,7 @@
 
 namespace qs {
 
+class IAttributeSource;
 class TCustomMemoSource;
 
 class TSimpleParser {
@@ -21,8 +22,12 @@ class TSimpleParser {
   TSimpleParser(const TSimpleParser&) = delete;
   TSimpleParser& operator=(const TSimpleParser&) = delete;
 
-  // The class name a document compares ("TSyntaxParser" marks the scheme highlighter).
+  // The class name, for people reading about a highlighter; code tells
+  // highlighters apart by what they answer, never by name.
   virtual std::string_view ClassName() const = 0;
+  // Where the fonts and colours of the style bytes come from, or nullptr
+  // when the bytes are numbers of the editor's text styles.
+  virtual const IAttributeSource* AttributeSource() const noexcept { return nullptr; }
   virtual void SetLineIndex(std::int32_t line) { m_lineIndex = line; }
   // Fills styleBytes (already sized to the text by PrepareStyleBytes) and
   // returns the state after the last character.

@@ -1,5 +1,6 @@
 #include "editor/caretshape.h"
 #include "mousefixture.h"
+#include "textmodel/sharededitstate.h"
 
 namespace qs::testing {
 namespace {
@@ -43,9 +44,7 @@ TEST(CaretShape, SizeAndPlaceFollowModeRowAndView) {
 
 class CaretTest : public MouseTest {
  protected:
-  void TearDown() override {
-    if (TCustomMemoSource::OverwriteMode()) Src().ToggleInsertMode();
-  }
+  SharedEditStateInstallation editState;  // the insert mode this test toggles
 };
 
 TEST_F(CaretTest, TheControlRecreatesTheCaretWhenModeOrOptionsChangeItsShape) {

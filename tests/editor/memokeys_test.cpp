@@ -299,7 +299,7 @@ TEST_F(KeysTest, NoExceptionLeavesAKeyEvent) {
   EXPECT_TRUE(memo.KeyDown('Z', ssCtrl));
   EXPECT_TRUE(memo.KeyDown('Z', ssCtrl | ssShift));
   EXPECT_TRUE(memo.KeyDown('A', ssCtrl));
-  EXPECT_EQ(errors, (std::vector<std::string>{"undo failed", "redo failed"}));
+  EXPECT_EQ(errors, (std::vector<std::string>{"undo failed", "Internal error: redo failed"}));
   EXPECT_EQ(memo.KeyState(), 0);
 
   // A highlighter that fails while a typed character is parsed.
@@ -309,7 +309,7 @@ TEST_F(KeysTest, NoExceptionLeavesAKeyEvent) {
   parser.throwOnParse = true;
   memo.KeyUp();
   memo.KeyPress(U'x');
-  EXPECT_EQ(errors.back(), "parser failure");
+  EXPECT_EQ(errors.back(), "Internal error: parser failure");
   memo.SetSyntaxParser(nullptr);
 }
 
@@ -382,6 +382,17 @@ TEST_F(KeysTest, TypingCaretKeysAndShiftSelection) {
   EXPECT_EQ(Line(0), U"");
 }
 
+// A character the document would refuse is not claimed as typed either, so
+// the key event goes on to the parent instead of vanishing.
+TEST_F(KeysTest, OnlyPrintableCodePointsAreTakenAsTyping) {
+  SetText(U"ab\n");
+  for (const Char c : {Char{0x7F}, Char{0x85}, Char{0xD800}, Char{0xDFFF}, Char{0x110000}})
+    EXPECT_FALSE(memo.KeyPress(c)) << std::hex << static_cast<unsigned>(c);
+  EXPECT_EQ(Line(0), U"ab");
+  EXPECT_TRUE(memo.KeyPress(U'\U0001F600'));
+  EXPECT_EQ(Line(0), U"\U0001F600ab");
+}
+
 TEST_F(KeysTest, ColumnSelectionFollowsShiftAltKeys) {
   SetText(U"abcd\nefgh\nijkl\n");
   memo.Source().SetCaretPos(1, 0);
@@ -413,6 +424,56 @@ TEST_F(KeysTest, PageKeysMoveViewAndCaretAndSelectWithShift) {
   Press("Ctrl+Down");
   EXPECT_EQ(memo.TopLine(), 1) << "the view scrolls";
   EXPECT_EQ(Caret().Line, 0) << "the caret stays";
+}
+
+// Each move of the control runs plain and, from the same place to the same
+// place, with a stream or a column selection following; a command that is no
+// move does nothing when combined with the selecting bits.
+TEST_F(KeysTest, MoveCommandsRunPlainAndWithEitherSelectionFollowing) {
+  String text;
+  for (int i = 0; i < 60; ++i) text += U"a line of text\n";
+  SetText(text);
+  const int page = memo.VisibleRows();
+  constexpr int top = 20;
+  constexpr TPosition start{25, 6};
+  struct Case {
+    TKeyCommand command;
+    TPosition to;
+  };
+  const Case cases[] = {
+      {ecRowBegin, {25, 0}},
+      {ecRowEnd, {25, 14}},
+      {ecCaretUp, {24, 6}},
+      {ecCaretDown, {26, 6}},
+      {ecCaretLeft, {25, 5}},
+      {ecPageUp, {25 - page, 6}},
+      {ecPageDown, {25 + page, 6}},
+      {ecCaretToWindowTop, {top, 6}},
+      {ecCaretToWindowBottom, {top + page, 6}},
+  };
+  const std::pair<TKeyCommand, TSelectionType> forms[] = {
+      {0, stNotSelected}, {ecSelect, stStreamSel}, {ecColumnSelect, stBlockSel}};
+  for (const Case& c : cases) {
+    for (const auto& [bits, mode] : forms) {
+      SCOPED_TRACE(MemoCommandName(static_cast<TKeyCommand>(bits | c.command)));
+      memo.Source().ClearSelection();
+      memo.SetTopLine(top);
+      memo.Source().SetCaretPos(start.Column, start.Line);
+      memo.ExecuteCommand(static_cast<TKeyCommand>(bits | c.command));
+      EXPECT_EQ(Caret(), c.to);
+      EXPECT_EQ(memo.Source().SelectionType(), mode);
+    }
+  }
+
+  memo.Source().ClearSelection();
+  memo.Source().SetCaretPos(3, 1);
+  memo.Source().TypeChar(U'x');
+  for (const TKeyCommand other : {TKeyCommand{ecUndo}, GotoBookmarkCommand(1)}) {
+    memo.ExecuteCommand(Selecting(other));
+    EXPECT_EQ(Line(1), U"a lxine of text") << MemoCommandName(Selecting(other));
+    EXPECT_EQ(Caret(), (TPosition{1, 4}));
+    EXPECT_FALSE(memo.Source().HasSelection());
+  }
 }
 
 TEST_F(KeysTest, NotepadStyleLeftAtColumnZeroGoesToThePreviousLineEnd) {

@@ -315,6 +315,8 @@ TEST_F(MouseTest, NoExceptionLeavesAMouseEvent) {
     throw std::runtime_error("handler failure");
   };
   memo.SetOptions(memo.Options() | SetBit(moDrawGutter));
+  // Each failure is shown in the error box as an internal error.
+  for (int i = 0; i < 3; ++i) platform.dialogs.AnswerMessage(MsgResult::OK);
   Click(At(6, 0));
   Click({3, 3});
   EXPECT_EQ(memo.MouseState(), TMouseState::Idle);
@@ -326,6 +328,11 @@ TEST_F(MouseTest, NoExceptionLeavesAMouseEvent) {
   Click(At(1, 0), 0, mbRight);
   EXPECT_EQ(menus.Shown().size(), 1u);
   EXPECT_EQ(memo.MouseState(), TMouseState::Idle);
+  std::vector<String> shown;
+  for (const Prompt& p : platform.dialogs.Prompts()) shown.push_back(p.text);
+  EXPECT_EQ(shown, (std::vector<String>{U"Internal error: handler failure",
+                                        U"Internal error: handler failure",
+                                        U"Internal error: menu failure"}));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "memofixture.h"
 #include "support/utf8.h"
 #include "syntax/qsparser.h"
+#include "textmodel/attributesource.h"
 
 namespace qs {
 namespace {
@@ -117,6 +118,31 @@ TEST_F(MemoTest, AHighlighterWithASchemeSuppliesDistinctTokenColours) {
   for (const CanvasRecord& r : canvas.RecordsOf(CanvasOp::Text))
     if (r.text.find_first_not_of(U' ') != String::npos) inks.insert(r.color);
   EXPECT_GE(inks.size(), 3u);
+}
+
+// The view paints with whatever attribute source the highlighter names, the
+// same answer that tells the document a scheme highlights it.
+TEST_F(MemoTest, AHighlightersAttributeSourceGivesItsRunsTheirLook) {
+  class AttributedParser : public KindParser, public IAttributeSource {
+   public:
+    const IAttributeSource* AttributeSource() const noexcept override { return this; }
+    TAttributeLook AttributeLook(std::int32_t id) const override {
+      TAttributeLook look;
+      look.color = id == 1 ? clRed : clBlue;
+      if (id == 1) look.background = clYellow;
+      return look;
+    }
+  } parser;
+  memo.SetSyntaxParser(&parser);
+  memo.SetColor(clWhite);
+  memo.TextStyles().Items(1).Font().SetColor(clGreen);  // not used: the source decides
+  SetText(U"ab 12");
+  PaintAll();
+  EXPECT_EQ(Ink(0, 0, 0), clRed);
+  EXPECT_EQ(Back(0, 0, 0), clYellow);
+  EXPECT_EQ(Ink(0, 3, 0), clBlue);
+  EXPECT_EQ(Back(0, 3, 0), clWhite);
+  EXPECT_TRUE(memo.Source().IsSchemeParser());
 }
 
 struct SelectionCase {

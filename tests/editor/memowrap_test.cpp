@@ -4,6 +4,7 @@
 
 #include "memofixture.h"
 #include "support/utf8.h"
+#include "textmodel/sharededitstate.h"
 
 namespace qs {
 namespace {
@@ -230,8 +231,9 @@ TEST_F(WrapTest, NewLineInOverwriteModeGoesToTheStartOfAContinuationRow) {
     bool wrap;
     TPosition expected;
   };
-  ASSERT_FALSE(TCustomMemoSource::OverwriteMode());
+  const SharedEditStateInstallation editState;
   memo.Source().ToggleInsertMode();
+  ASSERT_TRUE(TCustomMemoSource::OverwriteMode());
   for (const Case c : {Case{true, At(10, 0)}, Case{false, At(2, 1)}}) {
     SetText(text);
     memo.SetMarginPos(10);
@@ -243,7 +245,6 @@ TEST_F(WrapTest, NewLineInOverwriteModeGoesToTheStartOfAContinuationRow) {
     EXPECT_EQ(memo.Source().Caret(), c.expected) << c.wrap;
     EXPECT_EQ(memo.Lines().Count(), 2);
   }
-  memo.Source().ToggleInsertMode();
 }
 
 TEST_F(WrapTest, TurningWrapOffGivesBackLineRowsAndLeavesNoHooksBehind) {

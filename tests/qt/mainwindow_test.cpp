@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
@@ -14,16 +15,20 @@
 #include <QToolBar>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
+#include <stdexcept>
 
 #include <unistd.h>
 
 #include "app/folderschemecatalogue.h"
 #include "app/systopt.h"
 #include "common/localfilesplatform.h"
+#include "editor/memocommands.h"
 #include "platform/headlessplatform.h"
 #include "platform/localfilesystem.h"
 #include "qt/qtmemowidget.h"
+#include "support/utf8.h"
 
 static void InitIcons() {
   Q_INIT_RESOURCE(icons);
@@ -175,6 +180,63 @@ TEST_F(MainWindowTest, AClickInTheGutterOpensTheBookmarkMenu) {
   EXPECT_EQ(captions.size(), 22);
   EXPECT_EQ(captions.first(), QStringLiteral("Toggle"));
   menu->close();
+}
+
+}  // namespace
+}  // namespace qs::qt
+
+namespace qs::qt {
+namespace {
+
+std::string ReadLogFile() {
+  const char* path = std::getenv("QUILLON_LOG_FILE");
+  if (path == nullptr) return {};
+  std::ifstream in(path);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A fault that is no qs::Error, from a menu command or from a key's command,
+// stops at the boundary: it is shown as an internal error and logged, and
+// the window goes on working.
+TEST_F(MainWindowTest, AFaultInAMenuCommandOrAKeyIsShownLoggedAndOutlived) {
+  const std::string tag = std::to_string(getpid());
+  headless.clipboard.SetText(U"pasted");
+  MainWindow window(platform, schemes, options, {}, false);
+  window.show();
+  QApplication::processEvents();
+  TQSMemo& memo = window.Editor().Memo();
+
+  memo.Source().OnPasteFromClipboard = [&](TCustomMemoSource&, TStrings&) {
+    throw std::length_error("paste " + tag);
+  };
+  auto* paste = window.findChild<QAction*>(QStringLiteral("PasteAct"));
+  ASSERT_NE(paste, nullptr);
+  ASSERT_TRUE(paste->isEnabled());
+  headless.dialogs.AnswerMessage(MsgResult::OK);
+  EXPECT_NO_THROW(paste->trigger());
+
+  memo.OnCommand = [&](TCustomQSMemo&, TKeyCommand command, bool&) {
+    if (command == ecCaretDown) throw std::length_error("key " + tag);
+  };
+  headless.dialogs.AnswerMessage(MsgResult::OK);
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  EXPECT_NO_THROW(QApplication::sendEvent(&window.Editor(), &down));
+
+  std::vector<std::string> shown;
+  for (const Prompt& p : headless.dialogs.Prompts()) shown.push_back(ToUtf8(p.text));
+  EXPECT_EQ(shown, (std::vector<std::string>{"Internal error: paste " + tag,
+                                             "Internal error: key " + tag}));
+  const std::string log = ReadLogFile();
+  EXPECT_NE(log.find("Internal error: paste " + tag), std::string::npos) << log;
+  EXPECT_NE(log.find("Internal error: key " + tag), std::string::npos) << log;
+
+  // Both the menus and the keys still work.
+  memo.Source().OnPasteFromClipboard = nullptr;
+  paste->trigger();
+  QKeyEvent type(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+  QApplication::sendEvent(&window.Editor(), &type);
+  EXPECT_EQ(memo.Source().ExpandedLine(0), U"pastedx");
+  EXPECT_EQ(headless.dialogs.Prompts().size(), 2u);
 }
 
 }  // namespace

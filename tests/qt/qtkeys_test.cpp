@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "editor/memocommands.h"
-#include "qt/qtkeys.h"
+#include "qt/qtcommands.h"
+#include "qt/qtconvert.h"
 #include "qt/qtmemowidget.h"
+#include "qt/qtmouseinput.h"
 
 namespace qs::qt {
 namespace {
@@ -34,35 +36,53 @@ void TypeText(QWidget& w, const QString& text) {
 struct QtKeyCase {
   int qtKey;
   Qt::KeyboardModifiers mods;
-  TKey expected;
+  TKey key;
+  TShiftState shift;
 };
 
-TEST(QtKeys, QtKeysTranslateToVirtualKeyCodes) {
+// The editor's keys, the window's shortcuts and the pointer's held keys all
+// come from the one translation: a punctuation or keypad key that reached the
+// editor as one code must not reach the command table as another, or as none.
+TEST(QtKeys, EveryUseTranslatesAKeyAndItsModifiersAlike) {
+  constexpr auto None = Qt::NoModifier;
+  constexpr auto Shift = Qt::ShiftModifier;
+  constexpr auto Ctrl = Qt::ControlModifier;
+  constexpr auto Alt = Qt::AltModifier;
+  constexpr auto Keypad = Qt::KeypadModifier;
   const QtKeyCase cases[] = {
-      {Qt::Key_A, Qt::NoModifier, 'A'},
-      {Qt::Key_Q, Qt::ControlModifier, 'Q'},
-      {Qt::Key_7, Qt::NoModifier, '7'},
-      {Qt::Key_7, Qt::KeypadModifier, vk::Numpad0 + 7},
-      {Qt::Key_Minus, Qt::KeypadModifier, vk::Subtract},
-      {Qt::Key_Minus, Qt::NoModifier, vk::OemMinus},
-      {Qt::Key_Plus, Qt::KeypadModifier, vk::Add},
-      {Qt::Key_Asterisk, Qt::KeypadModifier, vk::Multiply},
-      {Qt::Key_Slash, Qt::KeypadModifier, vk::Divide},
-      {Qt::Key_Enter, Qt::KeypadModifier, vk::Return},
-      {Qt::Key_Home, Qt::KeypadModifier, vk::Home},
-      {Qt::Key_BracketLeft, Qt::NoModifier, vk::OemOpenBracket},
-      {Qt::Key_BraceRight, Qt::ShiftModifier, vk::OemCloseBracket},
-      {Qt::Key_Percent, Qt::ShiftModifier | Qt::ControlModifier, '5'},
-      {Qt::Key_ParenRight, Qt::ShiftModifier, '0'},
-      {Qt::Key_Backtab, Qt::ShiftModifier, vk::Tab},
-      {Qt::Key_PageDown, Qt::NoModifier, vk::Next},
-      {Qt::Key_F12, Qt::NoModifier, vk::Function(12)},
-      {Qt::Key_Control, Qt::ControlModifier, vk::Control},
-      {Qt::Key_unknown, Qt::NoModifier, 0},
+      {Qt::Key_A, None, 'A', 0},
+      {Qt::Key_Q, Ctrl, 'Q', ssCtrl},
+      {Qt::Key_7, None, '7', 0},
+      {Qt::Key_7, Keypad, vk::Numpad0 + 7, 0},
+      {Qt::Key_5, Keypad | Ctrl, vk::Numpad0 + 5, ssCtrl},
+      {Qt::Key_Minus, Keypad, vk::Subtract, 0},
+      {Qt::Key_Minus, Ctrl, vk::OemMinus, ssCtrl},
+      {Qt::Key_Plus, Keypad, vk::Add, 0},
+      {Qt::Key_Asterisk, Keypad, vk::Multiply, 0},
+      {Qt::Key_Slash, Keypad, vk::Divide, 0},
+      {Qt::Key_Period, Keypad, vk::Decimal, 0},
+      {Qt::Key_Enter, Keypad, vk::Return, 0},
+      {Qt::Key_Home, Keypad, vk::Home, 0},
+      {Qt::Key_BracketLeft, Ctrl, vk::OemOpenBracket, ssCtrl},
+      {Qt::Key_BraceRight, Shift, vk::OemCloseBracket, ssShift},
+      {Qt::Key_Equal, Ctrl | Alt, vk::OemPlus, ssCtrl | ssAlt},
+      {Qt::Key_Question, Shift | Ctrl, vk::OemSlash, ssShift | ssCtrl},
+      {Qt::Key_Percent, Shift | Ctrl, '5', ssShift | ssCtrl},
+      {Qt::Key_ParenRight, Shift, '0', ssShift},
+      {Qt::Key_Backtab, Shift, vk::Tab, ssShift},
+      {Qt::Key_PageDown, Alt, vk::Next, ssAlt},
+      {Qt::Key_F12, Shift | Alt | Keypad, vk::Function(12), ssShift | ssAlt},
+      {Qt::Key_Control, Ctrl, vk::Control, ssCtrl},
+      {Qt::Key_unknown, Ctrl, 0, ssCtrl},
   };
-  for (const QtKeyCase& c : cases)
-    EXPECT_EQ(KeyFromQt(c.qtKey, c.mods), c.expected) << "Qt key " << std::hex << c.qtKey;
-  EXPECT_EQ(ShiftFromQt(Qt::ShiftModifier | Qt::AltModifier | Qt::KeypadModifier), ssShift | ssAlt);
+  for (const QtKeyCase& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "Qt key 0x" << std::hex << c.qtKey);
+    EXPECT_EQ(KeyFromQt(c.qtKey, c.mods), c.key);
+    EXPECT_EQ(ShiftFromQt(c.mods), c.shift);
+    const TShortCut expected = c.key == 0 ? TShortCut{} : TShortCut{c.key, c.shift};
+    EXPECT_EQ(ShortCutFromQt(c.qtKey, c.mods), expected);
+    EXPECT_EQ(ToShiftState(c.mods, Qt::LeftButton), c.shift | ssLeft);
+  }
 }
 
 class QtMemoKeys : public ::testing::Test {

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "common/environmentscope.h"
 #include "support/atomicfile.h"
 #include "support/errors.h"
 #include "support/registry.h"
@@ -184,30 +185,6 @@ TEST_F(SettingsFile, AnUnreadableFileIsMovedAside) {
   EXPECT_EQ(dir.Names(), Names{"settings.ini.bad"});
 }
 
-// Sets environment variables for one scope and puts the old values back.
-class EnvironmentScope {
- public:
-  void Set(const char* name, const char* value) {
-    const char* old = std::getenv(name);
-    m_saved.push_back({name, old ? std::optional<std::string>(old) : std::nullopt});
-    if (value)
-      ::setenv(name, value, 1);
-    else
-      ::unsetenv(name);
-  }
-  ~EnvironmentScope() {
-    for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it) {
-      if (it->second)
-        ::setenv(it->first.c_str(), it->second->c_str(), 1);
-      else
-        ::unsetenv(it->first.c_str());
-    }
-  }
-
- private:
-  std::vector<std::pair<std::string, std::optional<std::string>>> m_saved;
-};
-
 TEST(SettingsFileLocation, ComesFromTheEnvironment) {
   const struct {
     const char* file;
@@ -224,7 +201,7 @@ TEST(SettingsFileLocation, ComesFromTheEnvironment) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.expected);
-    EnvironmentScope env;
+    testing::EnvironmentScope env;
     env.Set("QUILLON_SETTINGS_FILE", c.file);
     env.Set("XDG_CONFIG_HOME", c.config);
     env.Set("HOME", c.home);

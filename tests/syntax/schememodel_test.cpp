@@ -7,7 +7,9 @@
 #include "support/fontcharsets.h"
 #include "support/utf8.h"
 #include "syntax/qsSyntax.h"
+#include "syntax/qsparser.h"
 #include "syntax/schemefixture.h"
+#include "textmodel/qsstring.h"
 
 namespace qs {
 namespace {
@@ -367,6 +369,39 @@ TEST(AttributeResolution, DefaultFontComesFromTheNearestBlockText) {
   s.SyntaxBlocks().Items(0).SetParentID(1);
   s.Compile();
   EXPECT_EQ(s.GetAttrFont(word.FontID()).Name(), U"Courier New");
+}
+
+// What a view paints a style byte with is the scheme's resolved attribute,
+// and a document highlighted by the parser knows a scheme highlights it.
+TEST(AttributeResolution, TheParserIsTheAttributeSourceOfItsScheme) {
+  TSyntaxScheme s;
+  TAttrItem& item = s.FontTable().Add();
+  TAttrFont font;
+  font.SetName(U"Big");
+  font.SetHeight(-30);
+  font.SetColor(clRed);
+  font.SetStyle(SetBit(fsBold) | SetBit(fsUnderline));
+  item.SetFont(font);
+  item.SetUseDefFont(false);
+  item.SetUseDefBack(false);
+  item.SetBackColor(clSilver);
+  TSyntaxParser parser;
+  parser.SetSyntaxScheme(s);
+  const std::int32_t id = parser.SyntaxScheme().FontTable().Items(0).FontID();
+  ASSERT_EQ(parser.AttributeSource(), &parser);
+  const TAttributeLook look = parser.AttributeLook(id);
+  EXPECT_EQ(look.font.name, U"Big");
+  EXPECT_EQ(look.font.height, -30);
+  EXPECT_TRUE(look.font.bold);
+  EXPECT_FALSE(look.font.italic);
+  EXPECT_TRUE(look.font.underline);
+  EXPECT_FALSE(look.font.strikeOut);
+  EXPECT_EQ(look.color, clRed);
+  EXPECT_EQ(look.background, std::optional<TColor>(clSilver));
+
+  TMemoSource document;
+  document.SetSyntaxParser(&parser);
+  EXPECT_TRUE(document.IsSchemeParser());
 }
 
 TEST(AttributeResolution, GlobalStylesGiveColoursAndKeepOwnWhenMissing) {

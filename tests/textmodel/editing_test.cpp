@@ -3,6 +3,7 @@
 
 #include "platform/headlessplatform.h"
 #include "sourcefixture.h"
+#include "textmodel/sharededitstate.h"
 
 namespace qs {
 namespace {
@@ -184,6 +185,34 @@ TEST(Blocks, CopyKeepsTabsAndAColumnCopyPastesAsColumns) {
   platform.clipboard.SimulateOtherProgram(U"z");
   s.PasteFromClipboard();
   EXPECT_FALSE(TCustomMemoSource::ColumnClipboard());
+}
+
+// The insert mode and the column flag are shared by every document, and a
+// test's own state must neither see an earlier test's nor leak into a later one.
+TEST(SharedEditState, AFreshStateHoldsForItsScopeAndTheOuterOneComesBack) {
+  HeadlessPlatform platform;
+  PlatformInstallation installed(platform);
+  SharedEditStateInstallation outer;
+  TMemoSource s;
+  Fill(s, {"ab", "cd"});
+  s.ToggleInsertMode();
+  s.SelectRange(stBlockSel, 0, 0, 1, 1);
+  s.CopyToClipboard();
+  ASSERT_TRUE(TCustomMemoSource::OverwriteMode());
+  ASSERT_TRUE(TCustomMemoSource::ColumnClipboard());
+  {
+    SharedEditStateInstallation inner;
+    EXPECT_FALSE(TCustomMemoSource::OverwriteMode());
+    EXPECT_FALSE(TCustomMemoSource::ColumnClipboard());
+    s.ClearSelection();
+    s.SetCaretPos(0, 0);
+    s.TypeChar(U'x');
+    EXPECT_EQ(StoredLines(s), (Lines{"xab", "cd"})) << "inserted, as the fresh state says";
+  }
+  EXPECT_TRUE(outer.State().overwrite);
+  EXPECT_TRUE(outer.State().columnClipboard);
+  s.TypeChar(U'y');
+  EXPECT_EQ(StoredLines(s), (Lines{"xyb", "cd"})) << "overwritten again";
 }
 
 TEST(Blocks, PersistentColumnBlockMovesDownWithItsText) {

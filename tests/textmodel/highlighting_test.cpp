@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "sourcefixture.h"
+#include "textmodel/attributesource.h"
 
 namespace qs {
 namespace {
@@ -53,13 +54,19 @@ TEST(Highlighting, AParsingRangeAheadOfTheMarkDoesNotSkipLines) {
   EXPECT_EQ(source.FirstUnparsed(), 0);
 }
 
+// Bytes that name attributes of their own, as the scheme highlighter's do.
+class AttributedParser : public BraceParser, public IAttributeSource {
+ public:
+  const IAttributeSource* AttributeSource() const noexcept override { return this; }
+  TAttributeLook AttributeLook(std::int32_t) const override { return {}; }
+};
+
 TEST(Highlighting, ADestroyedHighlighterIsDropped) {
   TMemoSource source;
   Fill(source, {"x"});
   test::Recorder rec(source);
   {
-    BraceParser parser;
-    parser.name = "tsyntaxparser";
+    AttributedParser parser;
     source.SetSyntaxParser(&parser);
     EXPECT_TRUE(source.IsSchemeParser());
     EXPECT_TRUE(rec.Last().changes.Has(msParserChanged));
@@ -67,6 +74,19 @@ TEST(Highlighting, ADestroyedHighlighterIsDropped) {
   EXPECT_EQ(source.SyntaxParser(), nullptr);
   EXPECT_FALSE(source.IsSchemeParser());
   EXPECT_EQ(source.ParseLines(0, 0, false), 0);
+}
+
+// The views paint with the attribute source, so the document asks the same
+// question: a highlighter's name decides nothing.
+TEST(Highlighting, TheSchemeHighlighterIsTheOneWithAnAttributeSource) {
+  TMemoSource source;
+  BraceParser named;
+  named.name = "TSyntaxParser";
+  source.SetSyntaxParser(&named);
+  EXPECT_FALSE(source.IsSchemeParser());
+  AttributedParser attributed;
+  source.SetSyntaxParser(&attributed);
+  EXPECT_TRUE(source.IsSchemeParser());
 }
 
 TEST(Highlighting, ASchemeChangeResetsEveryLine) {
