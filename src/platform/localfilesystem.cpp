@@ -15,15 +15,10 @@
 #include "support/atomicfile.h"
 #include "support/documentfile.h"
 #include "support/errors.h"
+#include "support/fileerror.h"
 
 namespace qs {
 namespace {
-
-[[noreturn]] void Fail(const std::string& what, const std::string& path, int err) {
-  std::string message = what + " \"" + path + "\"";
-  if (err != 0) message += ": " + std::string(std::strerror(err));
-  throw Error(message);
-}
 
 bool StatPath(const std::string& path, struct stat& info) {
   return ::stat(path.c_str(), &info) == 0;
@@ -31,7 +26,7 @@ bool StatPath(const std::string& path, struct stat& info) {
 
 struct stat StatOrFail(const std::string& path) {
   struct stat info;
-  if (!StatPath(path, info)) Fail("Cannot access file", path, errno);
+  if (!StatPath(path, info)) FailOnFile("Cannot access file", path, errno);
   return info;
 }
 
@@ -42,12 +37,12 @@ struct DirCloser {
 }  // namespace
 
 std::string LocalFileSystem::ReadFile(const std::string& path) {
-  if (IsDirectory(path)) Fail("Cannot open file", path, EISDIR);
+  if (IsDirectory(path)) FailOnFile("Cannot open file", path, EISDIR);
   return ReadWholeFile(path);
 }
 
 void LocalFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes) {
-  if (Exists(path) && IsReadOnly(path)) Fail("Cannot write file", path, EACCES);
+  if (Exists(path) && IsReadOnly(path)) FailOnFile("Cannot write file", path, EACCES);
   WriteFileAtomically(path, bytes);
 }
 
@@ -57,7 +52,7 @@ std::unique_ptr<TByteSource> LocalFileSystem::OpenRead(const std::string& path) 
 
 void LocalFileSystem::WriteFileWithBackup(const std::string& path, const std::string& backup,
                                           std::string_view bytes) {
-  if (Exists(path) && IsReadOnly(path)) Fail("Cannot write file", path, EACCES);
+  if (Exists(path) && IsReadOnly(path)) FailOnFile("Cannot write file", path, EACCES);
   SaveWithBackup(path, backup, bytes);
 }
 
@@ -74,7 +69,7 @@ bool LocalFileSystem::IsDirectory(const std::string& path) const {
 bool LocalFileSystem::Delete(const std::string& path) {
   if (::unlink(path.c_str()) == 0) return true;
   if (errno == ENOENT) return false;
-  Fail("Can't delete file", path, errno);
+  FailOnFile("Can't delete file", path, errno);
 }
 
 void LocalFileSystem::Rename(const std::string& from, const std::string& to) {
@@ -83,15 +78,15 @@ void LocalFileSystem::Rename(const std::string& from, const std::string& to) {
 }
 
 void LocalFileSystem::CreateDirectories(const std::string& path) {
-  if (path.empty()) Fail("Cannot create folder", path, ENOENT);
+  if (path.empty()) FailOnFile("Cannot create folder", path, ENOENT);
   std::size_t pos = path.front() == '/' ? 1 : 0;
   while (pos <= path.size()) {
     const std::size_t slash = path.find('/', pos);
     const std::size_t end = slash == std::string::npos ? path.size() : slash;
     const std::string prefix = path.substr(0, end);
     if (end > pos && ::mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST)
-      Fail("Cannot create folder", prefix, errno);
-    if (end > pos && !IsDirectory(prefix)) Fail("Cannot create folder", prefix, ENOTDIR);
+      FailOnFile("Cannot create folder", prefix, errno);
+    if (end > pos && !IsDirectory(prefix)) FailOnFile("Cannot create folder", prefix, ENOTDIR);
     pos = end + 1;
   }
 }
@@ -99,14 +94,14 @@ void LocalFileSystem::CreateDirectories(const std::string& path) {
 std::vector<std::string> LocalFileSystem::ListDirectory(const std::string& folder,
                                                         std::string_view pattern) const {
   std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
-  if (!dir) Fail("Cannot list folder", folder, errno);
+  if (!dir) FailOnFile("Cannot list folder", folder, errno);
   std::vector<std::string> names;
   errno = 0;
   while (const dirent* entry = ::readdir(dir.get())) {
     const std::string_view name = entry->d_name;
     if (name != "." && name != ".." && MatchesGlob(name, pattern)) names.emplace_back(name);
   }
-  if (errno != 0) Fail("Cannot list folder", folder, errno);
+  if (errno != 0) FailOnFile("Cannot list folder", folder, errno);
   SortListing(names);
   return names;
 }
@@ -124,7 +119,7 @@ void LocalFileSystem::SetLastWriteTime(const std::string& path, TFileTime time) 
   times[1].tv_sec = static_cast<time_t>(t.seconds);
   times[1].tv_nsec = t.nanoseconds;
   if (::utimensat(AT_FDCWD, path.c_str(), times, 0) != 0)
-    Fail("Cannot set the time of file", path, errno);
+    FailOnFile("Cannot set the time of file", path, errno);
 }
 
 bool LocalFileSystem::IsReadOnly(const std::string& path) const {
@@ -137,7 +132,7 @@ bool LocalFileSystem::IsReadOnly(const std::string& path) const {
 void LocalFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
   const struct stat info = StatOrFail(path);
   const mode_t mode = readOnly ? (info.st_mode & ~0222) : (info.st_mode | S_IWUSR);
-  if (::chmod(path.c_str(), mode & 07777) != 0) Fail("Cannot change file", path, errno);
+  if (::chmod(path.c_str(), mode & 07777) != 0) FailOnFile("Cannot change file", path, errno);
 }
 
 std::string LocalFileSystem::TempDirectory() const {
@@ -150,7 +145,7 @@ std::string LocalFileSystem::UniqueTempName(const std::string& folder, std::stri
   const std::string dir = folder.empty() ? TempDirectory() : folder;
   std::string name = JoinPath(dir, prefix) + "XXXXXX";
   const int fd = ::mkstemp(name.data());
-  if (fd < 0) Fail("Can't create temporary filename in", dir, errno);
+  if (fd < 0) FailOnFile("Can't create temporary filename in", dir, errno);
   ::close(fd);
   return name;
 }

@@ -3,6 +3,7 @@
 #include "platform/filetime.h"
 #include "platform/globmatch.h"
 #include "support/errors.h"
+#include "support/fileerror.h"
 
 namespace qs {
 namespace {
@@ -37,10 +38,6 @@ bool IsBelow(const std::string& key, const std::string& folder) {
          key[folder.size()] == '/';
 }
 
-[[noreturn]] void Fail(const char* what, const std::string& path, const char* reason) {
-  throw Error(std::string(what) + " \"" + path + "\": " + reason);
-}
-
 // 2024-01-01 00:00 UTC: a plausible, fixed start so tests are repeatable.
 constexpr TFileTime kStartTime = FileTimeFromUnix({1704067200, 0});
 
@@ -64,19 +61,19 @@ TFileTime MemoryFileSystem::Tick() {
 const MemoryFileSystem::Node& MemoryFileSystem::NodeOrFail(const std::string& key,
                                                            const char* what) const {
   const auto it = m_nodes.find(key);
-  if (it == m_nodes.end()) Fail(what, key, "No such file or directory");
+  if (it == m_nodes.end()) FailOnFile(what, key, "No such file or directory");
   return it->second;
 }
 
 void MemoryFileSystem::RequireParentFolder(const std::string& key, const char* what) const {
-  if (!IsDirectory(ParentOf(key))) Fail(what, key, "No such file or directory");
+  if (!IsDirectory(ParentOf(key))) FailOnFile(what, key, "No such file or directory");
 }
 
 std::string MemoryFileSystem::ReadFile(const std::string& path) {
   const std::string key = Normalise(path);
   const Node& node = NodeOrFail(key, "Cannot open file");
-  if (node.isDirectory) Fail("Cannot open file", key, "Is a directory");
-  if (TakeFault(FileFault::Read)) Fail("Cannot read file", key, "Input/output error");
+  if (node.isDirectory) FailOnFile("Cannot open file", key, "Is a directory");
+  if (TakeFault(FileFault::Read)) FailOnFile("Cannot read file", key, "Input/output error");
   return node.bytes;
 }
 
@@ -85,10 +82,10 @@ void MemoryFileSystem::WriteFileAtomic(const std::string& path, std::string_view
   RequireParentFolder(key, "Cannot create file");
   const auto it = m_nodes.find(key);
   if (it != m_nodes.end() && it->second.isDirectory)
-    Fail("Cannot write file", key, "Is a directory");
+    FailOnFile("Cannot write file", key, "Is a directory");
   if (it != m_nodes.end() && it->second.readOnly)
-    Fail("Cannot write file", key, "Permission denied");
-  if (TakeFault(FileFault::Write)) Fail("Cannot write file", key, "No space left on device");
+    FailOnFile("Cannot write file", key, "Permission denied");
+  if (TakeFault(FileFault::Write)) FailOnFile("Cannot write file", key, "No space left on device");
   Node& node = m_nodes[key];
   node.bytes.assign(bytes);
   node.time = Tick();
@@ -123,8 +120,8 @@ bool MemoryFileSystem::Delete(const std::string& path) {
   const std::string key = Normalise(path);
   const auto it = m_nodes.find(key);
   if (it == m_nodes.end()) return false;
-  if (it->second.isDirectory) Fail("Can't delete file", key, "Is a directory");
-  if (TakeFault(FileFault::Delete)) Fail("Can't delete file", key, "Permission denied");
+  if (it->second.isDirectory) FailOnFile("Can't delete file", key, "Is a directory");
+  if (TakeFault(FileFault::Delete)) FailOnFile("Can't delete file", key, "Permission denied");
   m_nodes.erase(it);
   return true;
 }
@@ -160,7 +157,7 @@ void MemoryFileSystem::CreateDirectories(const std::string& path) {
   const std::string key = Normalise(path);
   std::vector<std::string> missing;
   for (std::string at = key; !IsDirectory(at); at = ParentOf(at)) {
-    if (Exists(at)) Fail("Cannot create folder", at, "Not a directory");
+    if (Exists(at)) FailOnFile("Cannot create folder", at, "Not a directory");
     missing.push_back(at);
   }
   for (const std::string& folder : missing) m_nodes[folder].isDirectory = true;
@@ -169,7 +166,7 @@ void MemoryFileSystem::CreateDirectories(const std::string& path) {
 std::vector<std::string> MemoryFileSystem::ListDirectory(const std::string& folder,
                                                          std::string_view pattern) const {
   const std::string key = Normalise(folder);
-  if (!IsDirectory(key)) Fail("Cannot list folder", key, "No such file or directory");
+  if (!IsDirectory(key)) FailOnFile("Cannot list folder", key, "No such file or directory");
   std::vector<std::string> names;
   for (const auto& [path, node] : m_nodes) {
     if (!IsBelow(path, key) || ParentOf(path) != key) continue;
@@ -203,7 +200,7 @@ void MemoryFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
 std::string MemoryFileSystem::UniqueTempName(const std::string& folder, std::string_view prefix) {
   const std::string dir = Normalise(folder.empty() ? TempDirectory() : folder);
   if (!IsDirectory(dir))
-    Fail("Can't create temporary filename in", dir, "No such file or directory");
+    FailOnFile("Can't create temporary filename in", dir, "No such file or directory");
   std::string name;
   do {
     name = JoinPath(dir, std::string(prefix) + std::to_string(++m_tempCounter) + ".tmp");

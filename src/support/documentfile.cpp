@@ -10,6 +10,7 @@
 
 #include "support/atomicfile.h"
 #include "support/errors.h"
+#include "support/fileerror.h"
 #include "support/hiddentemp.h"
 #include "support/uniquefd.h"
 
@@ -80,11 +81,11 @@ class FileByteSource : public TByteSource {
     for (;;) {
       const ssize_t n = ::read(m_fd.Get(), buffer, size);
       if (n >= 0) return static_cast<std::size_t>(n);
-      if (errno != EINTR) Fail("Cannot read file \"" + m_path + "\"", errno);
+      if (errno != EINTR) FailOnFile("Cannot read file", m_path, errno);
     }
   }
   void Rewind() override {
-    if (::lseek(m_fd.Get(), 0, SEEK_SET) != 0) Fail("Cannot read file \"" + m_path + "\"", errno);
+    if (::lseek(m_fd.Get(), 0, SEEK_SET) != 0) FailOnFile("Cannot read file", m_path, errno);
   }
 
  private:
@@ -95,9 +96,9 @@ class FileByteSource : public TByteSource {
 int OpenRegular(const std::string& path) {
   // Non-blocking first: opening a FIFO or a device must not hang the load.
   UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-  if (fd.Get() < 0) Fail("Cannot open file \"" + path + "\"", errno);
+  if (fd.Get() < 0) FailOnFile("Cannot open file", path, errno);
   struct stat st;
-  if (::fstat(fd.Get(), &st) != 0) Fail("Cannot read file \"" + path + "\"", errno);
+  if (::fstat(fd.Get(), &st) != 0) FailOnFile("Cannot read file", path, errno);
   if (!S_ISREG(st.st_mode)) Fail("\"" + path + "\" is not a file");
   const int flags = ::fcntl(fd.Get(), F_GETFL);
   if (flags >= 0) ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK);
@@ -113,7 +114,7 @@ std::unique_ptr<TByteSource> OpenDocumentFile(const std::string& path) {
 std::string ReadDocumentFile(const std::string& path) {
   UniqueFd fd(OpenRegular(path));
   struct stat st;
-  if (::fstat(fd.Get(), &st) != 0) Fail("Cannot read file \"" + path + "\"", errno);
+  if (::fstat(fd.Get(), &st) != 0) FailOnFile("Cannot read file", path, errno);
   std::string bytes;
   // The size is a hint only: the file may grow or shrink while it is read.
   bytes.resize(static_cast<std::size_t>(st.st_size));
@@ -122,7 +123,7 @@ std::string ReadDocumentFile(const std::string& path) {
     if (used == bytes.size()) bytes.resize(bytes.size() + 65536);
     const ssize_t n = ::read(fd.Get(), bytes.data() + used, bytes.size() - used);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) Fail("Cannot read file \"" + path + "\"", errno);
+    if (n < 0) FailOnFile("Cannot read file", path, errno);
     if (n == 0) break;
     used += static_cast<std::size_t>(n);
   }

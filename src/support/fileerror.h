@@ -9,10 +9,22 @@
 
 namespace qs {
 
-[[noreturn]] inline void FailOnFile(const std::string& what, const std::string& path, int err) {
+// "what "path": reason"; no reason part when reason is empty.
+inline std::string FileErrorMessage(const std::string& what, const std::string& path,
+                                    const std::string& reason) {
   std::string message = what + " \"" + path + "\"";
-  if (err != 0) message += ": " + std::string(std::strerror(err));
-  throw Error(message);
+  if (!reason.empty()) message += ": " + reason;
+  return message;
+}
+
+[[noreturn]] inline void FailOnFile(const std::string& what, const std::string& path,
+                                    const std::string& reason) {
+  throw Error(FileErrorMessage(what, path, reason));
+}
+
+// The reason is the system's text for err (none for 0).
+[[noreturn]] inline void FailOnFile(const std::string& what, const std::string& path, int err) {
+  FailOnFile(what, path, err != 0 ? std::string(std::strerror(err)) : std::string());
 }
 
 }  // namespace qs
