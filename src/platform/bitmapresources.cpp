@@ -2,9 +2,11 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <system_error>
+
+#include "platform/localfilesystem.h"
+#include "platform/platform.h"
+#include "support/errors.h"
 
 namespace qs {
 
@@ -28,15 +30,18 @@ std::optional<Bitmap> FolderBitmapResources::Load(std::string_view name) const {
   if (m_folder.empty() || name.empty() || name.find('/') != std::string_view::npos ||
       name.find("..") != std::string_view::npos)
     return std::nullopt;
-  const std::filesystem::path file = std::filesystem::path(m_folder) / (std::string(name) + ".xpm");
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(file, error);
-  if (error || size > kMaxPictureFile) return std::nullopt;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream text;
-  text << in.rdbuf();
-  return ReadXpm(text.str());
+  // Through the installed file system like every other file of the program;
+  // pictures are drawn before a platform exists too, so the host's own then.
+  static LocalFileSystem hostFiles;
+  IFileSystem& files = HasPlatform() ? ThePlatform().files : hostFiles;
+  const std::string file = JoinPath(m_folder, std::string(name) + ".xpm");
+  try {
+    const std::string text = files.ReadFile(file);
+    if (text.size() > kMaxPictureFile) return std::nullopt;
+    return ReadXpm(text);
+  } catch (const Error&) {
+    return std::nullopt;  // a picture that cannot be read is not drawn
+  }
 }
 
 std::string FindResourceFolder() {

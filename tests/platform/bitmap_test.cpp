@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/bitmapresources.h"
+#include "platform/headlessplatform.h"
 
 namespace qs {
 namespace {
@@ -74,6 +75,19 @@ TEST(BitmapResources, NamesCannotLeaveTheFolder) {
   EXPECT_FALSE(resources.Load(""));
   EXPECT_FALSE(resources.Load("NO_SUCH_PICTURE"));
   EXPECT_FALSE(FolderBitmapResources("").Load("MEMO_BREAKPOINT"));
+}
+
+TEST(BitmapResources, PicturesAreReadThroughTheInstalledFileSystem) {
+  HeadlessPlatform platform;
+  PlatformInstallation installed{platform};
+  platform.files.CreateDirectories("/res");
+  platform.files.WriteFileAtomic("/res/DOT.xpm", "\"1 1 1 1\" \"a c white\" \"a\"");
+  const FolderBitmapResources resources("/res");
+  const auto dot = resources.Load("DOT");
+  ASSERT_TRUE(dot);
+  EXPECT_EQ(dot->At(0, 0), 0xFFFFFFFFu);
+  platform.files.FailNext(FileFault::Read);
+  EXPECT_FALSE(resources.Load("DOT"));  // unreadable: not drawn, no error
 }
 
 TEST(BitmapResources, TheDefaultReaderFindsTheShippedFolder) {
