@@ -2,13 +2,12 @@
 // break or its absence, TABs, trailing blanks and NULs are the file's own,
 // and an edit changes only the bytes of the edited line.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <random>
 
+#include "common/scratchdir.h"
 #include "textmodel/qsstring.h"
 
 namespace qs {
@@ -78,16 +77,9 @@ std::size_t SecondLineStart(const Case& c) {
 
 class RoundTrip : public ::testing::Test {
  protected:
-  void SetUp() override {
-    m_dir = fs::temp_directory_path() / ("qs_roundtrip_" + std::to_string(::getpid()));
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
   // Loads the file, lets edit change the document, saves it back and reads it.
   std::string OpenEditSave(const Case& c, const std::function<void(TMemoSource&)>& edit) {
-    const fs::path path = m_dir / "doc";
+    const fs::path path = m_scratch.Path() / "doc";
     WriteBytes(path, c.bytes);
     TMemoSource source;
     source.LoadFromFile(path.string());
@@ -96,7 +88,7 @@ class RoundTrip : public ::testing::Test {
     return ReadBytes(path);
   }
 
-  fs::path m_dir;
+  qs::testing::ScratchDir m_scratch{"roundtrip"};
 };
 
 void TypeOnSecondLine(TMemoSource& source) {
@@ -141,7 +133,7 @@ TEST_F(RoundTrip, InstalledWebFilesSaveBackUnchanged) {
       const std::string original = ReadBytes(it->path());
       TMemoSource source;
       source.LoadFromFile(it->path().string());
-      const std::string copy = (m_dir / "copy").string();
+      const std::string copy = m_scratch.File("copy");
       source.SaveToFile(copy);
       EXPECT_EQ(ReadBytes(copy), original) << it->path();
       ++seen[ext];
