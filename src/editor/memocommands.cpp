@@ -33,13 +33,16 @@ void Moving(TCustomQSMemo& memo, TSelectionType extend) {
 }
 
 // The command also runs with the selection following the caret.
-constexpr bool kAlsoSelecting = true;
+constexpr std::uint8_t kAlsoSelecting = 1;
+// A caret move: run plain, it ends a selection that does not persist first,
+// so what is typed next goes in where the caret went.
+constexpr std::uint8_t kCaretMove = 2;
 
 struct CommandInfo {
   TKeyCommand command;
   std::string_view name;
   CommandRunner run;  // nullptr: the command does nothing of its own
-  bool selecting = false;
+  std::uint8_t flags = 0;
 };
 
 using M = TCustomMemoSource;
@@ -49,17 +52,18 @@ constexpr CommandInfo kCommands[] = {
     {ecCopyToClipboard, "ecCopyToClipboard", OnControl<&C::CopyToClipboard>},
     {ecCutToClipboard, "ecCutToClipboard", OnControl<&C::CutToClipboard>},
     {ecPasteFromClipboard, "ecPasteFromClipboard", OnControl<&C::PasteFromClipboard>},
-    {ecRowBegin, "ecRowBegin", Moving<&C::RowBegin>, kAlsoSelecting},
-    {ecRowEnd, "ecRowEnd", Moving<&C::RowEnd>, kAlsoSelecting},
-    {ecCaretUp, "ecCaretUp", Moving<&C::CaretUp>, kAlsoSelecting},
-    {ecCaretDown, "ecCaretDown", Moving<&C::CaretDown>, kAlsoSelecting},
-    {ecCaretLeft, "ecCaretLeft", Moving<&C::CaretLeft>, kAlsoSelecting},
-    {ecCaretRight, "ecCaretRight", OnControl<&C::CaretRight>},
-    {ecPageUp, "ecPageUp", Moving<&C::PageUp>, kAlsoSelecting},
-    {ecPageDown, "ecPageDown", Moving<&C::PageDown>, kAlsoSelecting},
-    {ecCaretToWindowTop, "ecCaretToWindowTop", Moving<&C::CaretToWindowTop>, kAlsoSelecting},
+    {ecRowBegin, "ecRowBegin", Moving<&C::RowBegin>, kAlsoSelecting | kCaretMove},
+    {ecRowEnd, "ecRowEnd", Moving<&C::RowEnd>, kAlsoSelecting | kCaretMove},
+    {ecCaretUp, "ecCaretUp", Moving<&C::CaretUp>, kAlsoSelecting | kCaretMove},
+    {ecCaretDown, "ecCaretDown", Moving<&C::CaretDown>, kAlsoSelecting | kCaretMove},
+    {ecCaretLeft, "ecCaretLeft", Moving<&C::CaretLeft>, kAlsoSelecting | kCaretMove},
+    {ecCaretRight, "ecCaretRight", OnControl<&C::CaretRight>, kCaretMove},
+    {ecPageUp, "ecPageUp", Moving<&C::PageUp>, kAlsoSelecting | kCaretMove},
+    {ecPageDown, "ecPageDown", Moving<&C::PageDown>, kAlsoSelecting | kCaretMove},
+    {ecCaretToWindowTop, "ecCaretToWindowTop", Moving<&C::CaretToWindowTop>,
+     kAlsoSelecting | kCaretMove},
     {ecCaretToWindowBottom, "ecCaretToWindowBottom", Moving<&C::CaretToWindowBottom>,
-     kAlsoSelecting},
+     kAlsoSelecting | kCaretMove},
     {ecScrollLineUp, "ecScrollLineUp", OnControl<&C::ScrollLineUp>},
     {ecScrollLineDown, "ecScrollLineDown", OnControl<&C::ScrollLineDown>},
     {ecCancelMouseAction, "ecCancelMouseAction", OnControl<&C::CancelMouseAction>},
@@ -75,8 +79,8 @@ constexpr CommandInfo kCommands[] = {
     {ecReplaceText, "ecReplaceText", OnSource<&M::ReplaceText>},
     {ecToggleCaseSensitive, "ecToggleCaseSensitive", OnSource<&M::ToggleCaseSensitive>},
     {ecToggleRegularExpr, "ecToggleRegularExpr", OnSource<&M::ToggleRegularExpr>},
-    {ecJumpToFileBegin, "ecJumpToFileBegin", OnSource<&M::JumpToFileBegin>},
-    {ecJumpToFileEnd, "ecJumpToFileEnd", OnSource<&M::JumpToFileEnd>},
+    {ecJumpToFileBegin, "ecJumpToFileBegin", OnSource<&M::JumpToFileBegin>, kCaretMove},
+    {ecJumpToFileEnd, "ecJumpToFileEnd", OnSource<&M::JumpToFileEnd>, kCaretMove},
     {ecJumpToBlockBegin, "ecJumpToBlockBegin", OnSource<&M::JumpToBlockBegin>},
     {ecJumpToBlockEnd, "ecJumpToBlockEnd", OnSource<&M::JumpToBlockEnd>},
     {ecUndo, "ecUndo", OnSource<&M::Undo>},
@@ -106,12 +110,12 @@ constexpr CommandInfo kCommands[] = {
     {ecDeleteChar, "ecDeleteChar", OnSource<&M::DeleteChar>},
     {ecBackSpace, "ecBackSpace", OnSource<&M::BackSpace>},
     {ecNewLine, "ecNewLine", OnSource<&M::NewLine>},
-    {ecWordLeft, "ecWordLeft", OnSource<&M::WordLeft>},
-    {ecWordRight, "ecWordRight", OnSource<&M::WordRight>},
-    {ecCursorLeft, "ecCursorLeft", OnSource<&M::CursorLeft>},
-    {ecCursorRight, "ecCursorRight", OnSource<&M::CursorRight>},
-    {ecCursorUp, "ecCursorUp", OnSource<&M::CursorUp>},
-    {ecCursorDown, "ecCursorDown", OnSource<&M::CursorDown>},
+    {ecWordLeft, "ecWordLeft", OnSource<&M::WordLeft>, kCaretMove},
+    {ecWordRight, "ecWordRight", OnSource<&M::WordRight>, kCaretMove},
+    {ecCursorLeft, "ecCursorLeft", OnSource<&M::CursorLeft>, kCaretMove},
+    {ecCursorRight, "ecCursorRight", OnSource<&M::CursorRight>, kCaretMove},
+    {ecCursorUp, "ecCursorUp", OnSource<&M::CursorUp>, kCaretMove},
+    {ecCursorDown, "ecCursorDown", OnSource<&M::CursorDown>, kCaretMove},
     {ecSelectLeft, "ecSelectLeft", OnSource<&M::SelectLeft>},
     {ecSelectRight, "ecSelectRight", OnSource<&M::SelectRight>},
     {ecSelectUp, "ecSelectUp", OnSource<&M::SelectUp>},
@@ -211,10 +215,13 @@ void TCustomQSMemo::ExecuteCommand(TKeyCommand command) {
     return;
   }
   const CommandInfo* info = FindCommand(base);
-  if (info == nullptr || info->run == nullptr || (selecting && !info->selecting)) return;
+  if (info == nullptr || info->run == nullptr || (selecting && (info->flags & kAlsoSelecting) == 0))
+    return;
   const TSelectionType extend = !selecting                        ? stNotSelected
                                 : (command & ecColumnSelect) != 0 ? stBlockSel
                                                                   : stStreamSel;
+  if (!selecting && (info->flags & kCaretMove) != 0 && !Source().HasOption(soPersistentBlocks))
+    Source().ClearSelection();
   info->run(*this, extend);
 }
 

@@ -382,6 +382,37 @@ TEST_F(KeysTest, TypingCaretKeysAndShiftSelection) {
   EXPECT_EQ(Line(0), U"");
 }
 
+// Every caret key moves the caret and, as blocks do not persist by default,
+// drops a selection made before it, so the next typed character goes where
+// the caret went instead of replacing the selection.
+TEST_F(KeysTest, CaretKeysDropASelectionAndMove) {
+  struct Row {
+    const char* key;
+    TPosition caret;  // without a selection, from (0, 3) of "line one" / "line two"
+  } rows[] = {
+      {"Ctrl+End", {1, 8}},   {"Ctrl+Home", {0, 0}}, {"PgDn", {1, 3}},  {"PgUp", {0, 3}},
+      {"Ctrl+Right", {0, 5}}, {"Ctrl+Left", {0, 0}}, {"End", {0, 8}},   {"Home", {0, 0}},
+      {"Down", {1, 3}},       {"Up", {0, 3}},        {"Right", {0, 4}}, {"Left", {0, 2}},
+  };
+  for (const Row& row : rows) {
+    for (const std::string select : {"", "Ctrl+A", "Shift+Down"}) {
+      SCOPED_TRACE(std::string(row.key) + " after \"" + select + "\"");
+      memo.Source().LoadFromText(U"line one\nline two");
+      memo.Source().SetCaretPos(3, 0);
+      if (!select.empty()) Press(select);
+      EXPECT_EQ(memo.Source().HasSelection(), !select.empty());
+      Press(row.key);
+      EXPECT_FALSE(memo.Source().HasSelection());
+      if (select.empty()) EXPECT_EQ(Caret(), row.caret);
+      Type(U"X");  // goes in at the caret, replacing nothing
+      ASSERT_EQ(memo.Source().LineCount(), 2);
+      String kept = Line(0) + Line(1);  // all but the X and the blanks a caret past the end adds
+      std::erase_if(kept, [](Char c) { return c == U'X' || c == U' '; });
+      EXPECT_EQ(kept, U"lineonelinetwo");
+    }
+  }
+}
+
 // A character the document would refuse is not claimed as typed either, so
 // the key event goes on to the parent instead of vanishing.
 TEST_F(KeysTest, OnlyPrintableCodePointsAreTakenAsTyping) {
