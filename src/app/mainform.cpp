@@ -249,12 +249,22 @@ bool TMainForm::SaveTextTo(const std::string& name) {
 }
 
 void TMainForm::FileSave() {
-  if (m_documentName != kUntitled && !IsBrowserCachePath(m_documentName)) {
-    SaveTextTo(ToUtf8(m_documentName));
-    SetModifiedState(false);
-  } else {
+  if (m_documentName == kUntitled || IsBrowserCachePath(m_documentName)) {
     FileSaveAs();
+    return;
   }
+  const std::string path = ToUtf8(m_documentName);
+  // A file marked read-only is not replaced behind its mark, not even by
+  // someone who may; saving under another name is offered instead.
+  if (m_platform.files.Exists(path) && m_platform.files.IsReadOnly(path)) {
+    if (m_platform.dialogs.Confirm(m_documentName + U" is read-only. Save it under another name?",
+                                   false) != MsgResult::Yes)
+      throw Abort();
+    FileSaveAs();
+    return;
+  }
+  SaveTextTo(path);
+  SetModifiedState(false);
 }
 
 void TMainForm::FileSaveAs() {

@@ -511,6 +511,30 @@ TEST_F(MainFormTest, TheLineBreakMenuConvertsAndTheStatusBarShowsTheFormat) {
   EXPECT_EQ(Read(page), "\ta\nb\nc\n");
 }
 
+TEST_F(MainFormTest, AReadOnlyFileIsNotOverwrittenAndSaveAsIsOffered) {
+  Start();
+  const std::string page = Write("locked.html", "old\n");
+  std::filesystem::permissions(page, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::group_read |
+                                         std::filesystem::perms::others_read);
+  form->OpenFile(page, okText);
+  Type(U"x");
+  headless.dialogs.AnswerMessage(MsgResult::No);
+  form->Action("FileSaveAct").Execute();  // also as root: the mark decides
+  EXPECT_EQ(Read(page), "old\n");
+  EXPECT_EQ(form->StatusPanel(1), U"Modified");
+  ASSERT_FALSE(Messages().empty());
+  EXPECT_NE(Messages().back().find("is read-only"), std::string::npos);
+
+  headless.dialogs.AnswerMessage(MsgResult::Yes);
+  headless.dialogs.AnswerSaveFile(Choice(PathOf("copy.html")));
+  form->Action("FileSaveAct").Execute();
+  EXPECT_EQ(Read(page), "old\n");
+  EXPECT_EQ(Read(PathOf("copy.html")), "xold\n");
+  EXPECT_EQ(DocumentName(), PathOf("copy.html"));
+  EXPECT_EQ(form->StatusPanel(1), U"");
+}
+
 TEST_F(MainFormTest, QuickSettingsAndTheRecentListSurviveARestart) {
   const std::string settings = PathOf("settings.ini");
   const std::string page = Write("kept.txt", "kept");
