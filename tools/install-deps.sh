@@ -8,6 +8,8 @@ packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-de
 packages+=(xvfb xdotool xclip)
 # Web files written elsewhere, which the open-and-save tests read.
 packages+=(libjs-jquery libphp-phpmailer)
+# The character database the case tables are checked against.
+packages+=(unicode-data)
 packages+=("$@")
 
 missing=()
