@@ -46,7 +46,7 @@ const ClassInfo& TSysOptions::StaticClassInfo() {
   using T = TSysOptions;
   static const ClassInfo info(
       "TSysOptions", &TOptionExt::StaticClassInfo(),
-      {Prop::Boolean<T>("UseEscKey", &T::UseEscKey, &T::SetUseEscKey, true),
+      {Prop::Boolean<T>("UseEscKey", &T::UseEscKey, &T::SetUseEscKey, false),
        Prop::Boolean<T>("UseRMSystemMenu", &T::UseRMSystemMenu, &T::SetUseRMSystemMenu, true),
        Prop::String<T>("RecentFiles", &T::RecentFilesText, &T::SetRecentFilesText),
        Prop::Integer<T>("MaxRecent", &T::MaxRecent, &T::SetMaxRecent, kDefaultMaxRecent),

@@ -78,7 +78,7 @@ class TSysOptions : public TOptionExt {
   template <class V>
   void Store(V& field, const V& value);
 
-  bool m_useEscKey = true;
+  bool m_useEscKey = false;  // Esc out of habit must not close the window
   bool m_useRMSystemMenu = true;
   std::vector<std::string> m_recent;
   int m_maxRecent = kDefaultMaxRecent;

@@ -246,6 +246,9 @@ TEST_F(MainFormTest, NewKeepsTheSchemeAndAsksForModifiedText) {
 
 TEST_F(MainFormTest, EscClosesOnlyWhenNothingElseTakesIt) {
   Start();
+  EXPECT_FALSE(options.UseEscKey());  // shipped off: Esc out of habit keeps the window
+  EXPECT_FALSE(form->KeyDown(vk::Escape, 0));
+  EXPECT_EQ(closed, 0);
   bool popupShown = true;
   bool sequencePending = false;
   form->HidePopupOnEscape = [&] { return std::exchange(popupShown, false); };
@@ -263,6 +266,12 @@ TEST_F(MainFormTest, EscClosesOnlyWhenNothingElseTakesIt) {
   EXPECT_FALSE(form->KeyDown(vk::Escape, 0));
   EXPECT_EQ(closed, 0);
   options.SetUseEscKey(true);
+  // A changed document is never closed by Esc without the save question.
+  Type(U"x");
+  headless.dialogs.AnswerMessage(MsgResult::Cancel);
+  EXPECT_TRUE(form->KeyDown(vk::Escape, 0));
+  EXPECT_EQ(closed, 0);
+  editor.Source().Undo();
   EXPECT_TRUE(form->KeyDown(vk::Escape, 0));
   EXPECT_EQ(closed, 1);
 }

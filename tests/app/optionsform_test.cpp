@@ -30,7 +30,7 @@ TEST_F(OptionsFormTest, OpensOnTheWebServerPageAndOkStoresNormalisedValues) {
     EXPECT_EQ(form.Text(), U"Preferences");
     EXPECT_EQ(form.PageControl.ActivePage()->Text(), U"Web Server");
     EXPECT_EQ(form.edServerUrl.Text(), U"http://127.0.0.1:8080/");
-    EXPECT_TRUE(form.cbEscExit.Checked());
+    EXPECT_FALSE(form.cbEscExit.Checked());
     form.edServerUrl.SetText(U"http:\\\\localhost\\site");
     form.edServerPath.SetText(U"d:/www/site");
     form.cbEscExit.Click();
@@ -39,7 +39,7 @@ TEST_F(OptionsFormTest, OpensOnTheWebServerPageAndOkStoresNormalisedValues) {
   EXPECT_EQ(result, mrOk);
   EXPECT_EQ(options.ServerUrl(), U"http://localhost/site/");
   EXPECT_EQ(options.ServerPath(), U"d:/www/site/");
-  EXPECT_FALSE(options.UseEscKey());
+  EXPECT_TRUE(options.UseEscKey());  // off by default, turned on
 }
 
 TEST_F(OptionsFormTest, CancelAndEscChangeNothing) {
@@ -55,7 +55,7 @@ TEST_F(OptionsFormTest, CancelAndEscChangeNothing) {
         form.CancelBtn.Click();
     });
     EXPECT_EQ(options.ServerUrl(), url);
-    EXPECT_TRUE(options.UseEscKey());
+    EXPECT_FALSE(options.UseEscKey());
   }
 }
 
