@@ -155,11 +155,24 @@ void TMainForm::OpenFile(const std::string& name, int kind) {
   if (kind == okImportHtml || kind == okImportRtf)
     throw Error(kind == okImportHtml ? "Importing HTML is not available in this version."
                                      : "Importing RTF is not available in this version.");
-  if (!name.empty() && m_platform.files.Exists(name) && !m_platform.files.IsDirectory(name)) {
+  if (!name.empty() && m_platform.files.IsDirectory(name))
+    throw Error("\"" + name + "\" is a folder");
+  if (name.empty()) {
+    SetDocumentName(String(kUntitled));
+    ClearDocument();
+    m_openDialog.fileName.clear();
+    m_saveDialog.fileName.clear();
+  } else {
     const std::string path = AbsolutePath(name);
+    const bool exists = m_platform.files.Exists(path);
     m_loading = true;
     try {
-      m_editor.Source().LoadFromFile(path);
+      // A name that is not there yet starts a new document, written there
+      // on the first save.
+      if (exists)
+        m_editor.Source().LoadFromFile(path);
+      else
+        m_editor.Source().LoadFromBytes({});
     } catch (...) {
       m_loading = false;
       throw;
@@ -167,12 +180,7 @@ void TMainForm::OpenFile(const std::string& name, int kind) {
     m_loading = false;
     SetDialogDefaults(FolderPart(path), ToUtf8(FileNamePart(FromUtf8(path))));
     SetDocumentName(FromUtf8(path));
-    m_options.AddRecentFile(path, m_platform.files);
-  } else {
-    SetDocumentName(String(kUntitled));
-    ClearDocument();
-    m_openDialog.fileName.clear();
-    m_saveDialog.fileName.clear();
+    if (exists) m_options.AddRecentFile(path, m_platform.files);
   }
   SetModifiedState(false);
   AutoParser(FromUtf8(name));

@@ -187,11 +187,31 @@ TEST_F(MainFormTest, TheCommandLineFileIsRecoveredOnlyAtStart) {
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_NE(Messages()[0].find("Printing is not available"), std::string::npos);
 
-  // A missing file chosen later stays missing: no other file is opened.
+  // A missing file chosen later is a new document of that name, written
+  // there on the first save; no other file is opened.
   headless.dialogs.AnswerOpenFile(Choice(PathOf("missing.txt")));
   form->FileOpen();
-  EXPECT_EQ(ToUtf8(form->DocumentName()), "Untitled");
+  EXPECT_EQ(DocumentName(), PathOf("missing.txt"));
   EXPECT_EQ(ToUtf8(editor.Source().SavedText()), "");
+  EXPECT_FALSE(std::filesystem::exists(PathOf("missing.txt")));
+  Type(U"new");
+  form->FileSave();
+  EXPECT_EQ(Read(PathOf("missing.txt")), "new\n");
+}
+
+TEST_F(MainFormTest, ANewFileNamedOnTheCommandLineOpensEmptyWithItsSchemeAndAFolderIsRefused) {
+  Start({PathOf("new.php")});
+  EXPECT_EQ(DocumentName(), PathOf("new.php"));
+  EXPECT_EQ(ToUtf8(form->Caption()), "new.php - Quillon");
+  EXPECT_EQ(Scheme(), U"PHP");
+  EXPECT_TRUE(Messages().empty());
+  std::filesystem::create_directory(PathOf("site"));
+  headless.dialogs.AnswerOpenFile(Choice(PathOf("site")));
+  headless.dialogs.AnswerMessage(MsgResult::OK);
+  form->Action("FileOpenAct").Execute();
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_NE(Messages()[0].find("is a folder"), std::string::npos);
+  EXPECT_EQ(DocumentName(), PathOf("new.php"));
 }
 
 TEST_F(MainFormTest, CommandLineCases) {
