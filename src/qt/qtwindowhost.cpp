@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include "qt/qtconvert.h"
 #include "qt/qtcursors.h"
@@ -74,6 +75,10 @@ QScrollBar* QtWindowHost::Bar(ScrollBarKind bar) const {
 void QtWindowHost::SetScrollRange(ScrollBarKind bar, int min, int max, int page) {
   QScrollBar* b = Bar(bar);
   const ScrollBarState state{min, max, page, 0, true};
+  // A narrower range clamps the bar's old position; that clamp is no scroll
+  // of the user's and must not reach the control, which sets the position
+  // it wants next.
+  const QSignalBlocker quiet(b);
   b->setRange(min, MaxScrollPos(state));
   b->setPageStep(page > 0 ? page : 1);
   b->setSingleStep(1);

@@ -11,7 +11,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QScrollBar>
 #include <QToolBar>
 #include <filesystem>
 #include <fstream>
@@ -109,6 +111,29 @@ TEST_F(MainWindowTest, ShowsMenuToolbarStatusBarAndAHighlightedDocument) {
   EXPECT_EQ(window.SchemeSelector().currentIndex(), 0);
   const std::set<QRgb> plain = EditorColours(window.Editor());
   EXPECT_GT(highlighted.size(), plain.size() + 1);
+}
+
+// The scroll bar's range shrinking under the old position must not move the
+// view of the new document: it starts at its top, where its caret is.
+TEST_F(MainWindowTest, ANewlyOpenedDocumentStartsAtItsTop) {
+  std::string longText;
+  for (int i = 1; i <= 600; ++i) longText += "line " + std::to_string(i) + "\n";
+  std::string shortText;
+  for (int i = 1; i <= 200; ++i) shortText += "short " + std::to_string(i) + "\n";
+  const std::string first = Write("long.txt", longText);
+  const std::string second = Write("short.txt", shortText);
+  MainWindow window(platform, schemes, options, {first}, false);
+  window.resize(800, 600);
+  window.show();
+  window.Form().FormShow();
+  QApplication::processEvents();
+  window.Editor().verticalScrollBar()->setValue(419);
+  QApplication::processEvents();
+  ASSERT_EQ(window.Form().Editor().TopLine(), 419);
+  window.Form().OpenFile(second, okText);
+  QApplication::processEvents();
+  EXPECT_EQ(window.Form().Editor().TopLine(), 0);
+  EXPECT_EQ(window.Editor().verticalScrollBar()->value(), 0);
 }
 
 TEST_F(MainWindowTest, CommandsWithoutOperationAreDisabledInTheMenus) {
