@@ -168,7 +168,8 @@ TEST_F(MainWindowTest, KeysReachTheCommandTableBeforeTheEditor) {
   QApplication::sendEvent(&window.Editor(), &undo);
   EXPECT_EQ(window.Editor().Memo().Source().SavedText(), U"");
 
-  // Esc closes the window when nothing else takes it.
+  // Esc closes the window when nothing else takes it and Quick exit is on.
+  options.SetUseEscKey(true);
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
   QApplication::sendEvent(&window.Editor(), &escape);
   QApplication::processEvents();

@@ -91,10 +91,10 @@ TEST(MemoWidget, AFileWithoutAKnownExtensionGetsNoSchemeAndNoGutter) {
   EXPECT_EQ(window.windowTitle().toStdString(), "notes.unknown - Quillon");
 }
 
-TEST(MemoWidget, AMissingFileGivesAnEmptyUntitledDocument) {
+TEST(MemoWidget, AMissingFileGivesAnEmptyDocumentOfThatName) {
   qs::qt::EditorWindow window(SchemeFolder());
   EXPECT_NO_THROW(window.OpenFile(QStringLiteral("/nonexistent/page.php")));
-  EXPECT_EQ(window.windowTitle().toStdString(), "Untitled - Quillon");
+  EXPECT_EQ(window.windowTitle().toStdString(), "page.php - Quillon");
   EXPECT_EQ(window.Editor().Memo().Source().SavedText(), U"");
 }
 
