@@ -139,8 +139,9 @@ void TCustomQSMemo::PaintLineNumber(ICanvas& canvas, const TMemoLayout& layout, 
   if (!layout.numbersOnGutter)
     Fill(canvas, {x, top, x + layout.numberWidth, top + lh},
          ResolveColor(m_lineNumBackColor, m_color));
-  // A wrapped line is numbered on its first row only.
-  if (!row.IsFirst()) return;
+  // A wrapped line is numbered on its first row only, and only real lines
+  // are numbered (an empty document still has the line the caret is on).
+  if (!row.IsFirst() || row.line >= std::max(Source().LineCount(), 1)) return;
   std::string digits = std::to_string(static_cast<std::int64_t>(row.line) + 1);
   const auto width = static_cast<std::size_t>(layout.numberDigits);
   String text(digits.begin(), digits.end());

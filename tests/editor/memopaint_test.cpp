@@ -22,7 +22,7 @@ using testing::MemoTest;
 constexpr TMemoOptions kGutterNumbers =
     SetBit(moDrawGutter) | SetBit(moLineNumbers) | SetBit(moLineNumbersOnGutter);
 
-TEST_F(MemoTest, GutterIsFilledAndEdgedAndNumbersRunOnPastTheText) {
+TEST_F(MemoTest, GutterIsFilledAndEdgedAndOnlyRealLinesAreNumbered) {
   SetText(U"a\nb\nc");
   memo.SetOptions(kGutterNumbers);
   memo.GutterBrush().SetColor(clYellow);
@@ -35,10 +35,18 @@ TEST_F(MemoTest, GutterIsFilledAndEdgedAndNumbersRunOnPastTheText) {
   EXPECT_EQ(Pixel(gw - 3, 150), clYellow);
   EXPECT_EQ(Pixel(gw - 2, 70), clWhite);
   EXPECT_EQ(Pixel(gw - 1, 70), clRed);
-  // Ten rows on the window: the numbers go on below the three lines.
+  // Ten rows on the window, three lines: the rows below the text get no number.
   const std::vector<String> texts = TextsDrawn();
-  for (const String n : {U" 1", U" 3", U" 4", U"10"})
+  for (const String n : {U" 1", U" 2", U" 3"})
     EXPECT_NE(std::find(texts.begin(), texts.end(), n), texts.end()) << ToUtf8(n);
+  for (const String n : {U" 4", U"10"})
+    EXPECT_EQ(std::find(texts.begin(), texts.end(), n), texts.end()) << ToUtf8(n);
+  // An empty document still numbers the line the caret is on.
+  SetText(U"");
+  PaintAll();
+  const std::vector<String> empty = TextsDrawn();
+  EXPECT_NE(std::find(empty.begin(), empty.end(), U" 1"), empty.end());
+  EXPECT_EQ(std::find(empty.begin(), empty.end(), U" 2"), empty.end());
 }
 
 TEST_F(MemoTest, NumbersInTheirOwnColumnAreRightAlignedOnTheirBackground) {

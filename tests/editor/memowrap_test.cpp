@@ -51,7 +51,7 @@ TEST_F(WrapTest, AWrappedLineIsPaintedRowByRowAndNumberedOnItsFirstRowOnly) {
   EXPECT_EQ(at(U"x"), (TPoint{tl, 2 * kRow}));
   EXPECT_EQ(at(U" 1").Y, 0);
   EXPECT_EQ(at(U" 2").Y, 2 * kRow);
-  EXPECT_EQ(at(U" 3").Y, 3 * kRow);  // numbering goes on below the text
+  EXPECT_EQ(at(U" 3").Y, -1);  // the rows below the text get no number
   for (const auto& [text, place] : places)
     EXPECT_FALSE(place.Y == kRow && place.X < tl) << "a number on the continuation row";
 }
