@@ -13,8 +13,9 @@ bool IsWordChar(Char c) {
          c == U'_';
 }
 
+// A fragment ("#top") and percent-escapes belong to the address too.
 bool IsUrlChar(Char c) {
-  return IsWordChar(c) || StringView(U"&+-./:=?@~").find(c) != StringView::npos;
+  return IsWordChar(c) || StringView(U"#%&+-./:=?@~").find(c) != StringView::npos;
 }
 
 // Candidates hold only ASCII characters, so ASCII folding is exact here.

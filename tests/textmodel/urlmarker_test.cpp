@@ -19,6 +19,7 @@ std::string Marked(const String& text) {
 TEST(UrlMarking, AddressesAreMarked) {
   const std::pair<String, std::string> cases[] = {
       {U"see http://a.b/c?d=1 now", "....UUUUUUUUUUUUUUUU...."},
+      {U"http://a.b/c?q=%20#top x", "UUUUUUUUUUUUUUUUUUUUUU.."},
       {U"see HTTPS://a.b/x", "....UUUUUUUUUUUUU"},
       {U"www.x.org.", "UUUUUUUUUU"},
       {U"mail me@x.org", ".....UUUUUUUU"},
