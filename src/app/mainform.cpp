@@ -179,7 +179,7 @@ void TMainForm::OpenFile(const std::string& name, int kind) {
     }
     m_loading = false;
     SetDialogDefaults(FolderPart(path), ToUtf8(FileNamePart(FromUtf8(path))));
-    SetDocumentName(FromUtf8(path));
+    SetDocumentPath(path);
     if (exists) m_options.AddRecentFile(path, m_platform.files);
   }
   SetModifiedState(false);
@@ -202,6 +202,14 @@ void TMainForm::ClearDocument() {
 }
 
 void TMainForm::SetDocumentName(const String& name) {
+  SetDocumentPath(name == kUntitled ? std::string() : ToUtf8(name));
+}
+
+void TMainForm::SetDocumentPath(const std::string& path) {
+  // The path stays the bytes the system gave: a name that is not valid UTF-8
+  // is shown decoded but saved to the file it came from.
+  m_documentPath = path;
+  const String name = path.empty() ? String(kUntitled) : FromUtf8(path);
   m_documentName = name;
   const String shown = FileNamePart(name);
   m_caption = shown + U" - " + String(kProductName);
@@ -257,11 +265,11 @@ bool TMainForm::SaveTextTo(const std::string& name) {
 }
 
 void TMainForm::FileSave() {
-  if (m_documentName == kUntitled || IsBrowserCachePath(m_documentName)) {
+  if (m_documentPath.empty() || IsBrowserCachePath(m_documentName)) {
     FileSaveAs();
     return;
   }
-  const std::string path = ToUtf8(m_documentName);
+  const std::string& path = m_documentPath;
   // A file marked read-only is not replaced behind its mark, not even by
   // someone who may; saving under another name is offered instead.
   if (m_platform.files.Exists(path) && m_platform.files.IsReadOnly(path)) {
@@ -294,7 +302,7 @@ void TMainForm::SaveAsAccepted(const FileChoice& choice) {
       m_platform.dialogs.Confirm(U"OK to overwrite " + FromUtf8(name), true) != MsgResult::Yes)
     return;
   SaveTextTo(name);
-  SetDocumentName(FromUtf8(name));
+  SetDocumentPath(name);
   m_saveDialog.initialDir = FolderPart(name);
   m_saveDialog.fileName = ToUtf8(FileNamePart(FromUtf8(name)));
   SetModifiedState(false);

@@ -56,6 +56,10 @@ class TMainForm {
   // ---- Documents ------------------------------------------------------
   void OpenFile(const std::string& name, int kind);
   void SetDocumentName(const String& name);
+  // The document's file as the system names it (bytes, not always UTF-8);
+  // empty for an untitled document.
+  void SetDocumentPath(const std::string& path);
+  const std::string& DocumentPath() const noexcept { return m_documentPath; }
   // Throws qs::Abort when the caller must not go on.
   void QuerySaveChanges();
   void SetModifiedState(bool modified);
@@ -169,6 +173,7 @@ class TMainForm {
   TListenerLink m_link;
 
   String m_documentName{kUntitled};
+  std::string m_documentPath;
   String m_caption;
   String m_appTitle;
   std::array<String, 4> m_panels;

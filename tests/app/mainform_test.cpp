@@ -564,6 +564,22 @@ TEST_F(MainFormTest, AReadOnlyFileIsNotOverwrittenAndSaveAsIsOffered) {
   EXPECT_EQ(form->StatusPanel(1), U"");
 }
 
+// A file name is the bytes the system gave: one that is not valid UTF-8 is
+// shown decoded and saved back to the very same file.
+TEST_F(MainFormTest, ANameThatIsNotUtf8IsSavedToTheFileItCameFrom) {
+  Start();
+  const std::string page = Write("caf\xE9.txt", "old\n");
+  form->OpenFile(page, okText);
+  EXPECT_EQ(form->DocumentPath(), page);
+  Type(U"x");
+  form->FileSave();
+  EXPECT_EQ(Read(page), "xold\n");
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(m_dir))
+    names.push_back(entry.path().filename().string());
+  EXPECT_EQ(names, std::vector<std::string>{"caf\xE9.txt"});
+}
+
 TEST_F(MainFormTest, QuickSettingsAndTheRecentListSurviveARestart) {
   const std::string settings = PathOf("settings.ini");
   const std::string page = Write("kept.txt", "kept");
