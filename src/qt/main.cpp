@@ -28,6 +28,13 @@ static void ReportSchemeProblems(qs::TSyntaxList& schemes) {
   schemes.ClearProblems();
 }
 
+// A settings file that could not be read was moved aside and the defaults
+// are in use: said once, in a window, before the main one opens.
+static void ReportSettingsProblem(qs::SettingsStore& store) {
+  if (const std::optional<std::string> problem = store.TakeLoadProblem())
+    QMessageBox::warning(nullptr, QStringLiteral("Quillon"), QString::fromStdString(*problem));
+}
+
 int main(int argc, char** argv) {
   // The option objects exist, loaded, before any window.
   qs::TApplicationOptions options(qs::SettingsStore::Instance());
@@ -41,6 +48,7 @@ int main(int argc, char** argv) {
                              qs::DefaultShippedSchemeFolder(platform.Get().files),
                              qs::DefaultUserDataFolder());
   qs::TSyntaxList schemes(folders);
+  ReportSettingsProblem(qs::SettingsStore::Instance());
   ReportSchemeProblems(schemes);
 
   std::vector<std::string> args;

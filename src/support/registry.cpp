@@ -126,6 +126,7 @@ Key& CreateKeyPath(Key& hive, std::string_view path) {
 struct SettingsStore::Impl {
   std::array<Key, 3> hives;
   std::string fileName;
+  std::optional<std::string> loadProblem;
 
   Key& Hive(RootKey root) { return hives[static_cast<std::size_t>(root)]; }
   const Key& Hive(RootKey root) const { return hives[static_cast<std::size_t>(root)]; }
@@ -194,7 +195,12 @@ void SettingsStore::SetFileName(std::string fileName) {
 }
 
 std::optional<std::string> SettingsStore::Load() {
-  return LoadSettingsFile(*this, impl_->fileName);
+  impl_->loadProblem = LoadSettingsFile(*this, impl_->fileName);
+  return impl_->loadProblem;
+}
+
+std::optional<std::string> SettingsStore::TakeLoadProblem() {
+  return std::exchange(impl_->loadProblem, std::nullopt);
 }
 
 // A store without a file is kept in memory only, so there is nothing to write.

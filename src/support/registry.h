@@ -64,6 +64,9 @@ class SettingsStore {
   // malformed one gives an empty store and is moved aside (the returned text
   // says where), so the program starts with defaults and nothing is lost.
   std::optional<std::string> Load();
+  // What the last Load had to say, until taken: the program tells the user
+  // once, in the window, not only on a terminal nobody watches.
+  std::optional<std::string> TakeLoadProblem();
   // Writes the whole store atomically (temporary file, then rename); throws
   // qs::Error when it cannot, leaving the previous file as it was.
   void Save() const;

@@ -163,6 +163,21 @@ TEST_F(SettingsFile, AFileTooLargeToBeSettingsIsMovedAsideUnread) {
   EXPECT_EQ(dir.Names(), Names{"settings.ini.bad"});
 }
 
+// The store keeps what its load found wrong until the program has told the
+// user, once.
+TEST_F(SettingsFile, TheStoreKeepsItsLoadProblemUntilTaken) {
+  WriteBytes(path, "; Quillon settings 1\n[broken\n");
+  SettingsStore store;
+  store.SetFileName(path);
+  ASSERT_TRUE(store.Load().has_value());
+  const std::optional<std::string> problem = store.TakeLoadProblem();
+  ASSERT_TRUE(problem.has_value());
+  EXPECT_THAT(*problem, HasSubstr("moved to"));
+  EXPECT_FALSE(store.TakeLoadProblem().has_value());
+  EXPECT_FALSE(store.Load().has_value());  // nothing there now: nothing to say
+  EXPECT_FALSE(store.TakeLoadProblem().has_value());
+}
+
 TEST_F(SettingsFile, SomethingOtherThanAFileIsLeftAlone) {
   std::filesystem::create_directory(path);
   SettingsStore store;
