@@ -6,25 +6,13 @@
 set -euo pipefail
 
 quillon=$1
-
-fail() {
-  echo "FAIL: $*" >&2
-  [ -f "$work/quillon.log" ] && { echo "--- program output:" >&2; cat "$work/quillon.log" >&2; }
-  exit 1
-}
-
-source "$(dirname "$0")/virtual_display.sh" xdotool
-export QUILLON_SETTINGS_FILE="$work/settings.ini"
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state"
+source "$(dirname "$0")/quillon_window.sh"
 
 printf 'line one\nline two\n' >"$work/keys.txt"
 cp "$work/keys.txt" "$work/original.txt"
 
-"$quillon" "$work/keys.txt" >"$work/quillon.log" 2>&1 &
-pids+=($!)
-window=$(timeout 20 xdotool search --sync --name '^keys\.txt - Quillon$' | head -n1) ||
-  fail "the main window did not appear"
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+start_quillon "$work/keys.txt"
+activate_window '^keys\.txt - Quillon$' >/dev/null
 sleep 0.5
 
 # Select, press a caret key, type a letter: with Ctrl+A and with Shift+Down.

@@ -7,25 +7,13 @@
 set -euo pipefail
 
 quillon=$1
-
-fail() {
-  echo "FAIL: $*" >&2
-  [ -f "$work/quillon.log" ] && { echo "--- program output:" >&2; cat "$work/quillon.log" >&2; }
-  exit 1
-}
-
-source "$(dirname "$0")/virtual_display.sh" xdotool
-export QUILLON_SETTINGS_FILE="$work/settings.ini"
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state"
+source "$(dirname "$0")/quillon_window.sh"
 
 printf '<?php\nfunction f() {\n\tif ($a) {  \n\t\treturn 1;\t\n\t}\n}\n\n// end  ' >"$work/page.php"
 cp "$work/page.php" "$work/original.php"
 
-"$quillon" "$work/page.php" >"$work/quillon.log" 2>&1 &
-pids+=($!)
-window=$(timeout 20 xdotool search --sync --name '^page\.php - Quillon$' | head -n1) ||
-  fail "the main window did not appear"
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+start_quillon "$work/page.php"
+activate_window '^page\.php - Quillon$' >/dev/null
 sleep 0.5
 
 # Line 4 ("\t\treturn 1;\t"): to its start, past the TABs, and type.
