@@ -15,7 +15,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/headlessplatform.h"
+#include "platform/localfilesplatform.h"
 #include "support/registry.h"
 #include "textmodel/qsstring.h"
 #include "textmodel/searchoptions.h"
@@ -194,8 +194,9 @@ ReplaceAllCost ReplaceAllInFreshProcess(const std::string& file) {
 int main() {
   qs::SettingsStore store;
   qs::OptionRegistry::SetStore(&store);
-  qs::HeadlessPlatform platform;
-  qs::PlatformInstallation installed(platform);
+  // The documents are read from the host's disk.
+  qs::LocalFilesPlatform platform;
+  qs::PlatformInstallation installed(platform.platform);
   const std::string big = MakeFile("/tmp/quillon_bench_search_100M.txt", 100'000'000, 60, false);
   {
     qs::TMemoSource doc;

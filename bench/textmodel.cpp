@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/localfilesplatform.h"
 #include "support/documentfile.h"
 #include "support/utf8.h"
 #include "textmodel/qsstring.h"
@@ -188,6 +189,9 @@ void BenchCosts() {
 }  // namespace
 
 int main() {
+  // The document is read from the host's disk.
+  qs::LocalFilesPlatform platform;
+  const qs::PlatformInstallation installed(platform.platform);
   BenchCosts();
   BenchLoad();
   return 0;

@@ -3,19 +3,11 @@
 // shipped schemes or write temporary files.
 #pragma once
 
-#include "platform/headlessplatform.h"
-#include "platform/localfilesystem.h"
-#include "platform/platform.h"
+#include "platform/localfilesplatform.h"
 
 namespace qs::testing {
 
-struct LocalFilesPlatform {
-  HeadlessPlatform headless;
-  LocalFileSystem files;
-  Platform platform{files,          headless.clipboard, headless.clock,
-                    headless.clock, headless.dialogs,   headless.forms,
-                    headless.shell, headless.printer,   headless.browser,
-                    headless.help,  headless.screen};
+struct LocalFilesPlatform : qs::LocalFilesPlatform {
   PlatformInstallation installed{platform};
 };
 
