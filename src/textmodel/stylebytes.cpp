@@ -30,7 +30,9 @@ void TCustomMemoSource::ParseAhead(std::int32_t line, bool force) {
 
 std::string TCustomMemoSource::GetStyleBytes(std::int32_t line) {
   if (line < 0 || line >= LineCount()) return {};
-  if (!GetLineItem(line)->IsParsed()) ParseAhead(line, false);
+  // A line at or below the first unparsed one may keep its parsed mark with
+  // bytes from before an edit above changed the state it starts in.
+  if (!GetLineItem(line)->IsParsed() || line >= m_firstUnparsed) ParseAhead(line, false);
   return GetLineItem(line)->StyleBytes;
 }
 

@@ -27,6 +27,22 @@ class BraceParser : public TSimpleParser {
   std::string_view name = "TNullParser";
 };
 
+// A reader that asks for a line's bytes gets them as they are after every
+// edit, without a view having parsed ahead for it first.
+TEST(Highlighting, StyleBytesOfALineBelowAnEditAreCurrent) {
+  TMemoSource source;
+  Fill(source, {"a", "b", "c"});
+  BraceParser parser;
+  source.SetSyntaxParser(&parser);
+  source.ParseLines(0, 2, false);
+  source.SetCaretPos(1, 0);
+  source.InsertText(U"{");  // line 0 now ends in state 1: the lines below start in it
+  ASSERT_TRUE(source.GetLineItem(2)->IsParsed());
+  source.GetStyleBytes(2);
+  EXPECT_EQ(source.GetLineItem(1)->StartState, 1);
+  EXPECT_EQ(source.GetLineItem(2)->StartState, 1);
+}
+
 TEST(Highlighting, LinesAreParsedOnceAndStatesRippleDown) {
   TMemoSource source;
   Fill(source, {"a {", "b", "}"});
