@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/bytesource.h"
+#include "support/fileaccess.h"
 
 namespace qs {
 
@@ -16,33 +17,21 @@ namespace qs {
 // unit the stored file times of the program's data use.
 using TFileTime = std::int64_t;
 
-class IFileSystem {
+// The file access of support (read, atomic write, existence, rename,
+// folders) and what only the layers above need.
+class IFileSystem : public IFileAccess {
  public:
-  virtual ~IFileSystem() = default;
-
-  [[nodiscard]] virtual std::string ReadFile(const std::string& path) = 0;
   // A regular file read a chunk at a time (a document may be larger than is
   // wise to hold twice).
   [[nodiscard]] virtual std::unique_ptr<TByteSource> OpenRead(const std::string& path) = 0;
-  // Replaces or creates the file as a whole: on failure the old file is as it
-  // was. A read-only file is refused rather than replaced behind its flag.
-  // The file keeps what makes it the same file: a link stays a link, owner,
-  // mode and other hard links stay.
-  virtual void WriteFileAtomic(const std::string& path, std::string_view bytes) = 0;
   // As WriteFileAtomic, keeping the file's old content under backup first; a
   // backup naming the file itself is skipped.
   virtual void WriteFileWithBackup(const std::string& path, const std::string& backup,
                                    std::string_view bytes) = 0;
 
-  [[nodiscard]] virtual bool Exists(const std::string& path) const = 0;
-  [[nodiscard]] virtual bool IsDirectory(const std::string& path) const = 0;
   // Removes a file. False when there was nothing to remove; throws when the
   // file exists but cannot be removed.
   virtual bool Delete(const std::string& path) = 0;
-  // Moves a file or folder; an existing file at `to` is replaced.
-  virtual void Rename(const std::string& from, const std::string& to) = 0;
-  // Creates the folder and every missing parent; an existing folder is fine.
-  virtual void CreateDirectories(const std::string& path) = 0;
   // The names (not paths) of the files and folders in folder that match the
   // pattern (see globmatch.h), sorted as a directory listing shows them:
   // ignoring ASCII letter case, ties in byte order. "." and ".." are left out.

@@ -15,6 +15,7 @@
 #include "support/atomicfile.h"
 #include "support/documentfile.h"
 #include "support/errors.h"
+#include "support/fileaccess.h"
 #include "support/fileerror.h"
 
 namespace qs {
@@ -37,13 +38,11 @@ struct DirCloser {
 }  // namespace
 
 std::string LocalFileSystem::ReadFile(const std::string& path) {
-  if (IsDirectory(path)) FailOnFile("Cannot open file", path, EISDIR);
-  return ReadWholeFile(path);
+  return HostFiles().ReadFile(path);
 }
 
 void LocalFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes) {
-  if (Exists(path) && IsReadOnly(path)) FailOnFile("Cannot write file", path, EACCES);
-  WriteFileAtomically(path, bytes);
+  HostFiles().WriteFileAtomic(path, bytes);
 }
 
 std::unique_ptr<TByteSource> LocalFileSystem::OpenRead(const std::string& path) {
@@ -57,13 +56,11 @@ void LocalFileSystem::WriteFileWithBackup(const std::string& path, const std::st
 }
 
 bool LocalFileSystem::Exists(const std::string& path) const {
-  struct stat info;
-  return StatPath(path, info);
+  return HostFiles().Exists(path);
 }
 
 bool LocalFileSystem::IsDirectory(const std::string& path) const {
-  struct stat info;
-  return StatPath(path, info) && S_ISDIR(info.st_mode);
+  return HostFiles().IsDirectory(path);
 }
 
 bool LocalFileSystem::Delete(const std::string& path) {
@@ -73,22 +70,11 @@ bool LocalFileSystem::Delete(const std::string& path) {
 }
 
 void LocalFileSystem::Rename(const std::string& from, const std::string& to) {
-  if (::rename(from.c_str(), to.c_str()) != 0)
-    throw Error("Can't rename file " + from + " to file " + to + ": " + std::strerror(errno));
+  HostFiles().Rename(from, to);
 }
 
 void LocalFileSystem::CreateDirectories(const std::string& path) {
-  if (path.empty()) FailOnFile("Cannot create folder", path, ENOENT);
-  std::size_t pos = path.front() == '/' ? 1 : 0;
-  while (pos <= path.size()) {
-    const std::size_t slash = path.find('/', pos);
-    const std::size_t end = slash == std::string::npos ? path.size() : slash;
-    const std::string prefix = path.substr(0, end);
-    if (end > pos && ::mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST)
-      FailOnFile("Cannot create folder", prefix, errno);
-    if (end > pos && !IsDirectory(prefix)) FailOnFile("Cannot create folder", prefix, ENOTDIR);
-    pos = end + 1;
-  }
+  HostFiles().CreateDirectories(path);
 }
 
 std::vector<std::string> LocalFileSystem::ListDirectory(const std::string& folder,
@@ -123,10 +109,7 @@ void LocalFileSystem::SetLastWriteTime(const std::string& path, TFileTime time) 
 }
 
 bool LocalFileSystem::IsReadOnly(const std::string& path) const {
-  const struct stat info = StatOrFail(path);
-  // The write bits decide even for a user who could override them, so a file
-  // marked read-only is treated as such by everyone.
-  return (info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+  return HostFiles().IsReadOnly(path);
 }
 
 void LocalFileSystem::SetReadOnly(const std::string& path, bool readOnly) {

@@ -44,6 +44,8 @@ int main(int argc, char** argv) {
 
   qs::qt::QtPlatform platform;
   qs::PlatformInstallation installed(platform.Get());
+  // From here on the settings are written through the platform, as every file.
+  qs::SettingsStore::Instance().SetFiles(platform.Get().files);
   qs::TSchemeFolders folders(platform.Get().files,
                              qs::DefaultShippedSchemeFolder(platform.Get().files),
                              qs::DefaultUserDataFolder());

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "support/errors.h"
+#include "support/fileaccess.h"
 #include "support/foldedlist.h"
 #include "support/keypath.h"
 #include "support/settingsfile.h"
@@ -127,6 +128,7 @@ struct SettingsStore::Impl {
   std::array<Key, 3> hives;
   std::string fileName;
   std::optional<std::string> loadProblem;
+  IFileAccess* files = &HostFiles();
 
   Key& Hive(RootKey root) { return hives[static_cast<std::size_t>(root)]; }
   const Key& Hive(RootKey root) const { return hives[static_cast<std::size_t>(root)]; }
@@ -190,12 +192,16 @@ const std::string& SettingsStore::FileName() const {
   return impl_->fileName;
 }
 
+void SettingsStore::SetFiles(IFileAccess& files) {
+  impl_->files = &files;
+}
+
 void SettingsStore::SetFileName(std::string fileName) {
   impl_->fileName = std::move(fileName);
 }
 
 std::optional<std::string> SettingsStore::Load() {
-  impl_->loadProblem = LoadSettingsFile(*this, impl_->fileName);
+  impl_->loadProblem = LoadSettingsFile(*impl_->files, *this, impl_->fileName);
   return impl_->loadProblem;
 }
 
@@ -205,7 +211,7 @@ std::optional<std::string> SettingsStore::TakeLoadProblem() {
 
 // A store without a file is kept in memory only, so there is nothing to write.
 void SettingsStore::Save() const {
-  if (!impl_->fileName.empty()) SaveSettingsFile(*this, impl_->fileName);
+  if (!impl_->fileName.empty()) SaveSettingsFile(*impl_->files, *this, impl_->fileName);
 }
 
 SettingsStore& SettingsStore::Instance() {

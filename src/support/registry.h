@@ -14,6 +14,8 @@
 
 namespace qs {
 
+class IFileAccess;
+
 enum class RootKey : std::uint8_t { CurrentUser, LocalMachine, ClassesRoot };
 
 enum class RegKind : std::uint8_t { String, ExpandString, Integer, Binary };
@@ -57,6 +59,9 @@ class SettingsStore {
 
   void Clear();
 
+  // What the file is read and written through: the host's own files until
+  // the program hands over its platform's file system.
+  void SetFiles(IFileAccess& files);
   // The file this store persists to; empty for a store kept only in memory.
   const std::string& FileName() const;
   void SetFileName(std::string fileName);

@@ -35,7 +35,7 @@
 #include <string>
 #include <string_view>
 
-#include "support/atomicfile.h"
+#include "support/fileaccess.h"
 #include "support/qschar.h"
 #include "support/registry.h"
 
@@ -76,17 +76,17 @@ std::string FormatSettings(const SettingsStore& store);
 // (with the line) for malformed text; the store is then empty.
 void ParseSettings(std::string_view text, SettingsStore& store);
 
-// Writes the store to path atomically, creating its folder when missing. Throws
-// qs::Error when it cannot; the previous file is then as it was. The fault hook
-// lets a test make any step of the write fail.
-void SaveSettingsFile(const SettingsStore& store, const std::string& path,
-                      const AtomicFaultHook& fault = {});
+// Writes the store to path atomically through files, creating its folder when
+// missing. Throws qs::Error when it cannot; the previous file is then as it was.
+void SaveSettingsFile(IFileAccess& files, const SettingsStore& store, const std::string& path);
 
 // Replaces the store's content with the file's. A missing file (or an empty path)
-// gives an empty store and no message. A file that cannot be read or parsed gives
-// an empty store and is renamed to "<path>.bad" (or "<path>.bad.N" when that name
-// is taken); the returned message says what happened. Never throws.
-std::optional<std::string> LoadSettingsFile(SettingsStore& store, const std::string& path);
+// gives an empty store and no message; so does a folder, with a message. A file
+// that cannot be read or parsed gives an empty store and is renamed to
+// "<path>.bad" (or "<path>.bad.N" when that name is taken); the returned message
+// says what happened. Never throws.
+std::optional<std::string> LoadSettingsFile(IFileAccess& files, SettingsStore& store,
+                                            const std::string& path);
 
 // Where the process-wide store lives: $QUILLON_SETTINGS_FILE when set, else
 // $XDG_CONFIG_HOME/quillon/settings.ini (an absolute $XDG_CONFIG_HOME only), else

@@ -12,6 +12,7 @@
 #include "common/environmentscope.h"
 #include "support/atomicfile.h"
 #include "support/errors.h"
+#include "support/fileaccess.h"
 #include "support/registry.h"
 #include "support/settingsfile.h"
 #include "support/settingssnapshot.h"
@@ -73,8 +74,27 @@ TEST_F(SettingsFile, AStoreWithoutAFileIsKeptInMemoryOnly) {
   EXPECT_NO_THROW(store.Save());
   EXPECT_EQ(store.Load(), std::nullopt);
   EXPECT_TRUE(IsEmpty(store));
-  EXPECT_THROW(SaveSettingsFile(store, ""), Error);
+  EXPECT_THROW(SaveSettingsFile(HostFiles(), store, ""), Error);
 }
+
+// The host's files with every atomic write failing at one chosen step.
+class FailingWrites final : public IFileAccess {
+ public:
+  explicit FailingWrites(AtomicStep step) : m_step(step) {}
+  std::string ReadFile(const std::string& p) override { return HostFiles().ReadFile(p); }
+  void WriteFileAtomic(const std::string& p, std::string_view bytes) override {
+    WriteFileAtomically(p, bytes, [this](AtomicStep s) { return s == m_step; });
+  }
+  bool Exists(const std::string& p) const override { return HostFiles().Exists(p); }
+  bool IsDirectory(const std::string& p) const override { return HostFiles().IsDirectory(p); }
+  void Rename(const std::string& from, const std::string& to) override {
+    HostFiles().Rename(from, to);
+  }
+  void CreateDirectories(const std::string& p) override { HostFiles().CreateDirectories(p); }
+
+ private:
+  AtomicStep m_step;
+};
 
 TEST_F(SettingsFile, AFailedSaveAtAnyStepKeepsThePreviousFile) {
   for (AtomicStep failing :
@@ -82,14 +102,16 @@ TEST_F(SettingsFile, AFailedSaveAtAnyStepKeepsThePreviousFile) {
     SCOPED_TRACE(static_cast<int>(failing));
     SettingsStore previous;
     FillSample(previous, 1);
-    SaveSettingsFile(previous, path);
+    SaveSettingsFile(HostFiles(), previous, path);
     SettingsStore changed;
     FillSample(changed, 2);
     changed.WriteValue(kUser, "More", "x", RegValue::Int(3));
-    EXPECT_THROW(SaveSettingsFile(changed, path, [&](AtomicStep s) { return s == failing; }),
-                 Error);
+    FailingWrites files(failing);
+    changed.SetFiles(files);
+    changed.SetFileName(path);
+    EXPECT_THROW(changed.Save(), Error);
     SettingsStore back;
-    EXPECT_EQ(LoadSettingsFile(back, path), std::nullopt);
+    EXPECT_EQ(LoadSettingsFile(HostFiles(), back, path), std::nullopt);
     EXPECT_EQ(Snapshot(back), Snapshot(previous));
     EXPECT_EQ(dir.Names(), Names{"settings.ini"});
   }
@@ -115,7 +137,7 @@ TEST_F(SettingsFile, EveryTruncationOfAValidFileIsRecognised) {
     const std::string bytes = text.substr(0, cut);
     WriteBytes(path, bytes);
     SettingsStore store;
-    const std::optional<std::string> message = LoadSettingsFile(store, path);
+    const std::optional<std::string> message = LoadSettingsFile(HostFiles(), store, path);
     if (cut >= endLineEnds) {
       EXPECT_EQ(message, std::nullopt);
       EXPECT_EQ(Snapshot(store), Snapshot(full));
@@ -152,14 +174,14 @@ TEST_F(SettingsFile, ABadFileIsKeptUnchangedUnderAFreeName) {
   // The message says what was wrong, and where.
   WriteBytes(path, bad[0]);
   SettingsStore store;
-  EXPECT_THAT(LoadSettingsFile(store, path).value(), HasSubstr("line 3: bad escape"));
+  EXPECT_THAT(LoadSettingsFile(HostFiles(), store, path).value(), HasSubstr("line 3: bad escape"));
 }
 
-TEST_F(SettingsFile, AFileTooLargeToBeSettingsIsMovedAsideUnread) {
+TEST_F(SettingsFile, AFileTooLargeToBeSettingsIsMovedAside) {
   WriteBytes(path, "; Quillon settings 1\n");
   std::filesystem::resize_file(path, kMaxSettingsFileBytes + 1);  // sparse: no disk used
   SettingsStore store;
-  EXPECT_THAT(LoadSettingsFile(store, path).value(), HasSubstr("too large"));
+  EXPECT_THAT(LoadSettingsFile(HostFiles(), store, path).value(), HasSubstr("too large"));
   EXPECT_EQ(dir.Names(), Names{"settings.ini.bad"});
 }
 
@@ -182,7 +204,7 @@ TEST_F(SettingsFile, SomethingOtherThanAFileIsLeftAlone) {
   std::filesystem::create_directory(path);
   SettingsStore store;
   store.WriteValue(kUser, "Old", "v", RegValue::Int(1));
-  EXPECT_THAT(LoadSettingsFile(store, path).value(), HasSubstr("not a file"));
+  EXPECT_THAT(LoadSettingsFile(HostFiles(), store, path).value(), HasSubstr("not a file"));
   EXPECT_TRUE(IsEmpty(store));
   EXPECT_TRUE(std::filesystem::is_directory(path));
   EXPECT_EQ(dir.Names(), Names{"settings.ini"});
@@ -192,10 +214,10 @@ TEST_F(SettingsFile, AnUnreadableFileIsMovedAside) {
   if (::geteuid() == 0) GTEST_SKIP() << "root reads any file";
   SettingsStore good;
   FillSample(good, 1);
-  SaveSettingsFile(good, path);
+  SaveSettingsFile(HostFiles(), good, path);
   ::chmod(path.c_str(), 0);
   SettingsStore store;
-  EXPECT_THAT(LoadSettingsFile(store, path).value(), HasSubstr("moved to"));
+  EXPECT_THAT(LoadSettingsFile(HostFiles(), store, path).value(), HasSubstr("moved to"));
   EXPECT_TRUE(IsEmpty(store));
   EXPECT_EQ(dir.Names(), Names{"settings.ini.bad"});
 }
@@ -238,7 +260,7 @@ TEST_F(SettingsInstance, LoadsItsFileOnFirstUse) {
       const ScratchDir dir("instance_good");
       SettingsStore seed;
       seed.WriteValue(kUser, "K", "v", RegValue::Int(42));
-      SaveSettingsFile(seed, dir.File("s.ini"));
+      SaveSettingsFile(HostFiles(), seed, dir.File("s.ini"));
       ::setenv("QUILLON_SETTINGS_FILE", dir.File("s.ini").c_str(), 1);
       SettingsStore& store = SettingsStore::Instance();
       ok = &store == &SettingsStore::Instance() && store.FileName() == dir.File("s.ini") &&
