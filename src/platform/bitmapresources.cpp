@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/localfilesystem.h"
+#include "platform/filesystem.h"
 #include "platform/platform.h"
 #include "support/errors.h"
 
@@ -32,8 +32,7 @@ std::optional<Bitmap> FolderBitmapResources::Load(std::string_view name) const {
     return std::nullopt;
   // Through the installed file system like every other file of the program;
   // pictures are drawn before a platform exists too, so the host's own then.
-  static LocalFileSystem hostFiles;
-  IFileSystem& files = HasPlatform() ? ThePlatform().files : hostFiles;
+  IFileAccess& files = HasPlatform() ? static_cast<IFileAccess&>(ThePlatform().files) : HostFiles();
   const std::string file = JoinPath(m_folder, std::string(name) + ".xpm");
   try {
     const std::string text = files.ReadFile(file);

@@ -51,7 +51,7 @@ std::unique_ptr<TByteSource> LocalFileSystem::OpenRead(const std::string& path) 
 
 void LocalFileSystem::WriteFileWithBackup(const std::string& path, const std::string& backup,
                                           std::string_view bytes) {
-  if (Exists(path) && IsReadOnly(path)) FailOnFile("Cannot write file", path, EACCES);
+  HostFiles().RefuseReadOnly(path);
   SaveWithBackup(path, backup, bytes);
 }
 

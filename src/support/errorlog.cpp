@@ -73,7 +73,8 @@ void LogLine(std::string_view text) noexcept {
       std::fprintf(stderr, "quillon: cannot write the log file %s: %s\n", path.c_str(),
                    std::strerror(error));
   } catch (...) {
-    // Out of memory for the line itself: there is nothing left to tell it with.
+    // Out of memory for the line itself: a fixed text is all that is left.
+    std::fputs("quillon: a failure could not be logged\n", stderr);
   }
 }
 

@@ -20,8 +20,12 @@ std::string HostFileAccess::ReadFile(const std::string& path) {
   return ReadDocumentFile(path);
 }
 
-void HostFileAccess::WriteFileAtomic(const std::string& path, std::string_view bytes) {
+void HostFileAccess::RefuseReadOnly(const std::string& path) const {
   if (Exists(path) && IsReadOnly(path)) FailOnFile("Cannot write file", path, EACCES);
+}
+
+void HostFileAccess::WriteFileAtomic(const std::string& path, std::string_view bytes) {
+  RefuseReadOnly(path);
   WriteFileAtomically(path, bytes);
 }
 

@@ -39,6 +39,8 @@ class HostFileAccess final : public IFileAccess {
   void CreateDirectories(const std::string& path) override;
   // The write bits decide even for a user who could override them.
   bool IsReadOnly(const std::string& path) const;
+  // Throws for an existing file marked read-only: it is not replaced behind its mark.
+  void RefuseReadOnly(const std::string& path) const;
 };
 
 // The one host file access of the process.

@@ -5,8 +5,8 @@
 
 namespace qs {
 
+// The line list is where the break lives: every record it creates takes it.
 void TCustomMemoSource::SetOutFormat(TOutFormatType f) {
-  m_outFormat = f;
   m_strings.SetNewLineBreak(f);
 }
 
@@ -23,7 +23,7 @@ bool TCustomMemoSource::RawSetLineBreaks(std::int32_t first, std::string_view br
   const auto count = static_cast<std::int32_t>(breaks.size());
   if (first < 0 || first + count > LineCount() || GetReadOnly() || !CanEdit()) return false;
   const std::string old = LineBreaksOf(first, count);
-  const TOutFormatType oldFormat = m_outFormat;
+  const TOutFormatType oldFormat = OutFormat();
   SetLineBreaks(first, breaks);
   SetOutFormat(format);
   if (TUndoRecord* r = Record(ukBreaksChanged, first, 0)) {

@@ -374,7 +374,7 @@ bool TCustomMemoSource::InsertText(StringView text) {
     index += static_cast<std::int64_t>(piece.size());
     if (end >= text.size()) break;
     from = end + (text[end] == U'\r' && end + 1 < text.size() && text[end + 1] == U'\n' ? 2 : 1);
-    if (!RawBreak(at, index, m_outFormat)) break;
+    if (!RawBreak(at, index, OutFormat())) break;
     done = true;
     ++at;
     index = 0;
@@ -442,7 +442,7 @@ void TCustomMemoSource::InsertLineBreak() {
   const StringView stored = StoredLine(line);
   const std::int64_t index = std::min<std::int64_t>(ColumnToIndex(stored, m_caret.Column) - 1,
                                                     static_cast<std::int64_t>(stored.size()));
-  if (RawBreak(line, index, m_outFormat) && !m_keepTrailingBlanks) {
+  if (RawBreak(line, index, OutFormat()) && !m_keepTrailingBlanks) {
     const StringView first = StoredLine(line);
     const std::size_t kept = TrimmedSize(first);
     if (kept < first.size())

@@ -132,7 +132,7 @@ class TCustomMemoSource {
   void SetHighlightUrls(bool on);  // re-highlights when it changes
   // The break new lines get; a load sets it to the file's. Setting it changes
   // no line: ConvertLineBreaks does.
-  TOutFormatType OutFormat() const noexcept { return m_outFormat; }
+  TOutFormatType OutFormat() const noexcept { return m_strings.NewLineBreak(); }
   void SetOutFormat(TOutFormatType f);
   // Whether the text ends with a line break (it does in a new document).
   bool FinalLineBreak() const noexcept { return m_finalBreak; }
@@ -598,7 +598,6 @@ class TCustomMemoSource {
   bool m_allowUndo = true;
   int m_undoLimit = 0;
   bool m_highlightUrls = false;
-  TOutFormatType m_outFormat = ofUnix;
   String m_templatesType = U"None";
   bool m_useGlobalOptions = false;
   bool m_keepTrailingBlanks = false;

@@ -37,7 +37,7 @@ TLoadResult TCustomMemoSource::FileShape() const {
   TLoadResult shape;
   shape.encoding = m_encoding;
   shape.bom = m_bom;
-  shape.lineBreak = m_outFormat;
+  shape.lineBreak = OutFormat();
   shape.finalBreak = m_finalBreak;
   return shape;
 }
@@ -74,7 +74,7 @@ void TCustomMemoSource::LoadFromText(StringView text) {
   split.encoding = m_encoding;
   split.bom = m_bom;
   // No break to go by: the document keeps its own.
-  if (split.lineBreakCount == 0) split.lineBreak = m_outFormat;
+  if (split.lineBreakCount == 0) split.lineBreak = OutFormat();
   {
     const TUpdateBracket update(*this, upd::kLinesText, TUpdateBracket::Tracked);
     SwapInLoaded(fresh, split);

@@ -105,7 +105,7 @@ void TExternalStrings::Assign(const TStrings& other) {
   TCustomMemoSource& s = m_source;
   TInternalStrings fresh;
   fresh.SetItemFactory([&s] { return s.GetStringItemClass(); });
-  fresh.SetNewLineBreak(s.m_outFormat);
+  fresh.SetNewLineBreak(s.OutFormat());
   for (int i = 0; i < other.Count(); ++i) {
     fresh.Insert(i, s.StoringConversion(other.Get(i)));
     fresh.PutObject(i, other.GetObject(i));

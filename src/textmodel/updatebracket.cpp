@@ -1,5 +1,6 @@
 #include "textmodel/updatebracket.h"
 
+#include "support/guardedcall.h"
 #include "textmodel/qsstring.h"
 
 namespace qs {
@@ -20,7 +21,9 @@ TUpdateBracket::~TUpdateBracket() noexcept(false) {
   try {
     m_source.EndUpdate();
   } catch (...) {
-    // The exception already under way is the one the user is shown.
+    // The exception already under way is the one the user is shown; this
+    // one is kept in the log.
+    LogCaughtFailure("telling the views of an edit that failed");
   }
 }
 
