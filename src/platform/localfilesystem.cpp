@@ -59,6 +59,10 @@ bool LocalFileSystem::Exists(const std::string& path) const {
   return HostFiles().Exists(path);
 }
 
+std::uint64_t LocalFileSystem::FileSize(const std::string& path) const {
+  return HostFiles().FileSize(path);
+}
+
 bool LocalFileSystem::IsDirectory(const std::string& path) const {
   return HostFiles().IsDirectory(path);
 }

@@ -107,6 +107,10 @@ void MemoryFileSystem::WriteFileWithBackup(const std::string& path, const std::s
   WriteFileAtomic(path, bytes);
 }
 
+std::uint64_t MemoryFileSystem::FileSize(const std::string& path) const {
+  return NodeOrFail(Normalise(path), "Cannot access file").bytes.size();
+}
+
 bool MemoryFileSystem::Exists(const std::string& path) const {
   return m_nodes.count(Normalise(path)) > 0;
 }

@@ -23,6 +23,7 @@ class MemoryFileSystem final : public IFileSystem {
                            std::string_view bytes) override;
   bool Exists(const std::string& path) const override;
   bool IsDirectory(const std::string& path) const override;
+  std::uint64_t FileSize(const std::string& path) const override;
   bool Delete(const std::string& path) override;
   void Rename(const std::string& from, const std::string& to) override;
   void CreateDirectories(const std::string& path) override;

@@ -39,6 +39,12 @@ bool HostFileAccess::IsDirectory(const std::string& path) const {
   return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+std::uint64_t HostFileAccess::FileSize(const std::string& path) const {
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) FailOnFile("Cannot access file", path, errno);
+  return static_cast<std::uint64_t>(info.st_size);
+}
+
 bool HostFileAccess::IsReadOnly(const std::string& path) const {
   struct stat info;
   if (::stat(path.c_str(), &info) != 0) FailOnFile("Cannot access file", path, errno);

@@ -4,6 +4,7 @@
 // host's, as bytes; every failure throws qs::Error naming the file.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,8 @@ class IFileAccess {
   virtual void WriteFileAtomic(const std::string& path, std::string_view bytes) = 0;
   [[nodiscard]] virtual bool Exists(const std::string& path) const = 0;
   [[nodiscard]] virtual bool IsDirectory(const std::string& path) const = 0;
+  // The size in bytes, so a reader can refuse a file before it reads it.
+  [[nodiscard]] virtual std::uint64_t FileSize(const std::string& path) const = 0;
   // Moves a file or folder; an existing file at `to` is replaced.
   virtual void Rename(const std::string& from, const std::string& to) = 0;
   // Creates the folder and every missing parent; an existing folder is fine.
@@ -35,6 +38,7 @@ class HostFileAccess final : public IFileAccess {
   void WriteFileAtomic(const std::string& path, std::string_view bytes) override;
   bool Exists(const std::string& path) const override;
   bool IsDirectory(const std::string& path) const override;
+  std::uint64_t FileSize(const std::string& path) const override;
   void Rename(const std::string& from, const std::string& to) override;
   void CreateDirectories(const std::string& path) override;
   // The write bits decide even for a user who could override them.

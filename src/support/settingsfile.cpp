@@ -66,6 +66,8 @@ std::optional<std::string> LoadSettingsFile(IFileAccess& files, SettingsStore& s
     return "The settings file " + Quote(path) + " is not a file; the defaults are used.";
   std::string reason;
   try {
+    // Refused unread: a huge file must not fill the memory first.
+    if (files.FileSize(path) > kMaxSettingsFileBytes) throw Error("the file is too large");
     const std::string text = files.ReadFile(path);
     if (text.size() > kMaxSettingsFileBytes) throw Error("the file is too large");
     ParseSettings(text, store);

@@ -36,5 +36,19 @@ TEST(SettingsThroughTheFileSystem, SaveLoadAndFaultsKeepTheStoredSettings) {
   EXPECT_FALSE(files.Exists("/home/u/.config/quillon/settings.ini"));
 }
 
+TEST(SettingsThroughTheFileSystem, ATooLargeFileIsRefusedBeforeItIsRead) {
+  MemoryFileSystem files;
+  files.CreateDirectories("/cfg");
+  files.WriteFileAtomic("/cfg/settings.ini", std::string((64u << 20) + 1, ' '));
+  SettingsStore store;
+  store.SetFiles(files);
+  store.SetFileName("/cfg/settings.ini");
+  files.FailNext(FileFault::Read);  // a read would fail with another reason
+  const std::optional<std::string> problem = store.Load();
+  ASSERT_TRUE(problem.has_value());
+  EXPECT_NE(problem->find("too large"), std::string::npos) << *problem;
+  EXPECT_TRUE(files.Exists("/cfg/settings.ini.bad"));
+}
+
 }  // namespace
 }  // namespace qs

@@ -87,6 +87,7 @@ class FailingWrites final : public IFileAccess {
   }
   bool Exists(const std::string& p) const override { return HostFiles().Exists(p); }
   bool IsDirectory(const std::string& p) const override { return HostFiles().IsDirectory(p); }
+  std::uint64_t FileSize(const std::string& p) const override { return HostFiles().FileSize(p); }
   void Rename(const std::string& from, const std::string& to) override {
     HostFiles().Rename(from, to);
   }
@@ -177,7 +178,7 @@ TEST_F(SettingsFile, ABadFileIsKeptUnchangedUnderAFreeName) {
   EXPECT_THAT(LoadSettingsFile(HostFiles(), store, path).value(), HasSubstr("line 3: bad escape"));
 }
 
-TEST_F(SettingsFile, AFileTooLargeToBeSettingsIsMovedAside) {
+TEST_F(SettingsFile, AFileTooLargeToBeSettingsIsMovedAsideUnread) {
   WriteBytes(path, "; Quillon settings 1\n");
   std::filesystem::resize_file(path, kMaxSettingsFileBytes + 1);  // sparse: no disk used
   SettingsStore store;
