@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/binaryprobe.h"
 #include "app/commandtable.h"
 #include "app/documentformat.h"
 #include "app/schemecatalogue.h"
@@ -165,6 +166,7 @@ void TMainForm::OpenFile(const std::string& name, int kind) {
   } else {
     const std::string path = AbsolutePath(name);
     const bool exists = m_platform.files.Exists(path);
+    if (exists) ConfirmOpeningBinary(path);
     m_loading = true;
     try {
       // A name that is not there yet starts a new document, written there
@@ -185,6 +187,17 @@ void TMainForm::OpenFile(const std::string& name, int kind) {
   SetModifiedState(false);
   AutoParser(FromUtf8(name));
   EditorChange();
+}
+
+// A file with NUL bytes opens as text only when the user says so (its bytes
+// survive an open and save either way); No leaves the current document.
+void TMainForm::ConfirmOpeningBinary(const std::string& path) {
+  if (!LooksBinary(*m_platform.files.OpenRead(path))) return;
+  const String text = U"\"" + FileNamePart(FromUtf8(path)) +
+                      U"\" contains NUL bytes and may be a binary file.\n\nOpen it as text anyway?";
+  if (m_platform.dialogs.MessageBox(text, String(kProductName), MsgButtons::YesNo,
+                                    MsgIcon::Warning) != MsgResult::Yes)
+    throw Abort();
 }
 
 void TMainForm::SetDialogDefaults(const std::string& folder, const std::string& fileName) {

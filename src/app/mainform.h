@@ -153,6 +153,7 @@ class TMainForm {
   bool SaveTextTo(const std::string& name);
   void SaveAsAccepted(const FileChoice& choice);
   void ClearDocument();
+  void ConfirmOpeningBinary(const std::string& path);
   void ToggleBookmarkShown(int number);
   void ShowPreferences();
   void ToggleWordWrap();

@@ -230,6 +230,7 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   void ShapeCaret();
   void Press(TMouseButton button, TShiftState shift, TPoint p);
   void Release(TMouseButton button, TShiftState shift, TPoint p);
+  void PointContextMenu(const THit& hit);
   void DoubleClick(TPoint p, const TMemoLayout& layout);
   bool IsTripleClick(TPoint p, const TMemoLayout& layout) const;
   void BeginSelectOrDrag(TShiftState shift, const THit& hit, TPosition before);

@@ -10,6 +10,8 @@
 #include "qt/mainwindow.h"
 #include "qt/qtconvert.h"
 #include "qt/qtplatform.h"
+#include "support/errorlog.h"
+#include "support/errors.h"
 #include "support/guardedcall.h"
 #include "support/registry.h"
 
@@ -64,9 +66,22 @@ int main(int argc, char** argv) {
                        [&window] { qs::GuardedCall([&window] { window.Form().FormShow(); }); });
     result = QApplication::exec();
   }
-  const bool saved = qs::GuardedCall([&] {
-    schemes.SaveCatalogue();
-    options.SaveAll();
+  // Settings that cannot be written (a home folder without write access) are
+  // lost for this session only: the user is told where, and the program ends
+  // as asked.
+  qs::GuardedCall([&] {
+    try {
+      schemes.SaveCatalogue();
+      options.SaveAll();
+    } catch (const qs::Error& e) {
+      // Logged as well: the window is gone, the terminal or the log may be read later.
+      const std::string text = std::string(
+                                   "Quillon could not save its settings; the changes made to "
+                                   "them in this session are lost.\n\n") +
+                               e.what();
+      qs::LogLine(text);
+      throw qs::Error(text);
+    }
   });
-  return (saved || result != 0) ? result : 1;
+  return result;
 }

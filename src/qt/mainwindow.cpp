@@ -19,7 +19,9 @@
 #include "qt/qtcommands.h"
 #include "qt/qtconvert.h"
 #include "qt/qtmemowidget.h"
+#include "qt/windowplacement.h"
 #include "support/guardedcall.h"
+#include "support/registry.h"
 
 namespace qs::qt {
 
@@ -38,6 +40,7 @@ MainWindow::MainWindow(Platform& platform, ISchemeCatalogue& schemes, TSysOption
                        std::vector<std::string> args, bool formsAvailable, QWidget* parent)
     : QMainWindow(parent), m_editor(new QtMemoWidget(this)) {
   resize(900, 640);
+  GuardedCall([&] { RestoreWindowPlacement(*this, SettingsStore::Instance()); });
   setAcceptDrops(true);
   setCentralWidget(m_editor);
   m_form =
@@ -207,6 +210,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // CloseQuery is a guarded boundary of its own: a failure refuses the close.
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (m_form->IsClosed() || m_form->CloseQuery()) {
+    GuardedCall([&] { SaveWindowPlacement(*this, SettingsStore::Instance()); });
     event->accept();
   } else {
     event->ignore();

@@ -214,6 +214,35 @@ TEST_F(MainFormTest, ANewFileNamedOnTheCommandLineOpensEmptyWithItsSchemeAndAFol
   EXPECT_EQ(DocumentName(), PathOf("new.php"));
 }
 
+// A file with NUL bytes is opened as text only when the user says so, and then
+// keeps every byte through a save; a UTF-16 file's zero bytes ask nothing.
+TEST_F(MainFormTest, ABinaryFileIsOpenedOnlyAfterAQuestionAndKeepsItsBytes) {
+  const std::string text = Write("page.txt", "text");
+  const std::string binary = Write("image.bin", std::string("GIF8\0\x01\xFF\r\nend", 11));
+  const std::string utf16 = Write("wide.txt", std::string("\xFF\xFEh\0i\0", 6));
+  Start({text});
+  headless.dialogs.AnswerOpenFile(Choice(binary));
+  headless.dialogs.AnswerMessage(MsgResult::No);
+  form->Action("FileOpenAct").Execute();
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_NE(Messages()[0].find("\"image.bin\" contains NUL bytes"), std::string::npos);
+  EXPECT_EQ(DocumentName(), text);
+
+  headless.dialogs.AnswerOpenFile(Choice(binary));
+  headless.dialogs.AnswerMessage(MsgResult::Yes);
+  form->Action("FileOpenAct").Execute();
+  EXPECT_EQ(DocumentName(), binary);
+  Type(U"x");
+  editor.Source().Undo();
+  form->FileSave();
+  EXPECT_EQ(Read(binary), std::string("GIF8\0\x01\xFF\r\nend", 11));
+
+  headless.dialogs.AnswerOpenFile(Choice(utf16));
+  form->Action("FileOpenAct").Execute();
+  EXPECT_EQ(DocumentName(), utf16);
+  EXPECT_EQ(Messages().size(), 2u);
+}
+
 TEST_F(MainFormTest, CommandLineCases) {
   const std::string plain = Write("plain.txt", "p");
   const std::string spaced = Write("a b.txt", "s");
