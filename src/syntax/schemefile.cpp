@@ -1,5 +1,8 @@
 // Scheme files: the scheme's published properties as object text under a
 // TPersHolder root.
+#include <filesystem>
+#include <string>
+
 #include "support/atomicfile.h"
 #include "support/errors.h"
 #include "support/objecttext.h"
@@ -10,6 +13,11 @@ namespace qs {
 
 void TSyntaxScheme::LoadFromFile(const std::string& path) {
   TSyntaxScheme fresh;
+  std::error_code sizeError;
+  const std::uintmax_t size = std::filesystem::file_size(path, sizeError);
+  if (!sizeError && size > kMaxSchemeFileBytes)
+    throw Error("Can't read syntax scheme from file \"" + path + "\": it is larger than " +
+                std::to_string(kMaxSchemeFileBytes / (1024 * 1024)) + " MB.");
   try {
     const ObjectNode root = ReadObjectText(ReadWholeFile(path));
     fresh.Clear();

@@ -305,6 +305,30 @@ TEST(SchemeFile, UnreadableFileFailsAndKeepsTheScheme) {
   }
 }
 
+// A scheme file past the bound is refused before it is read, so a runaway
+// file cannot take the memory of everything built from it.
+TEST(SchemeFile, AFileLargerThanTheBoundIsRefusedByItsSize) {
+  const std::string head = "object TPersHolder\r\n  P.Name = 'Big'\r\n  P.Extensions = '";
+  const std::string tail = "'\r\nend\r\n";
+  for (const std::uintmax_t size : {kMaxSchemeFileBytes, kMaxSchemeFileBytes + 1}) {
+    const std::string path = TempPath("big.sch");
+    std::string text = head + std::string(size - head.size() - tail.size(), 'x') + tail;
+    // Object text breaks long strings; a plain long run is still one value.
+    WriteText(path, text);
+    TSyntaxScheme s;
+    std::string message;
+    try {
+      s.LoadFromFile(path);
+    } catch (const Error& e) {
+      message = e.what();
+    }
+    if (size > kMaxSchemeFileBytes)
+      EXPECT_NE(message.find("larger than 4 MB"), std::string::npos) << message;
+    else
+      EXPECT_EQ(message.find("larger than"), std::string::npos) << message;
+  }
+}
+
 TEST(SchemeFile, FailedSaveLeavesWhatWasThere) {
   TSyntaxScheme s;
   // The rename over a directory fails: it stays, and no temporary is left.
