@@ -121,6 +121,9 @@ void TMainForm::ApplyInitialEditorSettings() {
   m_editor.SetWordWrap(m_options.WordWrap());
   // Tab indents in the editor; it does not move the focus out of it.
   m_editor.SetWantTabs(true);
+  // Copy offers RTF beside the text, so a paste into a word processor keeps
+  // the colours.
+  m_editor.SetClipboardType(cbRtf);
   if (!EditorKeySequencePending)
     EditorKeySequencePending = [this] { return m_editor.SequencePending(); };
   ApplyEditorOptions();
@@ -305,15 +308,21 @@ void TMainForm::FileSaveAs() {
 
 // The overwrite question is asked for the name that will be written, after
 // the extension is added, so an existing file is never replaced unasked.
+// HTML and RTF are exports: the document stays on its text file (or stays
+// untitled), so a later Save never writes plain text over the export.
 void TMainForm::SaveAsAccepted(const FileChoice& choice) {
-  if (choice.filterIndex == 2 || choice.filterIndex == 3)
-    throw Error(choice.filterIndex == 2 ? "Saving as HTML is not available in this version."
-                                        : "Saving as RTF is not available in this version.");
+  const bool html = choice.filterIndex == 2;
+  const bool exported = html || choice.filterIndex == 3;
   std::string name = AbsolutePath(choice.paths.front());
-  if (!m_platform.files.Exists(name) && !HasExtension(name)) name += ".txt";
+  if (!m_platform.files.Exists(name) && !HasExtension(name))
+    name += exported ? (html ? ".html" : ".rtf") : ".txt";
   if (m_platform.files.Exists(name) &&
       m_platform.dialogs.Confirm(U"OK to overwrite " + FromUtf8(name), true) != MsgResult::Yes)
     return;
+  if (exported) {
+    html ? m_editor.SaveToHtml(name) : m_editor.SaveToRtf(name);
+    return;
+  }
   SaveTextTo(name);
   SetDocumentPath(name);
   m_saveDialog.initialDir = FolderPart(name);

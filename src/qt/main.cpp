@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/appoptions.h"
+#include "app/batchexport.h"
 #include "app/schemefolders.h"
 #include "app/syntaxlist.h"
 #include "app/systopt.h"
@@ -40,6 +41,10 @@ static void ReportSettingsProblem(qs::SettingsStore& store) {
 int main(int argc, char** argv) {
   // The option objects exist, loaded, before any window.
   qs::TApplicationOptions options(qs::SettingsStore::Instance());
+  // Batch exports and --help run before Qt starts: they need no display.
+  if (const std::optional<int> batch =
+          qs::RunBatchMode(std::vector<std::string>(argv + 1, argv + argc), stdout, stderr))
+    return *batch;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quillon"));
   InitIcons();
