@@ -89,6 +89,7 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
   AttachOperations();
   ApplyInitialEditorSettings();
   BuildMenus();
+  Charset(false);
   FillSchemeSelector();
   m_link = m_editor.Source().Listen(
       [this](TCustomMemoSource&, std::int32_t, std::int32_t) { EditorChange(); }, this, false);
@@ -169,6 +170,7 @@ void TMainForm::OpenFile(const std::string& name, int kind) {
     try {
       // A name that is not there yet starts a new document, written there
       // on the first save.
+      m_editor.Source().SetEightBitCodePage(m_options.CodePageEncoding());
       if (exists)
         m_editor.Source().LoadFromFile(path);
       else
@@ -425,6 +427,7 @@ void TMainForm::AutoParser(const String& name) {
 }
 
 void TMainForm::SyntaxComboBoxChange(int index) {
+  Charset(false);
   TCustomMemoSource& source = m_editor.Source();
   TMemoEnvOptions& env = MemoEnvOptions();
   if (index <= 0 || index >= static_cast<int>(m_schemeItems.size())) {
