@@ -19,29 +19,37 @@ Char KoiToWinChar(Char c) {
   return Reinterpret(c, Encoding::Windows1251, Encoding::Koi8R);
 }
 
+namespace {
+
+// The character reference that stands for c in a page; empty for c itself.
+StringView HtmlReference(Char c) {
+  switch (c) {
+    case U'&':
+      return U"&amp;";
+    case U'<':
+      return U"&lt;";
+    case U'>':
+      return U"&gt;";
+    case U'"':
+      return U"&quot;";
+    case U'\'':
+      return U"&#39;";
+    default:
+      return {};
+  }
+}
+
+}  // namespace
+
 String EscapeHtml(StringView text) {
   String out;
   out.reserve(text.size());
   for (Char c : text) {
-    switch (c) {
-      case U'&':
-        out += U"&amp;";
-        break;
-      case U'<':
-        out += U"&lt;";
-        break;
-      case U'>':
-        out += U"&gt;";
-        break;
-      case U'"':
-        out += U"&quot;";
-        break;
-      case U'\'':
-        out += U"&#39;";
-        break;
-      default:
-        out.push_back(c);
-    }
+    const StringView reference = HtmlReference(c);
+    if (reference.empty())
+      out.push_back(c);
+    else
+      out += reference;
   }
   return out;
 }

@@ -32,17 +32,9 @@ xdotool key --delay 120 Down Down Return
 sleep 0.3
 xdotool key --delay 80 ctrl+s
 
-for _ in $(seq 100); do
-  cmp -s "$work/koi.txt" "$work/original.txt" || break
-  sleep 0.05
-done
-cmp -s "$work/koi.txt" "$work/original.txt" && fail "the file was not converted and saved"
+wait_for_change "$work/koi.txt" "$work/original.txt" "the file was not converted and saved"
 
 expected="$work/expected.txt"
 printf '\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0!\n\x00\xA9 \xE0\xC0\n' >"$expected"
-if ! cmp -s "$work/koi.txt" "$expected"; then
-  echo "--- diff against the expected file:" >&2
-  diff <(od -An -tx1 "$expected") <(od -An -tx1 "$work/koi.txt") >&2 || true
-  fail "the saved file is not the windows-1251 text"
-fi
+expect_same_bytes "$work/koi.txt" "$expected" "the saved file is not the windows-1251 text"
 echo "PASS: the KOI8-R file was saved as windows-1251 text"
