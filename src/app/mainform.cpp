@@ -166,11 +166,11 @@ void TMainForm::OpenFile(const std::string& name, int kind) {
   } else {
     const std::string path = AbsolutePath(name);
     const bool exists = m_platform.files.Exists(path);
+    m_editor.Source().SetEightBitCodePage(m_options.CodePageEncoding());
     m_loading = true;
     try {
       // A name that is not there yet starts a new document, written there
       // on the first save.
-      m_editor.Source().SetEightBitCodePage(m_options.CodePageEncoding());
       if (exists)
         m_editor.Source().LoadFromFile(path);
       else
