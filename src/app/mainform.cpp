@@ -90,6 +90,7 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
   AttachOperations();
   ApplyInitialEditorSettings();
   BuildMenus();
+  Charset(false);
   FillSchemeSelector();
   m_link = m_editor.Source().Listen(
       [this](TCustomMemoSource&, std::int32_t, std::int32_t) { EditorChange(); }, this, false);
@@ -170,6 +171,7 @@ void TMainForm::OpenFile(const std::string& name, int kind) {
     const std::string path = AbsolutePath(name);
     const bool exists = m_platform.files.Exists(path);
     if (exists) ConfirmOpeningBinary(path);
+    m_editor.Source().SetEightBitCodePage(m_options.CodePageEncoding());
     m_loading = true;
     try {
       // A name that is not there yet starts a new document, written there
@@ -447,6 +449,7 @@ void TMainForm::AutoParser(const String& name) {
 }
 
 void TMainForm::SyntaxComboBoxChange(int index) {
+  Charset(false);
   TCustomMemoSource& source = m_editor.Source();
   TMemoEnvOptions& env = MemoEnvOptions();
   if (index <= 0 || index >= static_cast<int>(m_schemeItems.size())) {

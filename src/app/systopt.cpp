@@ -5,6 +5,8 @@
 
 #include "app/menumodel.h"
 #include "platform/filesystem.h"
+#include "support/codepages.h"
+#include "support/errors.h"
 #include "support/utf8.h"
 
 namespace qs {
@@ -57,7 +59,8 @@ const ClassInfo& TSysOptions::StaticClassInfo() {
        Prop::String<T>("UserExts", &T::UserExts, &T::SetUserExts),
        Prop::String<T>("ServerUrl", &T::ServerUrl, &T::SetServerUrl, String(kDefaultServerUrl)),
        Prop::String<T>("ServerPath", &T::ServerPath, &T::SetServerPath, String(kDefaultServerPath)),
-       Prop::Boolean<T>("VerifyAssoc", &T::VerifyAssoc, &T::SetVerifyAssoc, true)});
+       Prop::Boolean<T>("VerifyAssoc", &T::VerifyAssoc, &T::SetVerifyAssoc, true),
+       Prop::String<T>("CodePage", &T::CodePage, &T::SetCodePage, String(kDefaultCodePage))});
   return info;
 }
 
@@ -95,6 +98,17 @@ void TSysOptions::SetUserExts(const String& v) {
 }
 void TSysOptions::SetMsgWindowHeight(int v) {
   Store(m_msgWindowHeight, v);
+}
+
+void TSysOptions::SetCodePage(const String& v) {
+  const std::optional<Encoding> encoding = EncodingFromName(ToUtf8(Trimmed(v)));
+  if (!encoding || !IsCodePage(*encoding))
+    throw Error("\"" + ToUtf8(v) + "\" is not a code page this program knows");
+  Store(m_codePage, FromUtf8(EncodingName(*encoding)));
+}
+
+Encoding TSysOptions::CodePageEncoding() const {
+  return EncodingFromName(ToUtf8(m_codePage)).value_or(Encoding::Windows1252);
 }
 
 int TSysOptions::MsgWindowHeight() const noexcept {

@@ -1,12 +1,13 @@
 // The application's own settings under "System\": the recent-file list, the
-// quick settings the window starts with, the Esc key and the web server the
-// preview goes through.
+// quick settings the window starts with, the Esc key, the web server the
+// preview goes through and the code page of files that are not UTF.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "support/encoding.h"
 #include "support/optionobject.h"
 #include "support/qschar.h"
 
@@ -17,6 +18,7 @@ struct TMenuItem;
 
 inline constexpr StringView kDefaultServerUrl = U"http://127.0.0.1/";
 inline constexpr StringView kDefaultServerPath = U"/var/www/html/";
+inline constexpr StringView kDefaultCodePage = U"windows-1252";
 
 class TSysOptions : public TOptionExt {
  public:
@@ -51,6 +53,13 @@ class TSysOptions : public TOptionExt {
   // Trimmed, "\" turned into the native "/", a trailing "/" added unless empty.
   const String& ServerPath() const noexcept { return m_serverPath; }
   void SetServerPath(const String& v);
+
+  // The 8-bit code page a file that is not UTF-8 or UTF-16 is read in, by
+  // its name ("windows-1252", "windows-1251", "IBM866", "KOI8-R"); another
+  // name is refused with qs::Error.
+  const String& CodePage() const noexcept { return m_codePage; }
+  void SetCodePage(const String& v);
+  Encoding CodePageEncoding() const;
 
   // At least 1: a stored 0 or negative limit would leave no list at all.
   int MaxRecent() const noexcept { return m_maxRecent; }
@@ -90,6 +99,7 @@ class TSysOptions : public TOptionExt {
   String m_serverUrl{kDefaultServerUrl};
   String m_serverPath{kDefaultServerPath};
   bool m_verifyAssoc = true;
+  String m_codePage{kDefaultCodePage};
 };
 
 // The caption of recent entry index: "&", the index, a blank and the path,

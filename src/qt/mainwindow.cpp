@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QSizePolicy>
 #include <QStatusBar>
 #include <QToolBar>
@@ -143,6 +144,10 @@ void MainWindow::ShowState() {
   setWindowTitle(Shown(m_form->Caption()));
   for (std::size_t i = 0; i < m_panels.size(); ++i)
     m_panels[i]->setText(Shown(m_form->StatusPanel(static_cast<int>(i))));
+  QPalette statusColors = statusBar()->palette();
+  statusColors.setColor(QPalette::Window, ToQColor(m_form->StatusBarColor()));
+  statusBar()->setPalette(statusColors);
+  statusBar()->setAutoFillBackground(true);
   if (m_form->StatusHint().empty())
     statusBar()->clearMessage();
   else

@@ -421,8 +421,6 @@ TEST_F(MainFormTest, CommandsOfLaterSubsystemsAreListedButDisabled) {
                            "EditorOptionsAct",
                            "EditSyntaxAct",
                            "CheckNewVerAct",
-                           "DosWinAct",
-                           "TextHtmlAct",
                            "CodeTemplatesAct"}) {
     TAction& action = form->Action(name);
     EXPECT_FALSE(action.Enabled()) << name;
