@@ -85,6 +85,7 @@ TEST_F(ConvertCommandTest, KoiFileReadAsWindowsIsConvertedInOneStepKeepingTheSel
   options.SetCodePage(U"windows-1251");
   const std::string path =
       Write("koi.txt", std::string(kHelloKoi) + " \xBF\n" + std::string("\0", 1) + "\xC1\xE1\n");
+  headless.dialogs.AnswerMessage(MsgResult::Yes);  // open it as text, NUL and all
   Start({path});
   ASSERT_EQ(Source().FileEncoding(), Encoding::Windows1251);
   Source().SetCaretPos(3, 0);

@@ -22,6 +22,9 @@ printf '\xF0\xD2\xC9\xD7\xC5\xD4, \xCD\xC9\xD2!\n\x00\xBF \xC1\xE1\n' >"$work/ko
 cp "$work/koi.txt" "$work/original.txt"
 
 start_quillon "$work/koi.txt"
+# The NUL makes the program ask before it opens the file as text: Yes.
+activate_window '^Quillon$' >/dev/null
+xdotool key --delay 80 Return
 activate_window '^koi\.txt - Quillon$' >/dev/null
 sleep 0.5
 
