@@ -244,7 +244,8 @@ TEST_F(MainFormTest, ANewFileNamedOnTheCommandLineOpensEmptyWithItsSchemeAndAFol
 }
 
 // A file with NUL bytes is opened as text only when the user says so, and then
-// keeps every byte through a save; a UTF-16 file's zero bytes ask nothing.
+// keeps every byte through a save; a UTF-16 file's zero bytes ask nothing,
+// with a byte order mark or without.
 TEST_F(MainFormTest, ABinaryFileIsOpenedOnlyAfterAQuestionAndKeepsItsBytes) {
   const std::string text = Write("page.txt", "text");
   const std::string binary = Write("image.bin", std::string("GIF8\0\x01\xFF\r\nend", 11));
@@ -269,6 +270,11 @@ TEST_F(MainFormTest, ABinaryFileIsOpenedOnlyAfterAQuestionAndKeepsItsBytes) {
   headless.dialogs.AnswerOpenFile(Choice(utf16));
   form->Action("FileOpenAct").Execute();
   EXPECT_EQ(DocumentName(), utf16);
+  const std::string bare = Write("bare.txt", std::string("h\0i\0\n\0", 6));  // no mark
+  headless.dialogs.AnswerOpenFile(Choice(bare));
+  form->Action("FileOpenAct").Execute();
+  EXPECT_EQ(DocumentName(), bare);
+  EXPECT_EQ(ToUtf8(editor.Source().SavedText()), "hi\n");
   EXPECT_EQ(Messages().size(), 2u);
 }
 
