@@ -5,6 +5,7 @@
 
 #include "support/errors.h"
 #include "support/fileerror.h"
+#include "support/movedaside.h"
 #include "support/objecttext.h"
 #include "support/propertystream.h"
 #include "support/xdgfolders.h"
@@ -90,8 +91,22 @@ std::vector<std::string> TSchemeFolders::ListSchemes() const {
   return names;
 }
 
-void TSchemeFolders::LoadScheme(std::string_view name, TSyntaxScheme& scheme) const {
-  LoadSchemeFile(m_files, ReadPath(name), scheme);
+std::optional<std::string> TSchemeFolders::LoadScheme(std::string_view name,
+                                                      TSyntaxScheme& scheme) {
+  const std::string path = ReadPath(name);
+  try {
+    LoadSchemeFile(m_files, path, scheme);
+    return std::nullopt;
+  } catch (const Error&) {
+    // Without a shipped scheme to fall back on, the language is lost either way.
+    if (!InUserFolder(name) || !InShippedFolder(name)) throw;
+  }
+  // The damaged copy would otherwise shadow the shipped scheme, and be
+  // reported, at every start.
+  const std::string kept = MoveAsideAsBad(m_files, path);
+  LoadSchemeFile(m_files, JoinPath(m_shipped, name), scheme);
+  return "The syntax scheme \"" + path + "\" could not be read; it was moved to \"" + kept +
+         "\" and the shipped scheme is used.";
 }
 
 void TSchemeFolders::SaveScheme(std::string_view name, const TSyntaxScheme& scheme) {

@@ -5,6 +5,7 @@
 // schemes come back when the user's copy is removed.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,8 +44,10 @@ class TSchemeFolders {
   [[nodiscard]] std::vector<std::string> ListSchemes() const;
 
   // Throws qs::Error "Can't read syntax scheme from file "<path>"." and
-  // leaves the scheme as it was when the file cannot be read.
-  void LoadScheme(std::string_view name, TSyntaxScheme& scheme) const;
+  // leaves the scheme as it was when the file cannot be read. A damaged user
+  // copy of a shipped scheme is moved aside ("<name>.bad") and the shipped
+  // scheme is loaded instead; the returned text tells the user so.
+  std::optional<std::string> LoadScheme(std::string_view name, TSyntaxScheme& scheme);
   // Into the user's folder, created when missing; atomically.
   void SaveScheme(std::string_view name, const TSyntaxScheme& scheme);
   // False when the user has no copy; throws when it cannot be removed.
