@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/printoptions.h"
 #include "support/optionobject.h"
 #include "support/qschar.h"
 
@@ -52,6 +53,13 @@ class TSysOptions : public TOptionExt {
   const String& ServerPath() const noexcept { return m_serverPath; }
   void SetServerPath(const String& v);
 
+  // The print options the last print dialog chose, as the bits of a
+  // TQSPrintOptions (unknown bits dropped), and its left margin (bounded).
+  int PrintOptions() const noexcept { return m_printOptions; }
+  void SetPrintOptions(int bits);
+  int PrintIndent() const noexcept { return m_printIndent; }
+  void SetPrintIndent(int pixels);
+
   // At least 1: a stored 0 or negative limit would leave no list at all.
   int MaxRecent() const noexcept { return m_maxRecent; }
   void SetMaxRecent(int v);
@@ -90,6 +98,8 @@ class TSysOptions : public TOptionExt {
   String m_serverUrl{kDefaultServerUrl};
   String m_serverPath{kDefaultServerPath};
   bool m_verifyAssoc = true;
+  int m_printOptions = static_cast<int>(kDefaultPrintOptions.ToBits());
+  int m_printIndent = 0;
 };
 
 // The caption of recent entry index: "&", the index, a blank and the path,
