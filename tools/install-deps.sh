@@ -10,6 +10,8 @@ packages+=(xvfb xdotool xclip)
 packages+=(libjs-jquery libphp-phpmailer)
 # The character database the case tables are checked against.
 packages+=(unicode-data)
+# Reading printed PDF files back in the printing tests.
+packages+=(poppler-utils)
 packages+=("$@")
 
 missing=()
