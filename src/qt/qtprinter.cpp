@@ -11,7 +11,18 @@
 
 namespace qs::qt {
 
-QtPrinter::QtPrinter(QPrinter& printer) : m_printer(printer) {}
+QtPrinter::QtPrinter(QPrinter& printer) : m_printer(printer) {
+  ChoosePdfWithoutPrinter();
+}
+
+// Where no printer is installed (or the chosen one is gone) the PDF output
+// is the current printer, so the print dialog still opens and its set-up
+// can name the file.
+void QtPrinter::ChoosePdfWithoutPrinter() {
+  if (m_printer.outputFormat() == QPrinter::NativeFormat &&
+      !QPrinterInfo::availablePrinterNames().contains(m_printer.printerName()))
+    m_printer.setOutputFormat(QPrinter::PdfFormat);
+}
 
 QtPrinter::~QtPrinter() {
   m_jobCanvas.reset();
@@ -62,6 +73,7 @@ void QtPrinter::SetPdfOutput(std::optional<std::string> path) {
     m_printer.setOutputFileName({});
     m_printer.setOutputFormat(QPrinter::NativeFormat);
     m_printer.setPrinterName(QPrinterInfo::defaultPrinterName());
+    ChoosePdfWithoutPrinter();
   }
 }
 

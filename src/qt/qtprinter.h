@@ -47,6 +47,7 @@ class QtPrinter final : public IPrinter {
   void DoAbort() override;
 
  private:
+  void ChoosePdfWithoutPrinter();
   void BeginPdfPart();
   void CommitPdfPart();
   void DropPdfPart();

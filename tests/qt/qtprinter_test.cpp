@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -109,6 +110,9 @@ TEST(QtPrinter, ThePdfOutputIsAlwaysOfferedAndNeedsAFileName) {
   QPrinter device;
   QtPrinter printer(device);
   EXPECT_EQ(printer.Printers().back(), String(kPdfPrinterName));
+  // Without a printer installed the PDF output is the current one.
+  if (QPrinterInfo::availablePrinterNames().isEmpty())
+    EXPECT_EQ(printer.PrinterName(), String(kPdfPrinterName));
   // Chosen without a file (as the set-up dialog may leave it): the job says so.
   printer.SetPrinterIndex(static_cast<int>(printer.Printers().size()) - 1);
   device.setOutputFileName({});

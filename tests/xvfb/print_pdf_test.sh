@@ -34,14 +34,7 @@ print_pdf() {
   env -u DISPLAY -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY "$quillon" --print-pdf "$1" "$2" 2>"$work/err"
 }
 
-# The text of pages $2..$3 of PDF $1, each line without the blanks around it,
-# without blank lines and page breaks.
-pdf_lines() {
-  pdftotext -layout -f "$2" -l "$3" "$1" - | tr -d '\f' | sed 's/^[[:space:]]*//; s/[[:space:]]*$//' | grep -v '^$' || true
-}
-file_lines() {
-  expand "$1" | sed 's/^[[:space:]]*//; s/[[:space:]]*$//' | grep -v '^$' || true
-}
+source "$(dirname "$0")/pdf_text.sh"
 
 # 1. Every sample, plain (with the progress option on, which a print without
 #    a window leaves out): the document's lines and nothing else.
@@ -58,7 +51,7 @@ done
 for i in $(seq 1 400); do echo "row $i"; done >"$work/long.txt"
 use_options $((8 + 16))
 print_pdf "$work/long.txt" "$work/long.pdf" || fail "printing long.txt failed"
-pages=$(pdfinfo "$work/long.pdf" | awk '/^Pages:/ {print $2}')
+pages=$(pdf_pages "$work/long.pdf")
 [ "$pages" -ge 2 ] || fail "400 lines printed on $pages page(s)"
 for page in $(seq 1 "$pages"); do
   pdf_lines "$work/long.pdf" "$page" "$page" | head -n1 | grep -q "long.txt .*Page $page/$pages$" ||
@@ -78,7 +71,7 @@ last=$(pdf_lines "$work/long.pdf" "$pages" "$pages" | tail -n1)
 } >"$work/wrap.txt"
 use_options $((1 + 8))
 print_pdf "$work/wrap.txt" "$work/wrap.pdf" || fail "printing wrap.txt failed"
-[ "$(pdfinfo "$work/wrap.pdf" | awk '/^Pages:/ {print $2}')" = 2 ] || fail "the wrapped line did not reach page 2"
+[ "$(pdf_pages "$work/wrap.pdf")" = 2 ] || fail "the wrapped line did not reach page 2"
 pdf_lines "$work/wrap.pdf" 1 1 | tail -n1 | grep -q '^word01 ' || fail "page 1 does not end with the long line's start"
 page2=$(pdf_lines "$work/wrap.pdf" 2 2 | sed 1d)
 [ "$(printf '%s\n' "$page2" | wc -l)" -ge 1 ] || fail "nothing on page 2 below the header"
