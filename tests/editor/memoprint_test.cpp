@@ -1,7 +1,4 @@
-// Printing the editor's document on the headless printer: a letter sheet at
-// 600 dpi (4800 x 6300 printable pixels) from a 96 dpi screen with 8 x 16
-// cells, so one screen pixel is 6.25 printer pixels and a page holds 63 rows
-// (62 below a header).
+// Printing the editor's document on the headless printer (see printfixture.h).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,7 +6,7 @@
 #include "editor/memoprint.h"
 #include "editor/qsmemo.h"
 #include "memofixture.h"
-#include "platform/headlessplatform.h"
+#include "printfixture.h"
 #include "support/utf8.h"
 
 namespace qs {
@@ -39,22 +36,9 @@ const CanvasRecord& TextRecord(const PrintedPage& page, StringView text) {
   throw std::runtime_error("not printed: " + ToUtf8(text));
 }
 
-class PrintTest : public ::testing::Test {
+class PrintTest : public testing::PrintFixture {
  protected:
   PrintTest() { memo.SetPrintOptions({}); }
-
-  void SetText(const String& text) { memo.Source().LoadFromText(text); }
-  const HeadlessPrinter& Printer() const { return platform.printer; }
-  const PrintJob& LastJob() const {
-    if (platform.printer.Jobs().empty()) throw std::runtime_error("nothing was printed");
-    return platform.printer.Jobs().back();
-  }
-
-  HeadlessPlatform platform;
-  PlatformInstallation installed{platform.Get()};
-  HeadlessWindowHost host{{0, 0, 320, 160}};
-  HeadlessCanvas measure{320, 160};
-  TQSMemo memo{host, measure};
 };
 
 TEST_F(PrintTest, PagesHoldTheRowsTheGeometrySaysAndTheHeaderNumbersThem) {
@@ -255,11 +239,26 @@ TEST_F(PrintTest, TheLeftMarginIsBoundedAndUsedOnlyWithoutTheEditorsOwnIndent) {
   }
 }
 
+TEST_F(PrintTest, ThePrinterFontReplacesTheEditorsOnlyWhenAskedFor) {
+  SetText(U"text\n");
+  memo.Font().SetHeight(-13);
+  memo.PrinterFont().SetName(U"Printer Mono");
+  memo.PrinterFont().SetHeight(-20);
+  for (const bool use : {false, true}) {
+    SCOPED_TRACE(use ? "printer font" : "editor font");
+    memo.SetUsePrinterFont(use);
+    memo.Print();
+    const FontSpec& font = TextRecord(LastJob().pages.at(0), U"text").font;
+    EXPECT_EQ(font.name, use ? U"Printer Mono" : memo.Font().Name());
+    EXPECT_EQ(font.height, use ? -125 : -81);  // scaled from the screen's pixels
+  }
+}
+
 TEST_F(PrintTest, NothingIsPrintedForADocumentWithoutLines) {
   memo.Source().Lines().Clear();
   ASSERT_EQ(memo.Source().LineCount(), 0);
   memo.Print();
-  EXPECT_TRUE(Printer().Jobs().empty());
+  EXPECT_TRUE(platform.printer.Jobs().empty());
 }
 
 // Fails the way a printer can halfway through a job.

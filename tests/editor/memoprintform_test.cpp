@@ -4,10 +4,8 @@
 
 #include <string>
 
-#include "editor/qsmemo.h"
 #include "editor/qsmemopr.h"
-#include "platform/headlessplatform.h"
-#include "platform/headlesswindowhost.h"
+#include "printfixture.h"
 #include "support/utf8.h"
 
 namespace qs {
@@ -19,20 +17,14 @@ String Lines(int count) {
   return text;
 }
 
-class PrintFormTest : public ::testing::Test {
+class PrintFormTest : public testing::PrintFixture {
  protected:
-  PrintFormTest() { memo.Source().LoadFromText(Lines(130)); }  // 3 pages
+  PrintFormTest() { SetText(Lines(130)); }  // 3 pages
 
   template <class T>
   static T& Get(TForm& form, std::string_view name) {
     return form.FindControl<T>(name);
   }
-
-  HeadlessPlatform platform;
-  PlatformInstallation installed{platform.Get()};
-  HeadlessWindowHost host{{0, 0, 320, 160}};
-  HeadlessCanvas measure{320, 160};
-  TQSMemo memo{host, measure};
 };
 
 TEST_F(PrintFormTest, TheDialogShowsTheOptionsAndOkTakesWhatWasChosen) {
