@@ -1,6 +1,7 @@
 #include "app/actions.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace qs {
 
@@ -86,6 +87,12 @@ void TAction::SetOperation(std::function<void()> execute) {
 void TAction::SetEnabled(bool enabled) {
   if (m_enabled == enabled) return;
   m_enabled = enabled;
+  m_changed.Notify();
+}
+
+void TAction::SetCaption(String caption) {
+  if (m_caption == caption) return;
+  m_caption = std::move(caption);
   m_changed.Notify();
 }
 

@@ -32,6 +32,8 @@ class TAction {
   const std::string& Name() const noexcept { return m_name; }
   const String& Category() const noexcept { return m_category; }
   const String& Caption() const noexcept { return m_caption; }
+  // For a command whose caption names the state it switches to.
+  void SetCaption(String caption);
   // The caption a menu item shows, when it differs from the action's.
   const String& MenuCaption() const noexcept {
     return m_menuCaption.empty() ? m_caption : m_menuCaption;
@@ -64,7 +66,7 @@ class TAction {
   // Runs the operation when enabled; false when nothing ran.
   bool Execute();
 
-  // Any change of caption-independent state: enabled, checked, shortcut.
+  // Any change of what the command shows: caption, enabled, checked, shortcut.
   [[nodiscard]] Subscription OnChange(std::function<void()> listener) {
     return m_changed.Subscribe(std::move(listener));
   }

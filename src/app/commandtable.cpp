@@ -102,8 +102,8 @@ void BuildCommandTable(TActionList& list) {
     if (row.menuCaption != nullptr) action.SetMenuCaption(row.menuCaption);
   }
   list.Get("FileSaveAct").AddSecondaryShortCut(Key(F(2)));
-  for (const char* toggle : {"WordWrapAct", "AutoIndentAct", "LineNumbersAct", "ShowMarginAct",
-                             "HighlightURLsAct", "ToggleCharsetAct"})
+  for (const char* toggle :
+       {"WordWrapAct", "AutoIndentAct", "LineNumbersAct", "ShowMarginAct", "HighlightURLsAct"})
     list.Get(toggle).SetCheckable(true);
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/binaryprobe.h"
 #include "app/commandtable.h"
 #include "app/documentformat.h"
 #include "app/schemecatalogue.h"
@@ -89,6 +90,7 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
   AttachOperations();
   ApplyInitialEditorSettings();
   BuildMenus();
+  Charset(false);
   FillSchemeSelector();
   m_link = m_editor.Source().Listen(
       [this](TCustomMemoSource&, std::int32_t, std::int32_t) { EditorChange(); }, this, false);
@@ -120,6 +122,9 @@ void TMainForm::ApplyInitialEditorSettings() {
   m_editor.SetWordWrap(m_options.WordWrap());
   // Tab indents in the editor; it does not move the focus out of it.
   m_editor.SetWantTabs(true);
+  // Copy offers RTF beside the text, so a paste into a word processor keeps
+  // the colours.
+  m_editor.SetClipboardType(cbRtf);
   if (!EditorKeySequencePending)
     EditorKeySequencePending = [this] { return m_editor.SequencePending(); };
   ApplyEditorOptions();
@@ -165,6 +170,8 @@ void TMainForm::OpenFile(const std::string& name, int kind) {
   } else {
     const std::string path = AbsolutePath(name);
     const bool exists = m_platform.files.Exists(path);
+    if (exists) ConfirmOpeningBinary(path);
+    m_editor.Source().SetEightBitCodePage(m_options.CodePageEncoding());
     m_loading = true;
     try {
       // A name that is not there yet starts a new document, written there
@@ -185,6 +192,17 @@ void TMainForm::OpenFile(const std::string& name, int kind) {
   SetModifiedState(false);
   AutoParser(FromUtf8(name));
   EditorChange();
+}
+
+// A file with NUL bytes opens as text only when the user says so (its bytes
+// survive an open and save either way); No leaves the current document.
+void TMainForm::ConfirmOpeningBinary(const std::string& path) {
+  if (!LooksBinary(*m_platform.files.OpenRead(path))) return;
+  const String text = U"\"" + FileNamePart(FromUtf8(path)) +
+                      U"\" contains NUL bytes and may be a binary file.\n\nOpen it as text anyway?";
+  if (m_platform.dialogs.MessageBox(text, String(kProductName), MsgButtons::YesNo,
+                                    MsgIcon::Warning) != MsgResult::Yes)
+    throw Abort();
 }
 
 void TMainForm::SetDialogDefaults(const std::string& folder, const std::string& fileName) {
@@ -294,15 +312,21 @@ void TMainForm::FileSaveAs() {
 
 // The overwrite question is asked for the name that will be written, after
 // the extension is added, so an existing file is never replaced unasked.
+// HTML and RTF are exports: the document stays on its text file (or stays
+// untitled), so a later Save never writes plain text over the export.
 void TMainForm::SaveAsAccepted(const FileChoice& choice) {
-  if (choice.filterIndex == 2 || choice.filterIndex == 3)
-    throw Error(choice.filterIndex == 2 ? "Saving as HTML is not available in this version."
-                                        : "Saving as RTF is not available in this version.");
+  const bool html = choice.filterIndex == 2;
+  const bool exported = html || choice.filterIndex == 3;
   std::string name = AbsolutePath(choice.paths.front());
-  if (!m_platform.files.Exists(name) && !HasExtension(name)) name += ".txt";
+  if (!m_platform.files.Exists(name) && !HasExtension(name))
+    name += exported ? (html ? ".html" : ".rtf") : ".txt";
   if (m_platform.files.Exists(name) &&
       m_platform.dialogs.Confirm(U"OK to overwrite " + FromUtf8(name), true) != MsgResult::Yes)
     return;
+  if (exported) {
+    html ? m_editor.SaveToHtml(name) : m_editor.SaveToRtf(name);
+    return;
+  }
   SaveTextTo(name);
   SetDocumentPath(name);
   m_saveDialog.initialDir = FolderPart(name);
@@ -427,6 +451,7 @@ void TMainForm::AutoParser(const String& name) {
 }
 
 void TMainForm::SyntaxComboBoxChange(int index) {
+  Charset(false);
   TCustomMemoSource& source = m_editor.Source();
   TMemoEnvOptions& env = MemoEnvOptions();
   if (index <= 0 || index >= static_cast<int>(m_schemeItems.size())) {

@@ -18,6 +18,7 @@
 #include "editor/qsmemo.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
+#include "support/colors.h"
 #include "support/guardedcall.h"
 #include "syntax/qsparser.h"
 
@@ -113,6 +114,20 @@ class TMainForm {
   // read is reported and the previous choice stays.
   void SyntaxComboBoxChange(int index);
 
+  // ---- Text conversions ----------------------------------------------------
+  // The DOS display: the editor shows each character as DOS reads its
+  // Windows byte, the text unchanged; the status bar takes the tool-tip
+  // colour and the command's caption names the mode it switches to.
+  void Charset(bool dos);
+  bool DosCharset() const;
+  TColor StatusBarColor() const noexcept { return m_statusBarColor; }
+  // Each changes the whole text in one undo step and does nothing to an
+  // empty document.
+  void DosToWin();
+  void WinToDos();
+  void KoiToWin();
+  void TextToHtml();
+
   // ---- Commands, menus, keys ---------------------------------------------
   TActionList& Actions() noexcept { return m_actions; }
   TAction& Action(std::string_view name) { return m_actions.Get(name); }
@@ -156,6 +171,7 @@ class TMainForm {
   bool SaveTextTo(const std::string& name);
   void SaveAsAccepted(const FileChoice& choice);
   void ClearDocument();
+  void ConfirmOpeningBinary(const std::string& path);
   void ToggleBookmarkShown(int number);
   void ShowPreferences();
   void ToggleWordWrap();
@@ -165,6 +181,8 @@ class TMainForm {
   void ToggleHighlightUrls();
   void ToggleAutoIndent();
   TMenuItem BuildFormatMenu();
+  // False for an empty document, which it leaves alone.
+  bool ConvertCharset(Char (*convert)(Char));
 
   TQSMemo& m_editor;
   ISchemeCatalogue& m_schemes;
@@ -185,6 +203,7 @@ class TMainForm {
   bool m_loading = false;
   bool m_closed = false;
   bool m_formsAvailable = true;
+  TColor m_statusBarColor = clBtnFace;
 
   std::vector<String> m_schemeItems;
   int m_schemeIndex = 0;

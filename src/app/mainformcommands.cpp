@@ -36,6 +36,11 @@ void TMainForm::AttachOperations() {
   bind("DecreaseIndentAct", [&source] { source.UnindentBlock(); });
   bind("UpperCaseAct", [&source] { source.UpperCaseBlock(); });
   bind("LowerCaseAct", [&source] { source.LowerCaseBlock(); });
+  bind("ToggleCharsetAct", [this] { Charset(!DosCharset()); });
+  bind("DosWinAct", [this] { DosToWin(); });
+  bind("WinDosAct", [this] { WinToDos(); });
+  bind("KoiWinAct", [this] { KoiToWin(); });
+  bind("TextHtmlAct", [this] { TextToHtml(); });
   bind("WordWrapAct", [this] { ToggleWordWrap(); });
   bind("AutoIndentAct", [this] { ToggleAutoIndent(); });
   bind("LineNumbersAct", [this] { ToggleLineNumbers(); });

@@ -3,6 +3,7 @@
 #include "app/systopt.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
+#include "support/encoding.h"
 #include "support/utf8.h"
 
 namespace qs {
@@ -37,6 +38,7 @@ TOptionsForm::TOptionsForm(IFormHost& host, IDialogs& dialogs, const IFileSystem
       BrowseBtn(AddCaptioned<TButton>(*PageControl.Pages().front(), "BrowseBtn", U"...")),
       cbEscExit(AddCaptioned<TCheckBox>(*PageControl.Pages().front(), "cbEscExit",
                                         U"Quick exit (ESC Key)")),
+      cbCodePage(PageControl.Pages().front()->Add<TComboBox>("cbCodePage")),
       OkBtn(AddCaptioned<TButton>(*this, "OkBtn", U"OK")),
       CancelBtn(AddCaptioned<TButton>(*this, "CancelBtn", U"Cancel")),
       m_dialogs(dialogs),
@@ -47,6 +49,13 @@ TOptionsForm::TOptionsForm(IFormHost& host, IDialogs& dialogs, const IFileSystem
   AddCaptioned<TLabel>(page, "lbServerUrl", U"Server:");
   AddCaptioned<TLabel>(page, "lbServerPath", U"Document Root:");
   AddCaptioned<TLabel>(page, "lbExplanation", kServerExplanation);
+  AddCaptioned<TLabel>(page, "lbCodePage", U"Code page of files that are not UTF-8:");
+  cbCodePage.Style = ComboStyle::DropDownList;
+  std::vector<String> codePages;
+  for (Encoding page :
+       {Encoding::Windows1252, Encoding::Windows1251, Encoding::Cp866, Encoding::Koi8R})
+    codePages.push_back(FromUtf8(EncodingName(page)));
+  cbCodePage.SetItems(std::move(codePages));
   OkBtn.Default = true;
   CancelBtn.Cancel = true;
   CancelBtn.ModalResult = mrCancel;
@@ -60,6 +69,7 @@ void TOptionsForm::FormShow() {
   edServerUrl.SetText(m_options.ServerUrl());
   edServerPath.SetText(m_options.ServerPath());
   cbEscExit.SetChecked(m_options.UseEscKey());
+  cbCodePage.SetText(m_options.CodePage());
 }
 
 void TOptionsForm::BrowseBtnClick() {
@@ -73,6 +83,7 @@ void TOptionsForm::OkBtnClick() {
   m_options.SetServerUrl(edServerUrl.Text());
   m_options.SetServerPath(edServerPath.Text());
   m_options.SetUseEscKey(cbEscExit.Checked());
+  m_options.SetCodePage(cbCodePage.Text());
   SetModalResult(mrOk);
 }
 

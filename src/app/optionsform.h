@@ -1,5 +1,6 @@
 // The "Preferences" dialog as far as it edits the settings of TSysOptions:
-// the "Web Server" page (server URL, document root, quick exit with Esc).
+// the "Web Server" page (server URL, document root, quick exit with Esc, the
+// code page of files that are not UTF).
 // The pages for integration and shortcuts join it with their subsystems.
 #pragma once
 
@@ -21,6 +22,7 @@ class TOptionsForm : public TForm {
   TEdit& edServerPath;
   TButton& BrowseBtn;
   TCheckBox& cbEscExit;
+  TComboBox& cbCodePage;
   TButton& OkBtn;
   TButton& CancelBtn;
 

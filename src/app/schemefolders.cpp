@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "support/errors.h"
+#include "support/fileerror.h"
 #include "support/objecttext.h"
 #include "support/propertystream.h"
 #include "support/xdgfolders.h"
@@ -29,6 +30,9 @@ bool IsSchemeFileName(std::string_view name) {
 
 void LoadSchemeFile(IFileSystem& files, const std::string& path, TSyntaxScheme& scheme) {
   TSyntaxScheme fresh;
+  // Refused by its size first: what is built from a scheme takes many times its bytes.
+  if (files.Exists(path) && files.FileSize(path) > kMaxSchemeFileBytes)
+    throw Error(FileErrorMessage("Cannot read file", path, TooLargeReason(kMaxSchemeFileBytes)));
   try {
     const ObjectNode root = ReadObjectText(files.ReadFile(path));
     fresh.Clear();

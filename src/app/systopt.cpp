@@ -5,6 +5,8 @@
 
 #include "app/menumodel.h"
 #include "platform/filesystem.h"
+#include "support/codepages.h"
+#include "support/errors.h"
 #include "support/utf8.h"
 
 namespace qs {
@@ -60,7 +62,8 @@ const ClassInfo& TSysOptions::StaticClassInfo() {
        Prop::Boolean<T>("VerifyAssoc", &T::VerifyAssoc, &T::SetVerifyAssoc, true),
        Prop::Integer<T>("PrintOptions", &T::PrintOptions, &T::SetPrintOptions,
                         static_cast<int>(kDefaultPrintOptions.ToBits())),
-       Prop::Integer<T>("PrintIndent", &T::PrintIndent, &T::SetPrintIndent, 0)});
+       Prop::Integer<T>("PrintIndent", &T::PrintIndent, &T::SetPrintIndent, 0),
+       Prop::String<T>("CodePage", &T::CodePage, &T::SetCodePage, String(kDefaultCodePage))});
   return info;
 }
 
@@ -98,6 +101,17 @@ void TSysOptions::SetUserExts(const String& v) {
 }
 void TSysOptions::SetMsgWindowHeight(int v) {
   Store(m_msgWindowHeight, v);
+}
+
+void TSysOptions::SetCodePage(const String& v) {
+  const std::optional<Encoding> encoding = EncodingFromName(ToUtf8(Trimmed(v)));
+  if (!encoding || !IsCodePage(*encoding))
+    throw Error("\"" + ToUtf8(v) + "\" is not a code page this program knows");
+  Store(m_codePage, FromUtf8(EncodingName(*encoding)));
+}
+
+Encoding TSysOptions::CodePageEncoding() const {
+  return EncodingFromName(ToUtf8(m_codePage)).value_or(Encoding::Windows1252);
 }
 
 int TSysOptions::MsgWindowHeight() const noexcept {

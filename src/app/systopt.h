@@ -1,6 +1,6 @@
 // The application's own settings under "System\": the recent-file list, the
-// quick settings the window starts with, the Esc key and the web server the
-// preview goes through.
+// quick settings the window starts with, the Esc key, the web server the
+// preview goes through and the code page of files that are not UTF.
 #pragma once
 
 #include <functional>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editor/printoptions.h"
+#include "support/encoding.h"
 #include "support/optionobject.h"
 #include "support/qschar.h"
 
@@ -18,6 +19,7 @@ struct TMenuItem;
 
 inline constexpr StringView kDefaultServerUrl = U"http://127.0.0.1/";
 inline constexpr StringView kDefaultServerPath = U"/var/www/html/";
+inline constexpr StringView kDefaultCodePage = U"windows-1252";
 
 class TSysOptions : public TOptionExt {
  public:
@@ -59,6 +61,12 @@ class TSysOptions : public TOptionExt {
   void SetPrintOptions(int bits);
   int PrintIndent() const noexcept { return m_printIndent; }
   void SetPrintIndent(int pixels);
+  // The 8-bit code page a file that is not UTF-8 or UTF-16 is read in, by
+  // its name ("windows-1252", "windows-1251", "IBM866", "KOI8-R"); another
+  // name is refused with qs::Error.
+  const String& CodePage() const noexcept { return m_codePage; }
+  void SetCodePage(const String& v);
+  Encoding CodePageEncoding() const;
 
   // At least 1: a stored 0 or negative limit would leave no list at all.
   int MaxRecent() const noexcept { return m_maxRecent; }
@@ -100,6 +108,7 @@ class TSysOptions : public TOptionExt {
   bool m_verifyAssoc = true;
   int m_printOptions = static_cast<int>(kDefaultPrintOptions.ToBits());
   int m_printIndent = 0;
+  String m_codePage{kDefaultCodePage};
 };
 
 // The caption of recent entry index: "&", the index, a blank and the path,

@@ -3,14 +3,23 @@
 #include <algorithm>
 
 #include "editor/qsmemo.h"
+#include "export/rtfexporter.h"
 #include "platform/clipboard.h"
 #include "platform/platform.h"
 #include "textmodel/updatebracket.h"
 
 namespace qs {
 
+// In RTF mode the selection goes on the clipboard a second time as RTF, so
+// a word processor pastes it with its colours.
 void TCustomQSMemo::CopyToClipboard() {
-  Source().CopyToClipboard();
+  TCustomMemoSource& s = Source();
+  s.CopyToClipboard();
+  if (m_clipboardType != cbRtf || !s.HasSelection()) return;
+  TStringStream rtf;
+  ExportToStream(rtf, &TQSRTFExporter::Create, true);
+  IClipboard& clipboard = ThePlatform().clipboard;
+  clipboard.SetTextAndRtf(clipboard.GetText(), rtf.Bytes());
 }
 
 void TCustomQSMemo::CutToClipboard() {

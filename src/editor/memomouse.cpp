@@ -156,7 +156,9 @@ void TCustomQSMemo::Press(TMouseButton button, TShiftState shift, TPoint p) {
   const TMemoLayout layout = Layout();
   const TPosition before = s.Caret();
   const THit hit = HitTest(p);
-  if (button != mbRight || !HasOption(moDisableRightClickMove))
+  if (button == mbRight)
+    PointContextMenu(hit);
+  else
     s.SetCaretPos(hit.pos.Column, hit.pos.Line);
   if (button == mbLeft) {
     if ((shift & ssDouble) != 0)
@@ -170,6 +172,20 @@ void TCustomQSMemo::Press(TMouseButton button, TShiftState shift, TPoint p) {
   }
   m_mouse.overUrl = OverUrl(hit);
   m_mouse.onGutter = p.X >= 0 && p.X < layout.gutter;
+}
+
+// The context menu's Cut, Copy and Paste act where the user points: a right click
+// outside the selection takes the caret there and, unless blocks persist, ends the
+// selection; inside the selection both stay, so the menu acts on it.
+void TCustomQSMemo::PointContextMenu(const THit& hit) {
+  TCustomMemoSource& s = Source();
+  // The selection's end counts as on it: that is where a mouse selection leaves the pointer.
+  const bool onSelection = s.IsInSelection(hit.pos.Column, hit.pos.Line) ||
+                           (s.HasSelection() && hit.pos == s.BlockEnd());
+  if (HasOption(moDisableRightClickMove) || onSelection) return;
+  const TUpdateBracket update(s, upd::kCaretMove);
+  if (!s.HasOption(soPersistentBlocks)) s.ClearSelection();
+  s.SetCaretPos(hit.pos.Column, hit.pos.Line);
 }
 
 void TCustomQSMemo::DoubleClick(TPoint p, const TMemoLayout& layout) {

@@ -9,6 +9,7 @@
 #include "editor/memowraprow.h"
 #include "editor/paintshapes.h"
 #include "editor/qsmemo.h"
+#include "support/fontcharsets.h"
 #include "support/guardedcall.h"
 #include "support/unicodecase.h"
 
@@ -164,6 +165,7 @@ TDisplayRow TCustomQSMemo::DisplayRow(std::int32_t line) {
       (s.SyntaxParser() != nullptr && HasOption(moColorSyntax)) || s.HighlightUrls();
   if (HasOption(moDrawSpecialSymbols)) options.symbols = &m_specialSymbols;
   options.markBlanks = m_useMonoFont;
+  options.dosCharset = m_font.Charset() == OEM_CHARSET;
   return BuildDisplayRow(s, line, options);
 }
 

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "editor/specialsymbols.h"
+#include "support/codepages.h"
 #include "textmodel/qsstring.h"
 
 namespace qs {
@@ -50,6 +51,7 @@ TDisplayRow BuildDisplayRow(const TCustomMemoSource& source, std::int32_t line,
       if (tabMark != 0) row.text[start + (cells >= 4 ? cells / 2 - 1 : 0)] = tabMark;
       continue;
     }
+    if (options.dosCharset) shown = Reinterpret(shown, Encoding::Windows1251, Encoding::Cp866);
     if (shown == U' ' && spaceMark != 0) shown = spaceMark;
     row.text.push_back(shown);
   }

@@ -30,6 +30,9 @@ struct TDisplayRowOptions {
   const TSpecialSymbols* symbols = nullptr;
   // Spaces and TABs shown by their markers too (only in fixed cells).
   bool markBlanks = false;
+  // The DOS display: each character shown as the CP866 reading of its
+  // windows-1251 byte, the text itself unchanged.
+  bool dosCharset = false;
 };
 
 // Line of source with TABs expanded; each TAB's cells take the TAB's style

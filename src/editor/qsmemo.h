@@ -31,6 +31,7 @@
 #include "editor/stylehost.h"
 #include "editor/textstyles.h"
 #include "editor/wordwrap.h"
+#include "export/exporter.h"
 #include "platform/canvas.h"
 #include "platform/keys.h"
 #include "platform/popupmenu.h"
@@ -56,6 +57,9 @@ using TMemoScrollEvent = std::function<void(TCustomQSMemo&, TScrollStyle, int de
 // stops the control's own execution.
 using TMemoCommandEvent = std::function<void(TCustomQSMemo&, TKeyCommand, bool& handled)>;
 using TMemoErrorEvent = std::function<void(TCustomQSMemo&, const Error&)>;
+// Sees (and may change) each piece of converted text before it is written.
+using TExportStringEvent = std::function<void(TQSExporter& sender, std::string& s)>;
+class TExportWalk;
 
 class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarget {
  public:
@@ -221,7 +225,20 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   TClickGutterEvent OnClickGutter;
   TJumpToUrlEvent OnJumpToUrl;
 
+  // ---- Export ---------------------------------------------------------------
+  // Writes the document (or only the selection) through exporter, each run of
+  // characters painted alike in the font and colours it is painted with.
+  void ExportDocument(TQSExporter& exporter, bool selectionOnly);
+  void ExportToStream(TOutputStream& stream, TExporterClass exporterClass, bool selectionOnly);
+  // The whole output is made before the file is touched, then replaces it in
+  // one step: a failed export leaves the old file as it was.
+  void ExportToFile(const std::string& fileName, TExporterClass exporterClass, bool selectionOnly);
+  void SaveToHtml(const std::string& fileName, bool selectionOnly = false);
+  void SaveToRtf(const std::string& fileName, bool selectionOnly = false);
+  TExportStringEvent OnExportString;
+
  private:
+  friend class TExportWalk;
   struct THit {
     TPosition pos;                // where the caret goes (rounded to the nearer cell edge)
     std::int64_t cellColumn = 0;  // the column of the cell under the pointer
@@ -231,6 +248,7 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   void ShapeCaret();
   void Press(TMouseButton button, TShiftState shift, TPoint p);
   void Release(TMouseButton button, TShiftState shift, TPoint p);
+  void PointContextMenu(const THit& hit);
   void DoubleClick(TPoint p, const TMemoLayout& layout);
   bool IsTripleClick(TPoint p, const TMemoLayout& layout) const;
   void BeginSelectOrDrag(TShiftState shift, const THit& hit, TPosition before);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/appoptions.h"
+#include "app/batchexport.h"
 #include "app/schemefolders.h"
 #include "app/syntaxlist.h"
 #include "app/systopt.h"
@@ -11,6 +12,8 @@
 #include "qt/printpdf.h"
 #include "qt/qtconvert.h"
 #include "qt/qtplatform.h"
+#include "support/errorlog.h"
+#include "support/errors.h"
 #include "support/guardedcall.h"
 #include "support/registry.h"
 
@@ -40,6 +43,10 @@ int main(int argc, char** argv) {
   if (qs::qt::IsPrintPdfCommand(argc, argv)) return qs::qt::PrintPdfMain(argc, argv);
   // The option objects exist, loaded, before any window.
   qs::TApplicationOptions options(qs::SettingsStore::Instance());
+  // Batch exports and --help run before Qt starts: they need no display.
+  if (const std::optional<int> batch =
+          qs::RunBatchMode(std::vector<std::string>(argv + 1, argv + argc), stdout, stderr))
+    return *batch;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quillon"));
   InitIcons();
@@ -66,9 +73,22 @@ int main(int argc, char** argv) {
                        [&window] { qs::GuardedCall([&window] { window.Form().FormShow(); }); });
     result = QApplication::exec();
   }
-  const bool saved = qs::GuardedCall([&] {
-    schemes.SaveCatalogue();
-    options.SaveAll();
+  // Settings that cannot be written (a home folder without write access) are
+  // lost for this session only: the user is told where, and the program ends
+  // as asked.
+  qs::GuardedCall([&] {
+    try {
+      schemes.SaveCatalogue();
+      options.SaveAll();
+    } catch (const qs::Error& e) {
+      // Logged as well: the window is gone, the terminal or the log may be read later.
+      const std::string text = std::string(
+                                   "Quillon could not save its settings; the changes made to "
+                                   "them in this session are lost.\n\n") +
+                               e.what();
+      qs::LogLine(text);
+      throw qs::Error(text);
+    }
   });
-  return (saved || result != 0) ? result : 1;
+  return result;
 }

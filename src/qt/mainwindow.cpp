@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QSizePolicy>
 #include <QStatusBar>
 #include <QToolBar>
@@ -19,7 +20,9 @@
 #include "qt/qtcommands.h"
 #include "qt/qtconvert.h"
 #include "qt/qtmemowidget.h"
+#include "qt/windowplacement.h"
 #include "support/guardedcall.h"
+#include "support/registry.h"
 
 namespace qs::qt {
 
@@ -38,6 +41,7 @@ MainWindow::MainWindow(Platform& platform, ISchemeCatalogue& schemes, TSysOption
                        std::vector<std::string> args, bool formsAvailable, QWidget* parent)
     : QMainWindow(parent), m_editor(new QtMemoWidget(this)) {
   resize(900, 640);
+  GuardedCall([&] { RestoreWindowPlacement(*this, SettingsStore::Instance()); });
   setAcceptDrops(true);
   setCentralWidget(m_editor);
   m_form =
@@ -140,6 +144,10 @@ void MainWindow::ShowState() {
   setWindowTitle(Shown(m_form->Caption()));
   for (std::size_t i = 0; i < m_panels.size(); ++i)
     m_panels[i]->setText(Shown(m_form->StatusPanel(static_cast<int>(i))));
+  QPalette statusColors = statusBar()->palette();
+  statusColors.setColor(QPalette::Window, ToQColor(m_form->StatusBarColor()));
+  statusBar()->setPalette(statusColors);
+  statusBar()->setAutoFillBackground(true);
   if (m_form->StatusHint().empty())
     statusBar()->clearMessage();
   else
@@ -207,6 +215,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // CloseQuery is a guarded boundary of its own: a failure refuses the close.
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (m_form->IsClosed() || m_form->CloseQuery()) {
+    GuardedCall([&] { SaveWindowPlacement(*this, SettingsStore::Instance()); });
     event->accept();
   } else {
     event->ignore();

@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "qt/qtconvert.h"
-#include "support/atomicfile.h"
 #include "support/errors.h"
+#include "support/fileaccess.h"
 
 namespace qs::qt {
 
@@ -126,9 +126,9 @@ void QtPrinter::DropPdfPart() {
 // The finished file replaces the chosen one whole, as a save does; the
 // temporary goes whatever happens.
 void QtPrinter::CommitPdfPart() {
-  const std::string bytes = ReadWholeFile(m_pdfPart->Path());
+  const std::string bytes = HostFiles().ReadFile(m_pdfPart->Path());
   DropPdfPart();
-  WriteFileAtomically(m_pdfTarget, bytes);
+  HostFiles().WriteFileAtomic(m_pdfTarget, bytes);
 }
 
 void QtPrinter::DoBeginDoc(const String& title) {

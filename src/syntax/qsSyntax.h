@@ -22,6 +22,10 @@ class TSyntaxParser;
 // The version a rebuilt scheme carries; below 2 the scheme is normalised first.
 inline constexpr std::int32_t kSyntaxVersion = 3;
 
+// The largest scheme file read: over a hundred times the largest shipped one,
+// and small enough that what is built from it stays well inside memory.
+inline constexpr std::uintmax_t kMaxSchemeFileBytes = 4 * 1024 * 1024;
+
 class TSyntaxScheme : public TPersistent {
  public:
   TSyntaxScheme();
@@ -36,7 +40,8 @@ class TSyntaxScheme : public TPersistent {
   void Clear();
 
   // Throws qs::Error "Can't read syntax scheme from file "<path>"." and keeps
-  // the scheme as it was when the file cannot be read or parsed.
+  // the scheme as it was when the file cannot be read or parsed, or is larger
+  // than kMaxSchemeFileBytes.
   void LoadFromFile(const std::string& path);
   // Writes through a temporary file renamed over the target, so a failed save
   // leaves the old file; the error names the file.

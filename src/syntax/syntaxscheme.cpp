@@ -123,11 +123,16 @@ void TSyntaxScheme::Normalise() {
     root.SetID(0);
   }
   if (m_version < 2) {
+    // The used IDs are gathered once and kept up to date, so a scheme of many
+    // blocks normalises in time linear in its blocks.
+    std::bitset<256> used = UsedBlockIds(m_blocks);
     for (int i = 0; i < m_blocks.Count(); ++i) {
       TSyntaxBlock& block = m_blocks.Items(i);
       if (block.ID() >= 0) continue;
-      const std::int32_t id = NewBlockID();
-      if (id >= 0) block.SetID(id);
+      const std::int32_t id = LowestFree(used);
+      if (id < 0) break;  // no ID left for this block or any after it
+      block.SetID(id);
+      used.set(static_cast<std::size_t>(id));
     }
     const std::int32_t rootId = m_blocks.Items(0).ID();
     for (int i = 0; i < m_blocks.Count(); ++i) m_blocks.Items(i).SetParentID(i == 0 ? -1 : rootId);

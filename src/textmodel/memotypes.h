@@ -178,6 +178,8 @@ inline constexpr int kLineHighlight = 87;
 inline constexpr int kLineBreaks = 88;
 inline constexpr int kTabsToSpaces = 89;
 inline constexpr int kSpacesToTabs = 90;
+inline constexpr int kMapCharacters = 91;
+inline constexpr int kReplaceAllText = 92;
 }  // namespace upd
 
 }  // namespace qs

@@ -241,6 +241,17 @@ class TCustomMemoSource {
   // column block is padded to its width.
   std::vector<String> SelectedStoredLines() const;
 
+  // ---- Whole-text rewrites -------------------------------------------------
+  // One undo step each, under code; read-only documents and lines are left
+  // alone. MapCharacters puts every character through map, one for one, and
+  // leaves TABs as they are, so every column, the caret and the selection
+  // stay where they were.
+  void MapCharacters(int code, const std::function<Char(Char)>& map);
+  // Replaces the whole text (CR, LF and CR LF in text break its lines); the
+  // caret goes to the start and the selection ends. False, and nothing
+  // changed, while the document or any line is read-only.
+  bool ReplaceAllText(int code, StringView text);
+
   // ---- Clipboard (plain text, through the platform's clipboard) ----------
   void CopyToClipboard();
   void CutToClipboard();

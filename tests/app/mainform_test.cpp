@@ -149,17 +149,46 @@ TEST_F(MainFormTest, SaveAsAsksToOverwriteTheNameThatWillBeWritten) {
   EXPECT_FALSE(std::filesystem::exists(bare + ".txt"));
 }
 
-TEST_F(MainFormTest, ExportAndImportFiltersSayTheyAreNotThereAndWriteNothing) {
-  Start();
-  Type(U"text");
-  headless.dialogs.AnswerSaveFile(Choice(PathOf("page.html"), 2));
-  headless.dialogs.AnswerMessage(MsgResult::OK);
-  form->Action("FileSaveAsAct").Execute();
-  EXPECT_FALSE(std::filesystem::exists(PathOf("page.html")));
-  EXPECT_EQ(headless.dialogs.Prompts().back().caption, U"Error");
+TEST_F(MainFormTest, SaveAsHtmlAndRtfExportAndTheDocumentStaysOnItsTextFile) {
+  const std::string text = Write("page.php", "<?php $next_page = 1; ?>");
+  Start({text});
+  Type(U"\u00e9");  // é
 
+  // Without an extension the format's own is added.
+  headless.dialogs.AnswerSaveFile(Choice(PathOf("page"), 2));
+  ASSERT_TRUE(form->Action("FileSaveAsAct").Execute());
+  const std::string html = Read(PathOf("page.html"));
+  EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
+  EXPECT_NE(html.find("\xC3\xA9&lt;?php"), std::string::npos);
+
+  headless.dialogs.AnswerSaveFile(Choice(PathOf("page.rtf"), 3));
+  ASSERT_TRUE(form->Action("FileSaveAsAct").Execute());
+  const std::string rtf = Read(PathOf("page.rtf"));
+  EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u);
+  EXPECT_NE(rtf.find("\\u233?"), std::string::npos);
+  EXPECT_NE(rtf.find("$next_page"), std::string::npos);
+
+  // The exports leave the document where it was: still modified, still on
+  // its text file, which a plain Save writes as text.
+  EXPECT_EQ(DocumentName(), text);
+  EXPECT_TRUE(editor.Source().DocModified());
+  EXPECT_TRUE(form->KeyDown('S', ssCtrl));
+  EXPECT_EQ(Read(text), "\xC3\xA9<?php $next_page = 1; ?>");
+  EXPECT_EQ(Read(PathOf("page.rtf")), rtf);
+  EXPECT_TRUE(Messages().empty());
+
+  // An existing export is replaced only when the user agrees.
+  headless.dialogs.AnswerSaveFile(Choice(PathOf("page.html"), 2));
+  headless.dialogs.AnswerMessage(MsgResult::No);
+  Type(U"x");
+  form->FileSaveAs();
+  EXPECT_EQ(Messages().back(), "OK to overwrite " + PathOf("page.html"));
+  EXPECT_EQ(Read(PathOf("page.html")), html);
+}
+
+TEST_F(MainFormTest, ImportFiltersSayTheyAreNotThereAndReadNothing) {
+  Start();
   const std::string rtf = Write("letter.rtf", "{\\rtf1}");
-  headless.dialogs.AnswerMessage(MsgResult::No);  // drop the typed text
   headless.dialogs.AnswerOpenFile(Choice(rtf, 3));
   headless.dialogs.AnswerMessage(MsgResult::OK);
   form->Action("FileOpenAct").Execute();
@@ -233,6 +262,35 @@ TEST_F(MainFormTest, ANewFileNamedOnTheCommandLineOpensEmptyWithItsSchemeAndAFol
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_NE(Messages()[0].find("is a folder"), std::string::npos);
   EXPECT_EQ(DocumentName(), PathOf("new.php"));
+}
+
+// A file with NUL bytes is opened as text only when the user says so, and then
+// keeps every byte through a save; a UTF-16 file's zero bytes ask nothing.
+TEST_F(MainFormTest, ABinaryFileIsOpenedOnlyAfterAQuestionAndKeepsItsBytes) {
+  const std::string text = Write("page.txt", "text");
+  const std::string binary = Write("image.bin", std::string("GIF8\0\x01\xFF\r\nend", 11));
+  const std::string utf16 = Write("wide.txt", std::string("\xFF\xFEh\0i\0", 6));
+  Start({text});
+  headless.dialogs.AnswerOpenFile(Choice(binary));
+  headless.dialogs.AnswerMessage(MsgResult::No);
+  form->Action("FileOpenAct").Execute();
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_NE(Messages()[0].find("\"image.bin\" contains NUL bytes"), std::string::npos);
+  EXPECT_EQ(DocumentName(), text);
+
+  headless.dialogs.AnswerOpenFile(Choice(binary));
+  headless.dialogs.AnswerMessage(MsgResult::Yes);
+  form->Action("FileOpenAct").Execute();
+  EXPECT_EQ(DocumentName(), binary);
+  Type(U"x");
+  editor.Source().Undo();
+  form->FileSave();
+  EXPECT_EQ(Read(binary), std::string("GIF8\0\x01\xFF\r\nend", 11));
+
+  headless.dialogs.AnswerOpenFile(Choice(utf16));
+  form->Action("FileOpenAct").Execute();
+  EXPECT_EQ(DocumentName(), utf16);
+  EXPECT_EQ(Messages().size(), 2u);
 }
 
 TEST_F(MainFormTest, CommandLineCases) {
@@ -383,8 +441,6 @@ TEST_F(MainFormTest, CommandsOfLaterSubsystemsAreListedButDisabled) {
                            "EditorOptionsAct",
                            "EditSyntaxAct",
                            "CheckNewVerAct",
-                           "DosWinAct",
-                           "TextHtmlAct",
                            "CodeTemplatesAct"}) {
     TAction& action = form->Action(name);
     EXPECT_FALSE(action.Enabled()) << name;

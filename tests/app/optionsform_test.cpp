@@ -31,6 +31,8 @@ TEST_F(OptionsFormTest, OpensOnTheWebServerPageAndOkStoresNormalisedValues) {
     EXPECT_EQ(form.PageControl.ActivePage()->Text(), U"Web Server");
     EXPECT_EQ(form.edServerUrl.Text(), U"http://127.0.0.1:8080/");
     EXPECT_FALSE(form.cbEscExit.Checked());
+    EXPECT_EQ(form.cbCodePage.Text(), U"windows-1252");
+    form.cbCodePage.SetItemIndex(3);
     form.edServerUrl.SetText(U"http:\\\\localhost\\site");
     form.edServerPath.SetText(U"d:/www/site");
     form.cbEscExit.Click();
@@ -40,6 +42,7 @@ TEST_F(OptionsFormTest, OpensOnTheWebServerPageAndOkStoresNormalisedValues) {
   EXPECT_EQ(options.ServerUrl(), U"http://localhost/site/");
   EXPECT_EQ(options.ServerPath(), U"d:/www/site/");
   EXPECT_TRUE(options.UseEscKey());  // off by default, turned on
+  EXPECT_EQ(options.CodePageEncoding(), Encoding::Koi8R);
 }
 
 TEST_F(OptionsFormTest, CancelAndEscChangeNothing) {

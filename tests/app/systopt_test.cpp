@@ -31,6 +31,17 @@ TEST(SysOptions, ServerPathAndUrlAreNormalised) {
   }
 }
 
+TEST(SysOptions, TheCodePageTakesKnownNamesOnlyAndStoresTheirOwnName) {
+  TSysOptions options;
+  EXPECT_EQ(options.CodePageEncoding(), Encoding::Windows1252);
+  options.SetCodePage(U" cp1251 ");
+  EXPECT_EQ(options.CodePage(), U"windows-1251");
+  EXPECT_EQ(options.CodePageEncoding(), Encoding::Windows1251);
+  for (const char32_t* refused : {U"UTF-8", U"latin-9", U""})
+    EXPECT_THROW(options.SetCodePage(refused), Error) << ToUtf8(refused);
+  EXPECT_EQ(options.CodePage(), U"windows-1251");
+}
+
 TEST(SysOptions, LimitsReadFromTheSettingsAreKeptUsable) {
   SettingsStore store;
   const std::string key = std::string(kApplicationKey) + "\\System";

@@ -222,6 +222,29 @@ TEST_F(MouseTest, ARightPressCancelsAMouseSelectionAndOpensTheMenu) {
   EXPECT_EQ(Src().CaretColumn(), 8);
 }
 
+// The context menu acts where the user points: outside the selection the caret
+// moves there and a non-persistent selection ends; inside, both stay.
+TEST_F(MouseTest, ARightClickOutsideTheSelectionMovesTheCaretThere) {
+  struct Case {
+    int column;
+    bool persistent;
+    bool keepsSelection;
+    int caret;
+  };
+  for (const Case c : {Case{2, false, true, 5}, Case{5, false, true, 5}, Case{8, false, false, 8},
+                       Case{8, true, true, 8}}) {
+    SetText(U"hello world");
+    TStringsOptions options = Src().Options();
+    options.Set(soPersistentBlocks, c.persistent);
+    Src().SetOptions(options);
+    Src().SelectRange(stStreamSel, 0, 0, 5, 0);
+    Src().SetCaretPos(5, 0);
+    Click(At(c.column, 0), 0, mbRight);
+    EXPECT_EQ(Src().HasSelection(), c.keepsSelection) << c.column << " " << c.persistent;
+    EXPECT_EQ(Src().CaretColumn(), c.caret) << c.column << " " << c.persistent;
+  }
+}
+
 TEST_F(MouseTest, LosingTheFocusEndsAMouseSelection) {
   SetText(U"hello world");
   Press(At(1, 0));

@@ -264,5 +264,25 @@ TEST_F(MemoTest, AStyleIndexOutsideTheListUsesTheControlColours) {
   EXPECT_EQ(Ink(0, 0, 0), clMaroon);
 }
 
+// The DOS display reads each windows-1251 byte as CP866 only while the font's
+// charset is the OEM one; the document keeps its text.
+TEST_F(MemoTest, TheOemCharsetShowsWindowsBytesAsDosTextWithoutChangingIt) {
+  // CP866 "\xAF\xE0\xA8\xA2\xA5\xE2" (a Russian greeting) as windows-1251 reads it.
+  const String stored = U"\u0407\u0430\u0401\u045e\u0490\u0432 \u20ac";
+  SetText(stored);
+  memo.Font().SetCharset(OEM_CHARSET);
+  PaintAll();
+  std::vector<String> texts = TextsDrawn();
+  // The euro sign (0x88 in windows-1251) is a capital letter in CP866.
+  const String shown = U"\u043f\u0440\u0438\u0432\u0435\u0442 \u0418";
+  EXPECT_NE(std::find(texts.begin(), texts.end(), shown), texts.end());
+  EXPECT_EQ(ToUtf8(memo.Source().StoredLine(0)), ToUtf8(stored));
+
+  memo.Font().SetCharset(DEFAULT_CHARSET);
+  PaintAll();
+  texts = TextsDrawn();
+  EXPECT_NE(std::find(texts.begin(), texts.end(), stored), texts.end());
+}
+
 }  // namespace
 }  // namespace qs

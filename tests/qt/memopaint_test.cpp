@@ -15,7 +15,7 @@
 namespace {
 
 std::string SourceRoot() {
-  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path().string();
+  return QUILLON_SOURCE_DIR;
 }
 
 constexpr const char32_t* kPhp =

@@ -15,11 +15,10 @@
 
 namespace {
 
-// The shipped schemes, found from this file's place in the source tree.
+// The shipped schemes of the source tree.
 QString SchemeFolder() {
-  const std::filesystem::path root =
-      std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
-  return QString::fromStdString((root / "syntaxschemes").string());
+  return QString::fromStdString(
+      (std::filesystem::path(QUILLON_SOURCE_DIR) / "syntaxschemes").string());
 }
 
 QString WriteFile(const QTemporaryDir& dir, const char* name, const char* text) {

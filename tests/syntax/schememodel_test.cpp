@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -303,6 +304,43 @@ TEST(SchemeFile, UnreadableFileFailsAndKeepsTheScheme) {
     }
     EXPECT_EQ(s.SaveToText(), before);
   }
+}
+
+// A scheme file past the bound is refused before it is read, so a runaway
+// file cannot take the memory of everything built from it.
+TEST(SchemeFile, AFileLargerThanTheBoundIsRefusedByItsSize) {
+  const std::string head = "object TPersHolder\r\n  P.Name = 'Big'\r\n  P.Extensions = '";
+  const std::string tail = "'\r\nend\r\n";
+  for (const std::uintmax_t size : {kMaxSchemeFileBytes, kMaxSchemeFileBytes + 1}) {
+    const std::string path = TempPath("big.sch");
+    std::string text = head + std::string(size - head.size() - tail.size(), 'x') + tail;
+    // Object text breaks long strings; a plain long run is still one value.
+    WriteText(path, text);
+    TSyntaxScheme s;
+    std::string message;
+    try {
+      s.LoadFromFile(path);
+    } catch (const Error& e) {
+      message = e.what();
+    }
+    if (size > kMaxSchemeFileBytes)
+      EXPECT_NE(message.find("larger than 4 MB"), std::string::npos) << message;
+    else
+      EXPECT_EQ(message.find("larger than"), std::string::npos) << message;
+  }
+}
+
+// A FIFO named like a scheme would block the start for ever, and a device
+// would be read until memory ran out: neither is read.
+TEST(SchemeFile, APipeOrADeviceIsRefusedWithoutBlocking) {
+  const std::string fifo = TempPath("pipe.sch");
+  std::filesystem::remove(fifo);
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+    TSyntaxScheme s;
+    EXPECT_THROW(s.LoadFromFile(path), Error) << path;
+  }
+  std::filesystem::remove(fifo);
 }
 
 TEST(SchemeFile, FailedSaveLeavesWhatWasThere) {

@@ -365,10 +365,18 @@ TEST_F(DocumentFiles, AFailingBackupSaveLeavesTargetAndNoTemporary) {
     TMemoSource source;
     source.SetOptions(source.Options() | TStringsOptions{soCreateBackups});
     test::Fill(source, {"new"});
-    // The steps of the save behind the document's own.
-    EXPECT_THROW(SaveWithBackup(path, source.GetBackupName(path), source.SaveToBytes(),
-                                [&](TBackupStep s) { return s == step; }),
-                 Error);
+    // The steps of the save behind the document's own. The message names the
+    // document (or the backup it could not make), never the hidden temporary.
+    std::string message;
+    try {
+      SaveWithBackup(path, source.GetBackupName(path), source.SaveToBytes(),
+                     [&](TBackupStep s) { return s == step; });
+    } catch (const Error& e) {
+      message = e.what();
+    }
+    const std::string named = step == TBackupStep::bsBackup ? Path("page.~ht") : path;
+    EXPECT_NE(message.find(named), std::string::npos) << message;
+    EXPECT_EQ(message.find(".tmp"), std::string::npos) << message;
     EXPECT_EQ(Read(path), "old") << static_cast<int>(step);
     EXPECT_EQ(Files(), (std::vector<std::string>{"page.html", "page.~ht"}))
         << static_cast<int>(step);

@@ -28,3 +28,22 @@ activate_window() {
   xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
   echo "$window"
 }
+
+# Waits up to five seconds for file $1 to differ from $2; fails with $3 when
+# it does not.
+wait_for_change() {
+  for _ in $(seq 100); do
+    cmp -s "$1" "$2" || return 0
+    sleep 0.05
+  done
+  fail "$3"
+}
+
+# Fails with $3, showing the bytes that differ, unless file $1 holds exactly
+# the bytes of file $2.
+expect_same_bytes() {
+  cmp -s "$1" "$2" && return 0
+  echo "--- diff against the expected file:" >&2
+  diff <(od -c "$2") <(od -c "$1") >&2 || true
+  fail "$3"
+}

@@ -21,19 +21,11 @@ xdotool key --delay 80 ctrl+Home Down Down Down Home
 xdotool type --delay 80 'X'
 xdotool key --delay 80 ctrl+s
 
-for _ in $(seq 100); do
-  cmp -s "$work/page.php" "$work/original.php" || break
-  sleep 0.05
-done
-cmp -s "$work/page.php" "$work/original.php" && fail "Ctrl+S did not save"
+wait_for_change "$work/page.php" "$work/original.php" "Ctrl+S did not save"
 
 expected="$work/expected.php"
 printf '<?php\nfunction f() {\n\tif ($a) {  \nX\t\treturn 1;\t\n\t}\n}\n\n// end  ' >"$expected"
-if ! cmp -s "$work/page.php" "$expected"; then
-  echo "--- diff against the expected file:" >&2
-  diff <(od -c "$expected") <(od -c "$work/page.php") >&2 || true
-  fail "the save changed more than the typed line"
-fi
+expect_same_bytes "$work/page.php" "$expected" "the save changed more than the typed line"
 changed=$(diff "$work/original.php" "$work/page.php" | grep -c '^[<>]' || true)
 [ "$changed" = 2 ] || fail "diff shows $changed changed lines, not one line each side"
 echo "PASS: only the typed line changed"

@@ -1,0 +1,12 @@
+// Whether a file is likely not text, asked before it is opened in the editor.
+#pragma once
+
+#include "support/bytesource.h"
+
+namespace qs {
+
+// A NUL in the first 64 KiB marks a binary file, unless a UTF-16 byte-order mark
+// explains the zero bytes. Reads at most that much.
+bool LooksBinary(TByteSource& bytes);
+
+}  // namespace qs
