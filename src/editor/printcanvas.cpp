@@ -55,9 +55,18 @@ FontSpec TPrintCanvas::PrinterFont() const {
   return font;
 }
 
-const ICanvas& TPrintCanvas::Measuring() const {
+// Measures on the screen canvas in this canvas's font, and gives the screen
+// canvas its own font back, which its other users expect to find there.
+template <class Step>
+auto TPrintCanvas::Measured(Step step) const {
+  const FontSpec previous = m_measure.Font();
   m_measure.SetFont(Font());
-  return m_measure;
+  struct Restore {
+    ICanvas& canvas;
+    const FontSpec& font;
+    ~Restore() { canvas.SetFont(font); }
+  } restore{m_measure, previous};
+  return step(static_cast<const ICanvas&>(m_measure));
 }
 
 void TPrintCanvas::FillRect(const TRect& rect) {
@@ -97,7 +106,8 @@ void TPrintCanvas::Polygon(std::span<const TPoint> points) {
 
 std::vector<int> TPrintCanvas::PrinterAdvances(int x, StringView text,
                                                std::span<const int> advances) const {
-  const std::vector<int> offsets = CharacterOffsets(Measuring(), text, advances);
+  const std::vector<int> offsets =
+      Measured([&](const ICanvas& screen) { return CharacterOffsets(screen, text, advances); });
   std::vector<int> printer;
   printer.reserve(text.size());
   // Each character starts where its screen position scales to, so rounding
@@ -130,15 +140,15 @@ void TPrintCanvas::TextRectOut(const TRect& clip, int x, int y, StringView text,
 }
 
 TSize TPrintCanvas::TextExtent(StringView text) const {
-  return Measuring().TextExtent(text);
+  return Measured([&](const ICanvas& screen) { return screen.TextExtent(text); });
 }
 
 int TPrintCanvas::CharWidth(Char c) const {
-  return Measuring().CharWidth(c);
+  return Measured([&](const ICanvas& screen) { return screen.CharWidth(c); });
 }
 
 FontMetrics TPrintCanvas::Metrics() const {
-  return Measuring().Metrics();
+  return Measured([](const ICanvas& screen) { return screen.Metrics(); });
 }
 
 TSize TPrintCanvas::PixelsPerInch() const {

@@ -54,7 +54,8 @@ class TPrintCanvas final : public ICanvas {
   [[nodiscard]] std::vector<int> PrinterAdvances(int x, StringView text,
                                                  std::span<const int> advances) const;
   void PrepareText();
-  const ICanvas& Measuring() const;
+  template <class Step>
+  auto Measured(Step step) const;
   std::vector<TPoint> MapAll(std::span<const TPoint> points) const;
 
   ICanvas& m_target;

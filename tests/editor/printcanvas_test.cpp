@@ -17,6 +17,7 @@ struct PrintCanvasTest : ::testing::Test {
 };
 
 TEST_F(PrintCanvasTest, TextKeepsTheScreenLayoutScaledAndItsFontHeightScales) {
+  const FontSpec screenFont = screen.Font();
   TPrintCanvas canvas = Canvas(false);
   FontSpec font;
   font.name = U"Courier New";
@@ -33,8 +34,10 @@ TEST_F(PrintCanvasTest, TextKeepsTheScreenLayoutScaledAndItsFontHeightScales) {
   EXPECT_EQ(r.advances, (std::vector<int>{50, 50, 50}));
   EXPECT_EQ(r.font.height, -81);
   EXPECT_EQ(r.color, 0x0000FFu);
-  // The print editor measures in its own screen pixels.
+  // The print editor measures in its own screen pixels, and the screen canvas
+  // keeps its font.
   EXPECT_EQ(canvas.TextWidth(U"abc"), 24);
+  EXPECT_EQ(screen.Font(), screenFont);
 }
 
 TEST_F(PrintCanvasTest, GivenAdvancesArePlacedWithoutRoundingDrift) {
