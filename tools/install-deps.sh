@@ -12,6 +12,8 @@ packages+=(tidy python3-html5lib libreoffice-writer-nogui poppler-utils)
 packages+=(libjs-jquery libphp-phpmailer)
 # The character database the case tables are checked against.
 packages+=(unicode-data)
+# Reading printed PDF files back in the printing tests.
+packages+=(poppler-utils)
 packages+=("$@")
 
 missing=()

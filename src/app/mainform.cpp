@@ -128,6 +128,9 @@ void TMainForm::ApplyInitialEditorSettings() {
   if (!EditorKeySequencePending)
     EditorKeySequencePending = [this] { return m_editor.SequencePending(); };
   ApplyEditorOptions();
+  m_editor.SetPrintOptions(
+      TQSPrintOptions::FromBits(static_cast<unsigned>(m_options.PrintOptions())));
+  m_editor.SetPrintIndent(m_options.PrintIndent());
   Action("WordWrapAct").SetChecked(m_options.WordWrap());
   Action("AutoIndentAct").SetChecked(editing.Options().Has(soAutoIndent));
 }
@@ -148,10 +151,7 @@ void TMainForm::FormShow() {
   UpdateCaretStatus();
   const TCommandLine command = ParseCommandLine(m_args, m_platform.files);
   RunCommand([&] { OpenFile(command.fileName, okText); });
-  if (command.print)
-    m_platform.dialogs.MessageBox(
-        U"Printing is not available in this version of Quillon; the file was only opened.",
-        String(kProductName), MsgButtons::OK, MsgIcon::Information);
+  if (command.print) RunCommand([this] { FilePrint(); });
 }
 
 // ---- Documents --------------------------------------------------------------
@@ -229,6 +229,8 @@ void TMainForm::SetDocumentPath(const std::string& path) {
   m_documentPath = path;
   const String name = path.empty() ? String(kUntitled) : FromUtf8(path);
   m_documentName = name;
+  // What a print names as its file.
+  m_editor.Source().SetEditedName(path.empty() ? String() : name);
   const String shown = FileNamePart(name);
   m_caption = shown + U" - " + String(kProductName);
   m_appTitle = shown;

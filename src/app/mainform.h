@@ -50,8 +50,8 @@ class TMainForm {
   TMainForm(const TMainForm&) = delete;
   TMainForm& operator=(const TMainForm&) = delete;
 
-  // The first showing: opens the command line's file and, for "/p", says that
-  // printing is not there yet.
+  // The first showing: opens the command line's file and, for "/p", prints it
+  // through the print dialog.
   void FormShow();
 
   // ---- Documents ------------------------------------------------------
@@ -68,6 +68,9 @@ class TMainForm {
   void FileOpen();
   void FileSave();
   void FileSaveAs();
+  // The print dialog, then the print; the options chosen are kept for the
+  // next print and the next run.
+  void FilePrint();
   void Reopen(int index);
   void DropFiles(const std::vector<std::string>& names);
   // Runs a command as the user gives it, through the guarded boundary: a

@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 
@@ -155,6 +156,19 @@ void TSpinEdit::SetRange(int minValue, int maxValue) {
   m_max = maxValue;
   Changed(ControlProperty::Value);
   SetValue(Value());
+}
+
+void TProgressBar::SetMax(int max) {
+  m_max = std::max(max, 0);
+  m_position = std::min(m_position, m_max);
+  Changed(ControlProperty::Value);
+}
+
+void TProgressBar::SetPosition(int position) {
+  position = std::clamp(position, 0, m_max);
+  if (position == m_position) return;
+  m_position = position;
+  Changed(ControlProperty::Value);
 }
 
 }  // namespace qs

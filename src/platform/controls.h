@@ -154,4 +154,20 @@ class TSpinEdit : public TControl {
   int m_max;
 };
 
+// A bar that fills as Position goes from 0 to Max; Position stays within
+// them. Changes of either are told as ControlProperty::Value.
+class TProgressBar : public TControl {
+ public:
+  using TControl::TControl;
+  [[nodiscard]] int Max() const { return m_max; }
+  void SetMax(int max);
+  [[nodiscard]] int Position() const { return m_position; }
+  void SetPosition(int position);
+  void StepBy(int delta) { SetPosition(m_position + delta); }
+
+ private:
+  int m_max = 100;
+  int m_position = 0;
+};
+
 }  // namespace qs

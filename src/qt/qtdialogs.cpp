@@ -63,7 +63,8 @@ MsgResult Mildest(MsgButtons buttons) {
 
 }  // namespace
 
-QtDialogs::QtDialogs(QWidget* parent) : m_parent(parent), m_printer(std::make_unique<QPrinter>()) {}
+QtDialogs::QtDialogs(QWidget* parent)
+    : m_parent(parent), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
 
 QtDialogs::~QtDialogs() = default;
 

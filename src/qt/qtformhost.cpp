@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -212,6 +213,7 @@ class Realisation final : public QObject, public ControlPeer {
       Connect(w, &QSpinBox::valueChanged, [spin](int value) { spin->SetValue(value); });
       return w;
     }
+    if (dynamic_cast<TProgressBar*>(&control)) return new QProgressBar(parent);
     if (auto* pages = dynamic_cast<TPageControl*>(&control)) {
       auto* w = new QTabWidget(parent);
       for (TTabSheet* page : pages->Pages()) {
@@ -306,6 +308,10 @@ class Realisation final : public QObject, public ControlPeer {
         w->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
       if (what == ControlProperty::Text || what == ControlProperty::Value)
         w->setValue(spin.Value());
+    } else if (auto* w = qobject_cast<QProgressBar*>(widget)) {
+      const auto& bar = static_cast<TProgressBar&>(control);
+      w->setRange(0, bar.Max());
+      w->setValue(bar.Position());
     } else if (auto* w = qobject_cast<QTabWidget*>(widget)) {
       ApplyPages(static_cast<TPageControl&>(control), w, what);
     } else if (auto* w = qobject_cast<QGroupBox*>(widget)) {

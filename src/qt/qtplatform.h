@@ -27,6 +27,7 @@ class QtPlatform {
 
   Platform& Get() noexcept { return m_platform; }
   bool FormsAvailable() const noexcept { return true; }
+  QtPrinter& Printer() noexcept { return m_printer; }
 
  private:
   LocalFileSystem m_files;
