@@ -155,6 +155,8 @@ class TMainForm {
   void ClearDocument();
   void ToggleBookmarkShown(int number);
   void ShowPreferences();
+  void AttachSearch();
+  void Find();
   void ToggleWordWrap();
   void EditSyntaxSchemes();
   void ToggleLineNumbers();

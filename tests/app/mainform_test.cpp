@@ -343,10 +343,6 @@ TEST_F(MainFormTest, CommandStatesFollowTheSelectionUndoAndClipboard) {
 TEST_F(MainFormTest, CommandsOfLaterSubsystemsAreListedButDisabled) {
   Start();
   for (const char* name : {"PrintAct",
-                           "FindAct",
-                           "ReplaceAct",
-                           "SearchAgainAct",
-                           "GoToLineAct",
                            "InsertBoldAct",
                            "InsertLinkAct",
                            "ToggleCodePreviewAct",
