@@ -37,11 +37,7 @@ sleep 0.5
 xdotool windowactivate --sync "$main" 2>/dev/null || true
 xdotool key --delay 80 ctrl+s
 
-for _ in $(seq 100); do
-  cmp -s "$work/words.txt" "$work/original.txt" || break
-  sleep 0.05
-done
-cmp -s "$work/words.txt" "$work/original.txt" && fail "nothing was saved"
+wait_for_save "$work/words.txt" "$work/original.txt" "nothing was saved"
 
 expected="$work/expected.txt"
 printf 'alpha BETA\nBETA gamma!\nlast line\n' >"$expected"

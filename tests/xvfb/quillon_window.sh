@@ -28,3 +28,13 @@ activate_window() {
   xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
   echo "$window"
 }
+
+# Waits up to five seconds for file $1 to differ from its copy $2; fails
+# with message $3 when it never does.
+wait_for_save() {
+  for _ in $(seq 100); do
+    cmp -s "$1" "$2" || return 0
+    sleep 0.05
+  done
+  fail "$3"
+}

@@ -21,11 +21,7 @@ xdotool key --delay 80 ctrl+Home Down Down Down Home
 xdotool type --delay 80 'X'
 xdotool key --delay 80 ctrl+s
 
-for _ in $(seq 100); do
-  cmp -s "$work/page.php" "$work/original.php" || break
-  sleep 0.05
-done
-cmp -s "$work/page.php" "$work/original.php" && fail "Ctrl+S did not save"
+wait_for_save "$work/page.php" "$work/original.php" "Ctrl+S did not save"
 
 expected="$work/expected.php"
 printf '<?php\nfunction f() {\n\tif ($a) {  \nX\t\treturn 1;\t\n\t}\n}\n\n// end  ' >"$expected"
