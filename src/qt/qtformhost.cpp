@@ -331,6 +331,9 @@ class Realisation final : public QObject, public ControlPeer {
                    qobject_cast<QTabWidget*>(m_widgets[control.Parent()]), ControlProperty::Text);
     } else if (auto* w = qobject_cast<QDialog*>(widget)) {
       if (what == ControlProperty::Text) w->setWindowTitle(text);
+    } else if (auto* w = qobject_cast<QToolButton*>(widget)) {
+      if (what == ControlProperty::Text) w->setText(text);
+      if (what == ControlProperty::Items) FillMenu(static_cast<TMenuButton&>(control), w->menu());
     } else if (auto* w = qobject_cast<QAbstractButton*>(widget)) {
       if (what == ControlProperty::Text) w->setText(text);
       if (what == ControlProperty::Checked) w->setChecked(control.Checked());
@@ -344,9 +347,6 @@ class Realisation final : public QObject, public ControlPeer {
       ApplyCombo(control, w, what, text);
       if (what == ControlProperty::Selection && w != m_reporting)
         ApplyComboSelection(static_cast<TComboBox&>(control), w);
-    } else if (auto* w = qobject_cast<QToolButton*>(widget)) {
-      if (what == ControlProperty::Text) w->setText(text);
-      if (what == ControlProperty::Items) FillMenu(static_cast<TMenuButton&>(control), w->menu());
     } else if (auto* w = qobject_cast<QListWidget*>(widget)) {
       if (what == ControlProperty::Items) {
         w->clear();

@@ -1,0 +1,70 @@
+// The search dialog through its Qt widgets: the edit part's caret reaches the
+// model, the fragment menu keeps away from the focus and inserts there, and
+// the radio groups and buttons work.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/searchdialog.h"
+#include "platform/headlessplatform.h"
+#include "qt/qtformhost.h"
+#include "support/registry.h"
+
+namespace qs::qt {
+namespace {
+
+TEST(SearchDialogQt, TheFragmentMenuInsertsAtTheCaretTheUserLeft) {
+  OptionRegistry::Reset();
+  SettingsStore store;
+  OptionRegistry::SetStore(&store);
+  HeadlessPlatform headless;
+  QtFormHost host;
+  Platform platform{
+      headless.files, headless.clipboard, headless.clock,   headless.clock, headless.dialogs, host,
+      headless.shell, headless.printer,   headless.browser, headless.help,  headless.screen};
+  TSrchDialog form({platform, store, "/help"});
+  QString shown;
+  bool noFocus = false;
+  int origin = -1;
+  QTimer::singleShot(0, [&] {
+    QDialog* dialog = host.ActiveDialog();
+    ASSERT_NE(dialog, nullptr);
+    auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("SearText"));
+    auto* button = dialog->findChild<QToolButton*>(QStringLiteral("FragmentBut"));
+    auto* originGroup = dialog->findChild<QGroupBox*>(QStringLiteral("OriginGroup"));
+    if (combo && combo->lineEdit() && button && button->menu() && originGroup) {
+      combo->lineEdit()->setText(QStringLiteral("color: ;"));
+      combo->lineEdit()->setCursorPosition(7);
+      noFocus = button->focusPolicy() == Qt::NoFocus;
+      for (QAction* action : button->menu()->actions())
+        if (action->text() == QStringLiteral("HEX color")) action->trigger();
+      shown = combo->lineEdit()->text() + QLatin1Char('|') +
+              QString::number(combo->lineEdit()->cursorPosition());
+      const QList<QRadioButton*> radios = originGroup->findChildren<QRadioButton*>();
+      if (radios.size() == 2) radios[0]->click();
+      origin = form.OriginGroup.ItemIndex();
+    }
+    dialog->findChild<QPushButton*>(QStringLiteral("OKBut"))->click();
+  });
+  EXPECT_EQ(form.ShowModal(), mrOk);
+  EXPECT_TRUE(noFocus);
+  EXPECT_EQ(shown, QStringLiteral("color: #[0-9a-fA-F]+;|20"));
+  EXPECT_EQ(origin, 0);
+  EXPECT_EQ(TSearchOptions::Instance().TextToFind(), U"color: #[0-9a-fA-F]+;");
+  EXPECT_TRUE(TSearchOptions::Instance().RegularExpr());
+  EXPECT_EQ(TSearchOptions::Instance().Origin(), soFromCursor);
+  OptionRegistry::Reset();
+}
+
+}  // namespace
+}  // namespace qs::qt
