@@ -344,8 +344,10 @@ class Realisation final : public QObject, public ControlPeer {
       if (what == ControlProperty::ReadOnly)
         w->setReadOnly(static_cast<TEdit&>(control).ReadOnly());
     } else if (auto* w = qobject_cast<QComboBox*>(widget)) {
+      // While the widget reports what the user typed, it already shows it.
+      if (w == m_reporting) return;
       ApplyCombo(control, w, what, text);
-      if (what == ControlProperty::Selection && w != m_reporting)
+      if (what == ControlProperty::Selection)
         ApplyComboSelection(static_cast<TComboBox&>(control), w);
     } else if (auto* w = qobject_cast<QListWidget*>(widget)) {
       if (what == ControlProperty::Items) {
@@ -430,8 +432,8 @@ class Realisation final : public QObject, public ControlPeer {
     }
     if (what == ControlProperty::Items || what == ControlProperty::ItemIndex)
       w->setCurrentIndex(control.ItemIndex());
-    if (w->isEditable() && (what == ControlProperty::Text || what == ControlProperty::Items) &&
-        w->currentText() != text)
+    // Choosing no item clears an editable box's text in Qt; the model keeps it.
+    if (w->isEditable() && what != ControlProperty::Selection && w->currentText() != text)
       w->setEditText(text);
   }
 

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -19,6 +21,7 @@
 #include "platform/headlessplatform.h"
 #include "qt/qtformhost.h"
 #include "support/registry.h"
+#include "support/utf8.h"
 
 namespace qs::qt {
 namespace {
@@ -63,6 +66,41 @@ TEST(SearchDialogQt, TheFragmentMenuInsertsAtTheCaretTheUserLeft) {
   EXPECT_EQ(TSearchOptions::Instance().TextToFind(), U"color: #[0-9a-fA-F]+;");
   EXPECT_TRUE(TSearchOptions::Instance().RegularExpr());
   EXPECT_EQ(TSearchOptions::Instance().Origin(), soFromCursor);
+  OptionRegistry::Reset();
+}
+
+// Typing over a text that was a history entry leaves that entry: the box
+// must keep what is typed, not fall back to no text.
+TEST(SearchDialogQt, TypingOverAHistoryEntryKeepsTheTypedText) {
+  OptionRegistry::Reset();
+  SettingsStore store;
+  OptionRegistry::SetStore(&store);
+  WriteEditHistory(store, "SrchDialogSearText", {U"beta", U"gamma"});
+  TSearchOptions::Instance().SetTextToFind(U"beta");
+  HeadlessPlatform headless;
+  QtFormHost host;
+  Platform platform{
+      headless.files, headless.clipboard, headless.clock,   headless.clock, headless.dialogs, host,
+      headless.shell, headless.printer,   headless.browser, headless.help,  headless.screen};
+  TSrchDialog form({platform, store, "/help"});
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    QDialog* dialog = host.ActiveDialog();
+    ASSERT_NE(dialog, nullptr);
+    auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("SearText"));
+    if (combo && combo->lineEdit()) {
+      combo->lineEdit()->selectAll();
+      for (QChar c : QStringLiteral("line")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(combo->lineEdit(), &press);
+      }
+      shown = combo->currentText();
+    }
+    dialog->findChild<QPushButton*>(QStringLiteral("OKBut"))->click();
+  });
+  EXPECT_EQ(form.ShowModal(), mrOk);
+  EXPECT_EQ(shown, QStringLiteral("line"));
+  EXPECT_EQ(TSearchOptions::Instance().TextToFind(), U"line");
   OptionRegistry::Reset();
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Finds a word through the real "Find Text" dialog and types after it, then
+# Finds a word through the real "Find Text" dialog and types after it,
 # replaces every occurrence of another word through the real "Replace Text"
-# dialog with Replace All, saves with Ctrl+S and checks the saved bytes.
+# dialog with Replace All, replaces one more after answering the real
+# question Yes, saves with Ctrl+S and checks the saved bytes.
 # Exits 77 (skipped) only when no virtual display can be started.
 set -euo pipefail
 
@@ -34,13 +35,26 @@ xdotool key --delay 80 Tab
 xdotool type --delay 80 'BETA'
 xdotool key --delay 80 alt+a
 sleep 0.5
+
+# One replacement with the question, answered Yes in its own box.
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool key --delay 80 ctrl+r
+activate_window '^Replace Text$' >/dev/null
+xdotool key --delay 80 ctrl+a
+xdotool type --delay 80 'line'
+xdotool key --delay 80 Tab ctrl+a
+xdotool type --delay 80 'row'
+xdotool key --delay 80 alt+p Return
+activate_window '^Confirm$' >/dev/null
+xdotool key --delay 80 alt+y
+sleep 0.5
 xdotool windowactivate --sync "$main" 2>/dev/null || true
 xdotool key --delay 80 ctrl+s
 
 wait_for_save "$work/words.txt" "$work/original.txt" "nothing was saved"
 
 expected="$work/expected.txt"
-printf 'alpha BETA\nBETA gamma!\nlast line\n' >"$expected"
+printf 'alpha BETA\nBETA gamma!\nlast row\n' >"$expected"
 if ! cmp -s "$work/words.txt" "$expected"; then
   echo "--- saved file:" >&2
   cat "$work/words.txt" >&2
