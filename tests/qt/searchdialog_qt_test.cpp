@@ -26,15 +26,24 @@
 namespace qs::qt {
 namespace {
 
-TEST(SearchDialogQt, TheFragmentMenuInsertsAtTheCaretTheUserLeft) {
-  OptionRegistry::Reset();
+// Fresh search options and histories in memory; dialogs shown by Qt.
+class SearchDialogQt : public ::testing::Test {
+ protected:
+  SearchDialogQt() {
+    OptionRegistry::Reset();
+    OptionRegistry::SetStore(&store);
+  }
+  ~SearchDialogQt() override { OptionRegistry::Reset(); }
+
   SettingsStore store;
-  OptionRegistry::SetStore(&store);
   HeadlessPlatform headless;
   QtFormHost host;
   Platform platform{
       headless.files, headless.clipboard, headless.clock,   headless.clock, headless.dialogs, host,
       headless.shell, headless.printer,   headless.browser, headless.help,  headless.screen};
+};
+
+TEST_F(SearchDialogQt, TheFragmentMenuInsertsAtTheCaretTheUserLeft) {
   TSrchDialog form({platform, store, "/help"});
   QString shown;
   bool noFocus = false;
@@ -66,22 +75,13 @@ TEST(SearchDialogQt, TheFragmentMenuInsertsAtTheCaretTheUserLeft) {
   EXPECT_EQ(TSearchOptions::Instance().TextToFind(), U"color: #[0-9a-fA-F]+;");
   EXPECT_TRUE(TSearchOptions::Instance().RegularExpr());
   EXPECT_EQ(TSearchOptions::Instance().Origin(), soFromCursor);
-  OptionRegistry::Reset();
 }
 
 // Typing over a text that was a history entry leaves that entry: the box
 // must keep what is typed, not fall back to no text.
-TEST(SearchDialogQt, TypingOverAHistoryEntryKeepsTheTypedText) {
-  OptionRegistry::Reset();
-  SettingsStore store;
-  OptionRegistry::SetStore(&store);
+TEST_F(SearchDialogQt, TypingOverAHistoryEntryKeepsTheTypedText) {
   WriteEditHistory(store, "SrchDialogSearText", {U"beta", U"gamma"});
   TSearchOptions::Instance().SetTextToFind(U"beta");
-  HeadlessPlatform headless;
-  QtFormHost host;
-  Platform platform{
-      headless.files, headless.clipboard, headless.clock,   headless.clock, headless.dialogs, host,
-      headless.shell, headless.printer,   headless.browser, headless.help,  headless.screen};
   TSrchDialog form({platform, store, "/help"});
   QString shown;
   QTimer::singleShot(0, [&] {
@@ -101,7 +101,6 @@ TEST(SearchDialogQt, TypingOverAHistoryEntryKeepsTheTypedText) {
   EXPECT_EQ(form.ShowModal(), mrOk);
   EXPECT_EQ(shown, QStringLiteral("line"));
   EXPECT_EQ(TSearchOptions::Instance().TextToFind(), U"line");
-  OptionRegistry::Reset();
 }
 
 }  // namespace
