@@ -88,6 +88,7 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
   m_saveDialog.filter = FromUtf8(kSaveFilter);
   BuildCommandTable(m_actions);
   AttachOperations();
+  AttachSearch();
   ApplyInitialEditorSettings();
   BuildMenus();
   Charset(false);

@@ -174,6 +174,8 @@ class TMainForm {
   void ConfirmOpeningBinary(const std::string& path);
   void ToggleBookmarkShown(int number);
   void ShowPreferences();
+  void AttachSearch();
+  void Find();
   void ToggleWordWrap();
   void EditSyntaxSchemes();
   void ToggleLineNumbers();

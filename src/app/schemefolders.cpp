@@ -118,14 +118,18 @@ bool TSchemeFolders::DeleteUserCopy(std::string_view name) {
   return m_files.Delete(JoinPath(m_user, name));
 }
 
-std::string DefaultShippedSchemeFolder(const IFileSystem& files) {
+std::string DefaultShippedFolder(const IFileSystem& files, std::string_view name) {
   std::error_code ec;
   const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return std::string(kSchemeFolderName);
+  if (ec) return std::string(name);
   const std::filesystem::path dir = exe.parent_path();
-  const std::string beside = (dir / kSchemeFolderName).string();
+  const std::string beside = (dir / name).string();
   if (files.IsDirectory(beside)) return beside;
-  return (dir.parent_path() / "share" / "quillon" / kSchemeFolderName).string();
+  return (dir.parent_path() / "share" / "quillon" / name).string();
+}
+
+std::string DefaultShippedSchemeFolder(const IFileSystem& files) {
+  return DefaultShippedFolder(files, kSchemeFolderName);
 }
 
 std::string DefaultUserDataFolder() {

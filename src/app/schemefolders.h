@@ -67,8 +67,10 @@ class TSchemeFolders {
 // Reads a scheme file through the file system, with the scheme file's error.
 void LoadSchemeFile(IFileSystem& files, const std::string& path, TSyntaxScheme& scheme);
 
-// "syntaxschemes" beside the executable when it is there (the build tree),
-// else share/quillon/syntaxschemes of the installation prefix.
+// The shipped folder of that name ("syntaxschemes", "help"): beside the
+// executable when it is there (the build tree), else share/quillon/<name> of
+// the installation prefix.
+[[nodiscard]] std::string DefaultShippedFolder(const IFileSystem& files, std::string_view name);
 [[nodiscard]] std::string DefaultShippedSchemeFolder(const IFileSystem& files);
 // $XDG_DATA_HOME/quillon (an absolute one only), else ~/.local/share/quillon.
 [[nodiscard]] std::string DefaultUserDataFolder();

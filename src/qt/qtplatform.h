@@ -1,15 +1,15 @@
 // The platform services of the desktop program, one of each, for as long as
-// the program runs. Services without a desktop backend yet (the embedded
-// browser, the help viewer) are the headless ones, and the window disables
-// what needs them.
+// the program runs. The embedded browser has no desktop backend yet and is
+// the headless one, and the window disables what needs it; help pages open
+// in the desktop's browser.
 #pragma once
 
 #include "platform/forms.h"
 #include "platform/headlessbrowser.h"
-#include "platform/headlesshelpviewer.h"
 #include "platform/localfilesystem.h"
 #include "platform/localshell.h"
 #include "platform/platform.h"
+#include "platform/shellhelpviewer.h"
 #include "qt/qtclipboard.h"
 #include "qt/qtdialogs.h"
 #include "qt/qtformhost.h"
@@ -39,7 +39,7 @@ class QtPlatform {
   LocalShell m_shell;
   QtPrinter m_printer;
   HeadlessWebBrowser m_browser;
-  HeadlessHelpViewer m_help;
+  ShellHelpViewer m_help{m_shell};
   QtScreen m_screen;
   Platform m_platform;
 };

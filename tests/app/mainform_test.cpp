@@ -427,27 +427,11 @@ TEST_F(MainFormTest, CommandStatesFollowTheSelectionUndoAndClipboard) {
 
 TEST_F(MainFormTest, CommandsOfLaterSubsystemsAreListedButDisabled) {
   Start();
-  for (const char* name : {"FindAct",
-                           "ReplaceAct",
-                           "SearchAgainAct",
-                           "GoToLineAct",
-                           "InsertBoldAct",
-                           "InsertLinkAct",
-                           "ToggleCodePreviewAct",
-                           "ToggleCodeLocalhostPreviewAct",
-                           "TidyAct",
-                           "TidyBatchAct",
-                           "HTMLValidatorOptionsAct",
-                           "CodeExplorerAct",
-                           "DeleteDesktopAct",
-                           "SaveDesctopAsAct",
-                           "HelpTopicsAct",
-                           "TopicSearchAct",
-                           "PHPRefAct",
-                           "EditorOptionsAct",
-                           "EditSyntaxAct",
-                           "CheckNewVerAct",
-                           "CodeTemplatesAct"}) {
+  for (const char* name :
+       {"InsertBoldAct", "InsertLinkAct", "ToggleCodePreviewAct", "ToggleCodeLocalhostPreviewAct",
+        "TidyAct", "TidyBatchAct", "HTMLValidatorOptionsAct", "CodeExplorerAct", "DeleteDesktopAct",
+        "SaveDesctopAsAct", "HelpTopicsAct", "TopicSearchAct", "PHPRefAct", "EditorOptionsAct",
+        "EditSyntaxAct", "CheckNewVerAct", "CodeTemplatesAct"}) {
     TAction& action = form->Action(name);
     EXPECT_FALSE(action.Enabled()) << name;
     EXPECT_FALSE(action.Execute()) << name;
