@@ -132,6 +132,13 @@ class Realisation final : public QObject, public ControlPeer {
     if (&control != &m_form) widget->installEventFilter(this);
   }
 
+  static QWidget* FirstFocusable(QWidget* widget) {
+    if (widget->focusPolicy() != Qt::NoFocus) return widget;
+    for (QWidget* child : widget->findChildren<QWidget*>())
+      if (child->focusPolicy() != Qt::NoFocus) return child;
+    return widget;
+  }
+
   // Children top to bottom (a horizontal panel's side by side, the last ones
   // at their own width); a run of buttons forms one row, pushed right.
   void AddChildren(TControl& container, QWidget* widget) {
@@ -145,9 +152,14 @@ class Realisation final : public QObject, public ControlPeer {
     }
     auto* layout = new QVBoxLayout(widget);
     QHBoxLayout* buttons = nullptr;
+    QLabel* label = nullptr;
     for (const auto& child : container.Children()) {
       if (dynamic_cast<TTabSheet*>(child.get())) continue;  // the page control's
       QWidget* w = Create(*child, widget);
+      // A label's "&" marks the key that reaches the control below it, as on
+      // a button; without a buddy the label would show the "&" itself.
+      if (label) label->setBuddy(FirstFocusable(w));
+      label = qobject_cast<QLabel*>(w);
       if (dynamic_cast<TButton*>(child.get())) {
         if (!buttons) {
           buttons = new QHBoxLayout;
