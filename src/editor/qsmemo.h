@@ -189,6 +189,9 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   void CopyToClipboard();
   void CutToClipboard();
   void PasteFromClipboard();  // nothing when read-only
+  // Inserts text dragged in from another program at the client point p and
+  // selects it; nothing when read-only.
+  void DropText(TPoint p, StringView text);
   // The clear request: deletes the selection (not the document).
   void Clear();
   bool CanPaste() const;
