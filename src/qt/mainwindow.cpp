@@ -102,9 +102,8 @@ void MainWindow::BuildToolBar() {
       }
       case TToolItem::ColorSwatch: {
         m_swatch = new ColorSwatch(m_toolBar);
-        connect(m_swatch, &QToolButton::clicked, this, [this] {
-          m_form->RunCommand([this] { m_form->Html().ChooseSelectorColor(); });
-        });
+        connect(m_swatch, &QToolButton::clicked, this,
+                [this] { m_form->RunCommand([this] { m_form->Html().ChooseSelectorColor(); }); });
         m_toolBar->addWidget(m_swatch);
         break;
       }
