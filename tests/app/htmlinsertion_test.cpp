@@ -155,7 +155,7 @@ TEST_F(HtmlInsertionTest, LinkDialogOffersTheDocumentsAnchorsAndInsertsAnAnchor)
     f.UrlBox.SetText(U"#my anchor");
     f.OKBut.Click();
   });
-  Run("InsertLinkAct");
+  EXPECT_TRUE(form->KeyDown('L', ssCtrl));
   EXPECT_EQ(offered, std::vector<String>{U"#my anchor"});
   EXPECT_EQ(Text(),
             U"<a name=\"my anchor\"></a><a href=\"#name\">x</a>\n<A name=\"my anchor\"></A>see\n");
