@@ -7,6 +7,7 @@
 #include "app/binaryprobe.h"
 #include "app/commandtable.h"
 #include "app/documentformat.h"
+#include "app/htmlinsertion.h"
 #include "app/schemecatalogue.h"
 #include "app/systopt.h"
 #include "editor/memoenvoptions.h"
@@ -89,6 +90,7 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
   BuildCommandTable(m_actions);
   AttachOperations();
   AttachSearch();
+  AttachInsertions();
   ApplyInitialEditorSettings();
   BuildMenus();
   Charset(false);
@@ -403,6 +405,7 @@ void TMainForm::UpdateCaretStatus() {
   m_panels[0] =
       U"Line: " + Padded(source.CaretLine() + 1, 3) + U"   Col: " + Padded(source.CaretColumn(), 3);
   m_panels[3] = DocumentFormatText(source);
+  if (m_html) m_html->FindSelectorColor();
 }
 
 void TMainForm::ShowHint(const String& hint) {

@@ -25,6 +25,7 @@
 namespace qs {
 
 class ISchemeCatalogue;
+class THtmlInsertion;
 class TSysOptions;
 struct Platform;
 
@@ -151,6 +152,9 @@ class TMainForm {
   // The preferences dialog needs a form host that can show it.
   void SetFormsAvailable(bool available);
 
+  // The HTML insertion commands and the toolbar's colour selector.
+  THtmlInsertion& Html() noexcept { return *m_html; }
+
   TQSMemo& Editor() noexcept { return m_editor; }
   TSyntaxParser& SyntaxParser() noexcept { return m_parser; }
   const FileDialogOptions& OpenDialog() const noexcept { return m_openDialog; }
@@ -175,6 +179,7 @@ class TMainForm {
   void ToggleBookmarkShown(int number);
   void ShowPreferences();
   void AttachSearch();
+  void AttachInsertions();
   void Find();
   void ToggleWordWrap();
   void EditSyntaxSchemes();
@@ -220,6 +225,7 @@ class TMainForm {
   TMenuItem m_quickSettings;
   TMenuItem m_editorMenu;
   TMenuItem m_gutterMenu;
+  std::unique_ptr<THtmlInsertion> m_html;
 };
 
 }  // namespace qs

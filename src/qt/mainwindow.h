@@ -23,6 +23,7 @@ struct Platform;
 
 namespace qs::qt {
 
+class ColorSwatch;
 class QtCommands;
 class QtMemoWidget;
 
@@ -60,6 +61,7 @@ class MainWindow : public QMainWindow {
   QToolBar* m_toolBar = nullptr;
   QComboBox* m_schemeSelector = nullptr;
   std::array<QLabel*, 4> m_panels{};
+  ColorSwatch* m_swatch = nullptr;
   bool m_showingState = false;
 };
 

@@ -428,10 +428,10 @@ TEST_F(MainFormTest, CommandStatesFollowTheSelectionUndoAndClipboard) {
 TEST_F(MainFormTest, CommandsOfLaterSubsystemsAreListedButDisabled) {
   Start();
   for (const char* name :
-       {"InsertBoldAct", "InsertLinkAct", "ToggleCodePreviewAct", "ToggleCodeLocalhostPreviewAct",
-        "TidyAct", "TidyBatchAct", "HTMLValidatorOptionsAct", "CodeExplorerAct", "DeleteDesktopAct",
-        "SaveDesctopAsAct", "HelpTopicsAct", "TopicSearchAct", "PHPRefAct", "EditorOptionsAct",
-        "EditSyntaxAct", "CheckNewVerAct", "CodeTemplatesAct"}) {
+       {"ToggleCodePreviewAct", "ToggleCodeLocalhostPreviewAct", "TidyAct", "TidyBatchAct",
+        "HTMLValidatorOptionsAct", "CodeExplorerAct", "DeleteDesktopAct", "SaveDesctopAsAct",
+        "HelpTopicsAct", "TopicSearchAct", "PHPRefAct", "EditorOptionsAct", "EditSyntaxAct",
+        "CheckNewVerAct", "CodeTemplatesAct"}) {
     TAction& action = form->Action(name);
     EXPECT_FALSE(action.Enabled()) << name;
     EXPECT_FALSE(action.Execute()) << name;
