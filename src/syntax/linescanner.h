@@ -58,8 +58,11 @@ class TLineScanner {
   };
 
   void SetStack(int stack);
+  void SetOuterCloser(int below);
   void Bookkeeping();
   bool TryClose();
+  bool TryEndWithParent();
+  void PopBlock();
   bool TryOtherStart();
   bool TryPartStart();
   bool Enter(const TChildStart& start, std::size_t from, std::size_t to, int resume = 0);
@@ -101,6 +104,7 @@ class TLineScanner {
   bool ScanIdentifier(Tok& t);
   std::size_t IdentEnd(std::size_t p) const;
   Tok Keyword(std::size_t from, std::size_t to) const;
+  Tok AffixedWord(std::size_t from, std::size_t to, const TStarter& affix) const;
   Tok DirectiveText();
 
   bool At(std::size_t pos, StringView d, bool caseSensitive) const {
@@ -141,7 +145,8 @@ class TLineScanner {
   // Whether any transition could happen at the cursor, by a one-character
   // test of each kind; most token boundaries fail all three.
   bool MayMove() const {
-    return MayEndChildBefore(m_pos) || MayStartChildAt(m_pos) || CloseMayMatch();
+    return MayEndChildBefore(m_pos) || MayStartChildAt(m_pos) || CloseMayMatch() ||
+           OuterCloseMayMatch();
   }
   // Whether a child start that is not part of its block may end just before
   // pos, or one that is may begin at pos.
@@ -156,6 +161,10 @@ class TLineScanner {
     if (m_closer->partOfBlock)
       return m_pos >= m_closer->right.size() && MayBeCloseChar(m_text[m_pos - 1]);
     return m_pos < m_text.size() && MayBeCloseChar(m_text[m_pos]);
+  }
+  bool OuterCloseMayMatch() const {
+    return m_outerCloser && m_pos < m_text.size() &&
+           SameChar(m_text[m_pos], m_outerCloser->right.front(), m_outerCase);
   }
   // A quick test only: any character beyond ASCII passes when case is
   // ignored, and the full comparison decides.
@@ -185,6 +194,10 @@ class TLineScanner {
   // block, so the enclosing language cuts the block's tokens at it.
   const TCloser* m_closer = nullptr;
   const TCloser* m_parentCloser = nullptr;
+  // For a block that ends with its parent, the parent's closer and its case
+  // rule; null otherwise, or when the parent cannot end.
+  const TCloser* m_outerCloser = nullptr;
+  bool m_outerCase = false;
   bool m_rootCase = false;
   // The closer's character that CloseMayMatch looks at (its last when it is
   // part of the block, else its first), in both cases when case is ignored.
