@@ -271,8 +271,12 @@ def css_rules():
 
 
 # Character references: &name;, &#160; and &#x1F600; are one word between
-# "&" and ";" once "#" may start a word.
-ENTITY = dict(identpairs=[('&', ';', 'Reserved words 3')], first='#A-Za-z', other='0-9A-Za-z')
+# "&" and ";" once "#" may start a word. Page text and attribute values read
+# as words over the punctuation every page scheme already reserves (so the
+# symbol set stays as it is), which keeps their tokens few; a word stops at
+# "&", ";", quotes and "<", where references, values and blocks begin.
+MARKUP_WORD = '!#$%*\\-/0-9:A-Z_a-z'
+ENTITY = dict(identpairs=[('&', ';', 'Reserved words 3')], first=MARKUP_WORD, other=MARKUP_WORD)
 
 
 def markup(s, ssi=False, php=True):
