@@ -143,10 +143,13 @@ class TLineScanner {
   }
   std::size_t FindParentCut();
   // Whether any transition could happen at the cursor, by a one-character
-  // test of each kind; most token boundaries fail all three.
+  // test of each kind; most token boundaries fail all of them.
   bool MayMove() const {
-    return MayEndChildBefore(m_pos) || MayStartChildAt(m_pos) || CloseMayMatch() ||
-           OuterCloseMayMatch();
+    return MayEndChildBefore(m_pos) ||
+           (m_pos < m_text.size() &&
+            m_block->IsChildChar(m_text[m_pos],
+                                 TCompiledBlock::kMayStartChild | TCompiledBlock::kMayEndParent)) ||
+           CloseMayMatch();
   }
   // Whether a child start that is not part of its block may end just before
   // pos, or one that is may begin at pos.
@@ -161,10 +164,6 @@ class TLineScanner {
     if (m_closer->partOfBlock)
       return m_pos >= m_closer->right.size() && MayBeCloseChar(m_text[m_pos - 1]);
     return m_pos < m_text.size() && MayBeCloseChar(m_text[m_pos]);
-  }
-  bool OuterCloseMayMatch() const {
-    return m_outerCloser && m_pos < m_text.size() &&
-           SameChar(m_text[m_pos], m_outerCloser->right.front(), m_outerCase);
   }
   // A quick test only: any character beyond ASCII passes when case is
   // ignored, and the full comparison decides.
