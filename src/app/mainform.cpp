@@ -8,6 +8,7 @@
 #include "app/commandtable.h"
 #include "app/documentformat.h"
 #include "app/htmlinsertion.h"
+#include "app/recoverykeeper.h"
 #include "app/schemecatalogue.h"
 #include "app/systopt.h"
 #include "editor/memoenvoptions.h"
@@ -105,6 +106,7 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
 }
 
 TMainForm::~TMainForm() {
+  m_recovery.reset();
   m_link.Reset();
   if (m_editor.SyntaxParser() == &m_parser) m_editor.SetSyntaxParser(nullptr);
 }
@@ -155,6 +157,7 @@ void TMainForm::FormShow() {
   const TCommandLine command = ParseCommandLine(m_args, m_platform.files);
   RunCommand([&] { OpenFile(command.fileName, okText); });
   if (command.print) RunCommand([this] { FilePrint(); });
+  if (m_recovery) RunCommand([this] { OfferRecovery(); });
 }
 
 // ---- Documents --------------------------------------------------------------
@@ -193,6 +196,7 @@ void TMainForm::OpenFile(const std::string& name, int kind) {
     if (exists) m_options.AddRecentFile(path, m_platform.files);
   }
   SetModifiedState(false);
+  DocumentIsFile(m_documentPath);
   AutoParser(FromUtf8(name));
   EditorChange();
 }
@@ -249,6 +253,7 @@ void TMainForm::QuerySaveChanges() {
       if (m_editor.Source().DocModified()) throw Abort();
       return;
     case MsgResult::No:
+      DocumentDiscarded();
       return;
     default:
       throw Abort();
@@ -269,6 +274,7 @@ void TMainForm::FileNew() {
   SetDocumentName(String(kUntitled));
   ClearDocument();
   SetModifiedState(false);
+  DocumentIsFile({});
   EditorChange();
 }
 
@@ -284,6 +290,7 @@ bool TMainForm::SaveTextTo(const std::string& name) {
   TCustomMemoSource& source = m_editor.Source();
   source.SaveToFileWithBackup(name);
   source.ResetModified();
+  DocumentIsFile(name);
   return true;
 }
 
