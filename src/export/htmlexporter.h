@@ -103,6 +103,8 @@ class TQSHTMLExporter : public TQSExporter {
 
   std::string m_lastBlockTag;
   std::string m_buffer;
+  String m_faceName;        // the face BeginFontName met last
+  std::string m_faceValue;  // and its attribute value
   bool m_inDocument = false;
   bool m_bodyOpen = false;
 };
