@@ -235,18 +235,25 @@ class TExportWalk {
   }
 
   std::int32_t WriteFollowingEmptyLines(std::int32_t line, std::int32_t last) {
-    while (line < last && Part(line + 1, false, m_lookahead).Empty()) {
+    while (line < last && WritesNothing(line + 1)) {
       m_exporter.LineBreak();
       ++line;
     }
     return line;
   }
 
+  // A stored line with text writes some unless the selection leaves it out.
+  bool WritesNothing(std::int32_t line) {
+    if (m_source.StoredLine(line).empty()) return true;
+    return m_selectionOnly && Part(line, false, m_lookahead).Empty();
+  }
+
   // The marks of a run of look after a run of previous (-1: the line's
   // first run), worked out once per pair.
   const TMarks& MarksBetween(int previous, int look) {
     const std::size_t count = m_looks.size();
-    const std::size_t at = static_cast<std::size_t>(previous + 1) * count + static_cast<std::size_t>(look);
+    const std::size_t at =
+        static_cast<std::size_t>(previous + 1) * count + static_cast<std::size_t>(look);
     std::optional<TMarks>& marks = m_marks[at];
     if (!marks)
       marks = RunMarks(m_looks[static_cast<std::size_t>(look)],
@@ -258,8 +265,8 @@ class TExportWalk {
     const TRunLook& look = run.look;
     TMarks marks = StyleMarks(look.font);
     const TRunLook& doc = m_documentLook;
-    marks.name = !previous || look.font.name != previous->look.font.name ||
-                 look.font.name != doc.font.name;
+    marks.name =
+        !previous || look.font.name != previous->look.font.name || look.font.name != doc.font.name;
     marks.size = !previous || run.points != previous->points || run.points != PointsOf(doc.font);
     marks.color = !previous || look.foreground != previous->look.foreground ||
                   look.foreground != doc.foreground;

@@ -14,8 +14,7 @@ namespace qs {
 // `plain`.
 template <typename Plain>
 std::size_t PlainRunLength(StringView text, Plain plain) {
-  return static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), plain) -
-                                  text.begin());
+  return static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), plain) - text.begin());
 }
 
 // Appends characters below U+0080 as their bytes.

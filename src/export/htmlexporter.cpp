@@ -164,7 +164,11 @@ void TQSHTMLExporter::BeginFontSize(std::int32_t points) {
 }
 
 void TQSHTMLExporter::BeginFontColor(TColor color) {
-  Block("font", {{"color", HtmlColor(color)}});
+  if (color != m_colorOf || m_colorValue.empty()) {
+    m_colorOf = color;
+    m_colorValue = HtmlColor(color);
+  }
+  Block("font", {{"color", m_colorValue}});
 }
 
 // The page colour belongs to the body; a second one inside the page has no

@@ -103,8 +103,10 @@ class TQSHTMLExporter : public TQSExporter {
 
   std::string m_lastBlockTag;
   std::string m_buffer;
-  String m_faceName;        // the face BeginFontName met last
-  std::string m_faceValue;  // and its attribute value
+  String m_faceName;         // the face BeginFontName met last
+  std::string m_faceValue;   // and its attribute value
+  TColor m_colorOf = 0;      // the colour BeginFontColor met last
+  std::string m_colorValue;  // and its attribute value
   bool m_inDocument = false;
   bool m_bodyOpen = false;
 };
