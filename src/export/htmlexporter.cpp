@@ -112,18 +112,18 @@ void TQSHTMLExporter::ConvertString(StringView text, std::string& out) {
       });
 }
 
-void TQSHTMLExporter::Open(const char* tag) {
+void TQSHTMLExporter::Open(std::string_view tag) {
   EnsureBody();
-  m_buffer.assign("<").append(tag).append(">");
+  m_buffer.assign("<").append(tag) += '>';
   TQSExporter::WriteString(m_buffer);
 }
 
-void TQSHTMLExporter::Close(const char* tag) {
-  m_buffer.assign("</").append(tag).append(">");
+void TQSHTMLExporter::Close(std::string_view tag) {
+  m_buffer.assign("</").append(tag) += '>';
   TQSExporter::WriteString(m_buffer);
 }
 
-void TQSHTMLExporter::Block(const char* tag, Attributes attributes) {
+void TQSHTMLExporter::Block(std::string_view tag, Attributes attributes) {
   EnsureBody();
   m_buffer.clear();
   if (!m_lastBlockTag.empty() && m_lastBlockTag != tag) m_buffer += kLineEnd;
