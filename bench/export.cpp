@@ -283,7 +283,9 @@ double PeakGrowth(const std::function<void()>& work) {
   const pid_t pid = ::fork();
   if (pid == 0) {
     ::close(fds[0]);
-    std::ofstream("/proc/self/clear_refs") << "5";  // restarts the high-water mark
+    std::ofstream clear("/proc/self/clear_refs");
+    clear << "5" << std::flush;  // restarts the high-water mark
+    if (!clear) _exit(1);
     const long before = StatusKb("VmRSS");
     work();
     const double grown = static_cast<double>(StatusKb("VmHWM") - before) * 1024.0;
