@@ -29,6 +29,7 @@
 #include "platform/headlesswindowhost.h"
 #include "platform/localfilesplatform.h"
 #include "support/atomicfile.h"
+#include "support/documentfile.h"
 #include "support/utf8.h"
 #include "syntax/qsSyntax.h"
 #include "syntax/qsparser.h"
@@ -63,7 +64,7 @@ std::string SchemeFile() {
 }
 
 std::string CorpusBytes() {
-  if (const char* ready = std::getenv("QUILLON_EXPORT_CORPUS")) return qs::ReadWholeFile(ready);
+  if (const char* ready = std::getenv("QUILLON_EXPORT_CORPUS")) return qs::ReadDocumentFile(ready);
   const std::filesystem::path script = "bench/wordpress_corpus.sh";
   const std::filesystem::path cache =
       std::filesystem::read_symlink("/proc/self/exe").parent_path() / "export-corpus-cache";
@@ -76,7 +77,7 @@ std::string CorpusBytes() {
   if (::pclose(pipe) != 0 || !named) Fail("preparing the corpus failed: " + command);
   std::string corpus(path);
   corpus.erase(corpus.find_last_not_of('\n') + 1);
-  return qs::ReadWholeFile(corpus);
+  return qs::ReadDocumentFile(corpus);
 }
 
 // QUILLON_BENCH_ONLY runs only the named measurements ("wordpress",
