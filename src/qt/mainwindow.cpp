@@ -201,7 +201,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   // A key reaches the focus widget first and then, unless taken, its
   // parents: only that first delivery is the window's to judge. Keys typed
   // into a menu, a dialog or another window are theirs.
-  QWidget* first = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : this;
+  // While no window is active (a desktop without a window manager, or just
+  // after a dialog closed) Qt still hands keys to the window's own focus widget.
+  QWidget* first = QApplication::focusWidget();
+  if (first == nullptr) first = focusWidget();
+  if (first == nullptr) first = this;
   if (widget == nullptr || widget != first || widget->window() != this ||
       QApplication::activePopupWidget() != nullptr)
     return QMainWindow::eventFilter(watched, event);
