@@ -5,8 +5,11 @@
 #include <filesystem>
 
 #include "app/binaryprobe.h"
+#include "app/browserdlg.h"
 #include "app/commandtable.h"
 #include "app/documentformat.h"
+#include "app/localwebserver.h"
+#include "app/previewfile.h"
 #include "app/schemecatalogue.h"
 #include "app/systopt.h"
 #include "editor/memoenvoptions.h"
@@ -88,6 +91,7 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
   m_saveDialog.filter = FromUtf8(kSaveFilter);
   BuildCommandTable(m_actions);
   AttachOperations();
+  AttachPreviewOperations();
   ApplyInitialEditorSettings();
   BuildMenus();
   Charset(false);
@@ -102,6 +106,9 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
 }
 
 TMainForm::~TMainForm() {
+  // The browser goes before the copy it shows, the server after both.
+  m_browserDlg.reset();
+  m_previewFile.reset();
   m_link.Reset();
   if (m_editor.SyntaxParser() == &m_parser) m_editor.SetSyntaxParser(nullptr);
 }
