@@ -1,11 +1,9 @@
 // The platform services of the desktop program, one of each, for as long as
-// the program runs. Services without a desktop backend yet (the embedded
-// browser, the help viewer) are the headless ones, and the window disables
-// what needs them.
+// the program runs. Services without a desktop backend yet (the help viewer)
+// are the headless ones, and the window disables what needs them.
 #pragma once
 
 #include "platform/forms.h"
-#include "platform/headlessbrowser.h"
 #include "platform/headlesshelpviewer.h"
 #include "platform/localfilesystem.h"
 #include "platform/localshell.h"
@@ -16,6 +14,7 @@
 #include "qt/qtprinter.h"
 #include "qt/qtscreen.h"
 #include "qt/qttimers.h"
+#include "qt/qtwebbrowser.h"
 
 namespace qs::qt {
 
@@ -37,7 +36,7 @@ class QtPlatform {
   QtFormHost m_forms;
   LocalShell m_shell;
   QtPrinter m_printer;
-  HeadlessWebBrowser m_browser;
+  QtWebBrowser m_browser;
   HeadlessHelpViewer m_help;
   QtScreen m_screen;
   Platform m_platform;
