@@ -407,8 +407,6 @@ TEST_F(MainFormTest, CommandsOfLaterSubsystemsAreListedButDisabled) {
                            "GoToLineAct",
                            "InsertBoldAct",
                            "InsertLinkAct",
-                           "ToggleCodePreviewAct",
-                           "ToggleCodeLocalhostPreviewAct",
                            "TidyAct",
                            "TidyBatchAct",
                            "HTMLValidatorOptionsAct",
