@@ -17,6 +17,7 @@
 #include <string>
 
 #include "support/atomicfile.h"
+#include "support/documentfile.h"
 #include "support/objecttext.h"
 #include "support/utf8.h"
 #include "syntax/qsSyntax.h"
@@ -339,7 +340,7 @@ void BenchSchemeLoad() {
     const int n = static_cast<int>(Scaled(static_cast<std::size_t>(blocks)));
     { std::ofstream(path, std::ios::binary) << ManyBlockScheme(n); }
     auto t0 = Clock::now();
-    const qs::ObjectNode tree = qs::ReadObjectText(qs::ReadWholeFile(path));
+    const qs::ObjectNode tree = qs::ReadObjectText(qs::ReadDocumentFile(path));
     const double read = Seconds(t0);
     g_sink += tree.properties.size();
     qs::TSyntaxScheme scheme;

@@ -12,6 +12,8 @@ packages+=(tidy python3-html5lib libreoffice-writer-nogui poppler-utils)
 packages+=(libjs-jquery libphp-phpmailer)
 # The character database the case tables are checked against.
 packages+=(unicode-data)
+# Reading printed PDF files back in the printing tests.
+packages+=(poppler-utils)
 # The embedded browser (Qt WebEngine with its widgets), and a PHP command line whose
 # built-in web server the server preview can start and its test runs.
 packages+=(qt6-webengine-dev php-cli)

@@ -3,15 +3,19 @@
 #include <algorithm>
 #include <string>
 
+#include "support/encoding.h"
+
 namespace qs {
 
 namespace {
 
 constexpr std::size_t kProbeSize = 64 * 1024;
 
-bool StartsWithUtf16Mark(const std::string& head) {
-  return head.size() >= 2 &&
-         ((head[0] == '\xFF' && head[1] == '\xFE') || (head[0] == '\xFE' && head[1] == '\xFF'));
+// UTF-16 text, with a byte-order mark or recognised without one, holds zero
+// bytes in plenty.
+bool IsUtf16Text(const std::string& head) {
+  const Encoding found = DetectEncoding(head).encoding;
+  return found == Encoding::Utf16LE || found == Encoding::Utf16BE;
 }
 
 }  // namespace
@@ -25,7 +29,7 @@ bool LooksBinary(TByteSource& bytes) {
     filled += got;
   }
   head.resize(filled);
-  return !StartsWithUtf16Mark(head) && std::find(head.begin(), head.end(), '\0') != head.end();
+  return std::find(head.begin(), head.end(), '\0') != head.end() && !IsUtf16Text(head);
 }
 
 }  // namespace qs

@@ -5,8 +5,8 @@
 
 namespace qs {
 
-// A NUL in the first 64 KiB marks a binary file, unless a UTF-16 byte-order mark
-// explains the zero bytes. Reads at most that much.
+// A NUL in the first 64 KiB marks a binary file, unless the bytes are UTF-16
+// text (with a byte-order mark or recognised without one). Reads at most that much.
 bool LooksBinary(TByteSource& bytes);
 
 }  // namespace qs

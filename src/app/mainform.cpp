@@ -8,6 +8,7 @@
 #include "app/browserdlg.h"
 #include "app/commandtable.h"
 #include "app/documentformat.h"
+#include "app/htmlinsertion.h"
 #include "app/localwebserver.h"
 #include "app/previewfile.h"
 #include "app/schemecatalogue.h"
@@ -91,6 +92,8 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
   m_saveDialog.filter = FromUtf8(kSaveFilter);
   BuildCommandTable(m_actions);
   AttachOperations();
+  AttachSearch();
+  AttachInsertions();
   AttachPreviewOperations();
   ApplyInitialEditorSettings();
   BuildMenus();
@@ -135,6 +138,9 @@ void TMainForm::ApplyInitialEditorSettings() {
   if (!EditorKeySequencePending)
     EditorKeySequencePending = [this] { return m_editor.SequencePending(); };
   ApplyEditorOptions();
+  m_editor.SetPrintOptions(
+      TQSPrintOptions::FromBits(static_cast<unsigned>(m_options.PrintOptions())));
+  m_editor.SetPrintIndent(m_options.PrintIndent());
   Action("WordWrapAct").SetChecked(m_options.WordWrap());
   Action("AutoIndentAct").SetChecked(editing.Options().Has(soAutoIndent));
 }
@@ -155,10 +161,7 @@ void TMainForm::FormShow() {
   UpdateCaretStatus();
   const TCommandLine command = ParseCommandLine(m_args, m_platform.files);
   RunCommand([&] { OpenFile(command.fileName, okText); });
-  if (command.print)
-    m_platform.dialogs.MessageBox(
-        U"Printing is not available in this version of Quillon; the file was only opened.",
-        String(kProductName), MsgButtons::OK, MsgIcon::Information);
+  if (command.print) RunCommand([this] { FilePrint(); });
 }
 
 // ---- Documents --------------------------------------------------------------
@@ -236,6 +239,8 @@ void TMainForm::SetDocumentPath(const std::string& path) {
   m_documentPath = path;
   const String name = path.empty() ? String(kUntitled) : FromUtf8(path);
   m_documentName = name;
+  // What a print names as its file.
+  m_editor.Source().SetEditedName(path.empty() ? String() : name);
   const String shown = FileNamePart(name);
   m_caption = shown + U" - " + String(kProductName);
   m_appTitle = shown;
@@ -407,6 +412,7 @@ void TMainForm::UpdateCaretStatus() {
   m_panels[0] =
       U"Line: " + Padded(source.CaretLine() + 1, 3) + U"   Col: " + Padded(source.CaretColumn(), 3);
   m_panels[3] = DocumentFormatText(source);
+  if (m_html) m_html->FindSelectorColor();
 }
 
 void TMainForm::ShowHint(const String& hint) {

@@ -26,6 +26,7 @@ namespace qs {
 
 class ILocalWebServer;
 class ISchemeCatalogue;
+class THtmlInsertion;
 class TBrowserDlg;
 class TPreviewFile;
 class TSysOptions;
@@ -53,8 +54,8 @@ class TMainForm {
   TMainForm(const TMainForm&) = delete;
   TMainForm& operator=(const TMainForm&) = delete;
 
-  // The first showing: opens the command line's file and, for "/p", says that
-  // printing is not there yet.
+  // The first showing: opens the command line's file and, for "/p", prints it
+  // through the print dialog.
   void FormShow();
 
   // ---- Documents ------------------------------------------------------
@@ -71,6 +72,9 @@ class TMainForm {
   void FileOpen();
   void FileSave();
   void FileSaveAs();
+  // The print dialog, then the print; the options chosen are kept for the
+  // next print and the next run.
+  void FilePrint();
   void Reopen(int index);
   void DropFiles(const std::vector<std::string>& names);
   // Runs a command as the user gives it, through the guarded boundary: a
@@ -178,6 +182,9 @@ class TMainForm {
   // The preferences dialog needs a form host that can show it.
   void SetFormsAvailable(bool available);
 
+  // The HTML insertion commands and the toolbar's colour selector.
+  THtmlInsertion& Html() noexcept { return *m_html; }
+
   TQSMemo& Editor() noexcept { return m_editor; }
   TSyntaxParser& SyntaxParser() noexcept { return m_parser; }
   const FileDialogOptions& OpenDialog() const noexcept { return m_openDialog; }
@@ -201,6 +208,9 @@ class TMainForm {
   void ConfirmOpeningBinary(const std::string& path);
   void ToggleBookmarkShown(int number);
   void ShowPreferences();
+  void AttachSearch();
+  void AttachInsertions();
+  void Find();
   void ToggleWordWrap();
   void EditSyntaxSchemes();
   void ToggleLineNumbers();
@@ -261,6 +271,7 @@ class TMainForm {
   TMenuItem m_quickSettings;
   TMenuItem m_editorMenu;
   TMenuItem m_gutterMenu;
+  std::unique_ptr<THtmlInsertion> m_html;
 };
 
 }  // namespace qs

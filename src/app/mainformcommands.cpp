@@ -24,6 +24,7 @@ void TMainForm::AttachOperations() {
   bind("FileOpenAct", [this] { FileOpen(); });
   bind("FileSaveAct", [this] { FileSave(); });
   bind("FileSaveAsAct", [this] { FileSaveAs(); });
+  bind("PrintAct", [this] { FilePrint(); });
   bind("FileExitAct", [this] { Close(); });
   bind("UndoAct", [&source] { source.Undo(); });
   bind("RedoAct", [&source] { source.Redo(); });
@@ -54,6 +55,20 @@ void TMainForm::AttachOperations() {
     m_platform.dialogs.MessageBox(U"Quillon\nAn editor for web pages and scripts.",
                                   U"About Quillon", MsgButtons::OK, MsgIcon::Information);
   });
+}
+
+void TMainForm::FilePrint() {
+  const auto remember = [this] {
+    m_options.SetPrintOptions(static_cast<int>(m_editor.PrintOptions().ToBits()));
+    m_options.SetPrintIndent(m_editor.PrintIndent());
+  };
+  try {
+    m_editor.PrintWithDialog();
+  } catch (...) {
+    remember();
+    throw;
+  }
+  remember();
 }
 
 void TMainForm::SetFormsAvailable(bool available) {

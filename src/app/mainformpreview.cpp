@@ -116,7 +116,7 @@ std::string TMainForm::PreviewFileName(bool server) {
 }
 
 std::string TMainForm::PreviewUrl(const std::string& file, bool server) const {
-  if (!server) return FileUrl(file);
+  if (!server) return EncodedFileUrl(file);
   if (HasMappedServer())
     return ServerUrlOf(file, ToUtf8(m_options.ServerPath()), ToUtf8(m_options.ServerUrl()));
   return ServerUrlOf(file, m_localServer->Root(), m_localServer->Url());

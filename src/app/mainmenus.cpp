@@ -71,7 +71,7 @@ void TMainForm::BuildMenus() {
       TMenuItem::Submenu(
           "SearchMenu", U"&Search",
           {act("FindAct"), act("ReplaceAct"), act("SearchAgainAct"), sep, act("GoToLineAct")}),
-      TMenuItem::Submenu("InsertMenu", U"Insert",
+      TMenuItem::Submenu("InsertMenu", U"&Insert",
                          {act("InsertFGColorAct"), act("InsertBGColorAct"), act("InsertFontAct"),
                           act("InsertTableAct"), act("InsertBoldAct"), act("InsertItalicAct"),
                           act("InsertUnderlineAct"), act("InsertLinkAct"), act("InsertImageAct")}),

@@ -43,7 +43,7 @@ std::string PercentEncodePath(std::string_view path) {
   return encoded;
 }
 
-std::string FileUrl(const std::string& path) {
+std::string EncodedFileUrl(const std::string& path) {
   return "file://" + PercentEncodePath(NormalPath(path));
 }
 

@@ -21,7 +21,7 @@ namespace qs {
 [[nodiscard]] std::string PercentEncodePath(std::string_view path);
 
 // "file://" and the encoded absolute path.
-[[nodiscard]] std::string FileUrl(const std::string& path);
+[[nodiscard]] std::string EncodedFileUrl(const std::string& path);
 
 // The address of file under a server whose document root is root and whose
 // address is serverUrl: the encoded path below root after serverUrl (a "/"

@@ -4,6 +4,8 @@
 #include <system_error>
 
 #include "support/errors.h"
+#include "support/fileerror.h"
+#include "support/movedaside.h"
 #include "support/objecttext.h"
 #include "support/propertystream.h"
 #include "support/xdgfolders.h"
@@ -29,6 +31,9 @@ bool IsSchemeFileName(std::string_view name) {
 
 void LoadSchemeFile(IFileSystem& files, const std::string& path, TSyntaxScheme& scheme) {
   TSyntaxScheme fresh;
+  // Refused by its size first: what is built from a scheme takes many times its bytes.
+  if (files.Exists(path) && files.FileSize(path) > kMaxSchemeFileBytes)
+    throw Error(FileErrorMessage("Cannot read file", path, TooLargeReason(kMaxSchemeFileBytes)));
   try {
     const ObjectNode root = ReadObjectText(files.ReadFile(path));
     fresh.Clear();
@@ -86,8 +91,22 @@ std::vector<std::string> TSchemeFolders::ListSchemes() const {
   return names;
 }
 
-void TSchemeFolders::LoadScheme(std::string_view name, TSyntaxScheme& scheme) const {
-  LoadSchemeFile(m_files, ReadPath(name), scheme);
+std::optional<std::string> TSchemeFolders::LoadScheme(std::string_view name,
+                                                      TSyntaxScheme& scheme) {
+  const std::string path = ReadPath(name);
+  try {
+    LoadSchemeFile(m_files, path, scheme);
+    return std::nullopt;
+  } catch (const Error&) {
+    // Without a shipped scheme to fall back on, the language is lost either way.
+    if (!InUserFolder(name) || !InShippedFolder(name)) throw;
+  }
+  // The damaged copy would otherwise shadow the shipped scheme, and be
+  // reported, at every start.
+  const std::string kept = MoveAsideAsBad(m_files, path);
+  LoadSchemeFile(m_files, JoinPath(m_shipped, name), scheme);
+  return "The syntax scheme \"" + path + "\" could not be read; it was moved to \"" + kept +
+         "\" and the shipped scheme is used.";
 }
 
 void TSchemeFolders::SaveScheme(std::string_view name, const TSyntaxScheme& scheme) {
@@ -99,14 +118,18 @@ bool TSchemeFolders::DeleteUserCopy(std::string_view name) {
   return m_files.Delete(JoinPath(m_user, name));
 }
 
-std::string DefaultShippedSchemeFolder(const IFileSystem& files) {
+std::string DefaultShippedFolder(const IFileSystem& files, std::string_view name) {
   std::error_code ec;
   const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return std::string(kSchemeFolderName);
+  if (ec) return std::string(name);
   const std::filesystem::path dir = exe.parent_path();
-  const std::string beside = (dir / kSchemeFolderName).string();
+  const std::string beside = (dir / name).string();
   if (files.IsDirectory(beside)) return beside;
-  return (dir.parent_path() / "share" / "quillon" / kSchemeFolderName).string();
+  return (dir.parent_path() / "share" / "quillon" / name).string();
+}
+
+std::string DefaultShippedSchemeFolder(const IFileSystem& files) {
+  return DefaultShippedFolder(files, kSchemeFolderName);
 }
 
 std::string DefaultUserDataFolder() {

@@ -5,6 +5,7 @@
 // schemes come back when the user's copy is removed.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,8 +44,10 @@ class TSchemeFolders {
   [[nodiscard]] std::vector<std::string> ListSchemes() const;
 
   // Throws qs::Error "Can't read syntax scheme from file "<path>"." and
-  // leaves the scheme as it was when the file cannot be read.
-  void LoadScheme(std::string_view name, TSyntaxScheme& scheme) const;
+  // leaves the scheme as it was when the file cannot be read. A damaged user
+  // copy of a shipped scheme is moved aside ("<name>.bad") and the shipped
+  // scheme is loaded instead; the returned text tells the user so.
+  std::optional<std::string> LoadScheme(std::string_view name, TSyntaxScheme& scheme);
   // Into the user's folder, created when missing; atomically.
   void SaveScheme(std::string_view name, const TSyntaxScheme& scheme);
   // False when the user has no copy; throws when it cannot be removed.
@@ -64,8 +67,10 @@ class TSchemeFolders {
 // Reads a scheme file through the file system, with the scheme file's error.
 void LoadSchemeFile(IFileSystem& files, const std::string& path, TSyntaxScheme& scheme);
 
-// "syntaxschemes" beside the executable when it is there (the build tree),
-// else share/quillon/syntaxschemes of the installation prefix.
+// The shipped folder of that name ("syntaxschemes", "help"): beside the
+// executable when it is there (the build tree), else share/quillon/<name> of
+// the installation prefix.
+[[nodiscard]] std::string DefaultShippedFolder(const IFileSystem& files, std::string_view name);
 [[nodiscard]] std::string DefaultShippedSchemeFolder(const IFileSystem& files);
 // $XDG_DATA_HOME/quillon (an absolute one only), else ~/.local/share/quillon.
 [[nodiscard]] std::string DefaultUserDataFolder();

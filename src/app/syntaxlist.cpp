@@ -77,9 +77,14 @@ int TSyntaxList::IndexOfFile(std::string_view name) const {
   return IndexOfName(*this, FromUtf8(name));
 }
 
+void TSyntaxList::LoadReporting(const std::string& fileName, TSyntaxScheme& scheme) {
+  if (std::optional<std::string> notice = m_folders.LoadScheme(fileName, scheme))
+    Report(FromUtf8(*notice));
+}
+
 void TSyntaxList::ReadEntry(TSyntaxListItem& item) {
   TSyntaxScheme scheme;
-  m_folders.LoadScheme(item.FileName(), scheme);
+  LoadReporting(item.FileName(), scheme);
   item.SetSchemeName(scheme.Name());
   item.SetExtensions(scheme.Extensions());
   item.SetFileDate(m_folders.LastWriteTime(item.FileName()));
@@ -144,7 +149,7 @@ TModalResult TSyntaxList::EditSchemeFile(const std::string& fileName, String& na
                                          String& extensions, bool keepExtensions,
                                          const SchemeEditor& editor) {
   TSyntaxScheme scheme;
-  if (m_folders.Exists(fileName)) m_folders.LoadScheme(fileName, scheme);
+  if (m_folders.Exists(fileName)) LoadReporting(fileName, scheme);
   const TModalResult result = editor(scheme);
   if (keepExtensions) scheme.SetExtensions(extensions);
   name = scheme.Name();
@@ -178,7 +183,7 @@ void TSyntaxList::LoadScheme(int index, TSyntaxParser& parser) {
   if (index < 1 || index > Count())
     throw Error("List index out of bounds (" + std::to_string(index) + ")");
   TSyntaxScheme scheme;
-  m_folders.LoadScheme(Items(index - 1).FileName(), scheme);
+  LoadReporting(Items(index - 1).FileName(), scheme);
   parser.SetSyntaxScheme(scheme);
 }
 

@@ -104,6 +104,8 @@ class TSyntaxList : public TOwnedCollection<TSyntaxListItem>, public ISchemeCata
 
  private:
   void LoadCatalogue();
+  // Loads a scheme file, reporting a damaged user copy that was replaced.
+  void LoadReporting(const std::string& fileName, TSyntaxScheme& scheme);
   void ReadEntry(TSyntaxListItem& item);
   bool IsHidden(std::string_view name) const;
   void Report(String problem);

@@ -60,6 +60,9 @@ const ClassInfo& TSysOptions::StaticClassInfo() {
        Prop::String<T>("ServerUrl", &T::ServerUrl, &T::SetServerUrl, String(kDefaultServerUrl)),
        Prop::String<T>("ServerPath", &T::ServerPath, &T::SetServerPath, String(kDefaultServerPath)),
        Prop::Boolean<T>("VerifyAssoc", &T::VerifyAssoc, &T::SetVerifyAssoc, true),
+       Prop::Integer<T>("PrintOptions", &T::PrintOptions, &T::SetPrintOptions,
+                        static_cast<int>(kDefaultPrintOptions.ToBits())),
+       Prop::Integer<T>("PrintIndent", &T::PrintIndent, &T::SetPrintIndent, 0),
        Prop::String<T>("CodePage", &T::CodePage, &T::SetCodePage, String(kDefaultCodePage))});
   return info;
 }
@@ -121,6 +124,14 @@ void TSysOptions::SetServerUrl(const String& v) {
 
 void TSysOptions::SetServerPath(const String& v) {
   Store(m_serverPath, NormaliseSeparators(v, U'\\', U'/'));
+}
+
+void TSysOptions::SetPrintOptions(int bits) {
+  Store(m_printOptions, static_cast<int>(static_cast<unsigned>(bits) & kAllPrintOptionBits));
+}
+
+void TSysOptions::SetPrintIndent(int pixels) {
+  Store(m_printIndent, ClampPrintIndent(pixels));
 }
 
 void TSysOptions::SetMaxRecent(int v) {

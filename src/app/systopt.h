@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/printoptions.h"
 #include "support/encoding.h"
 #include "support/optionobject.h"
 #include "support/qschar.h"
@@ -54,6 +55,12 @@ class TSysOptions : public TOptionExt {
   const String& ServerPath() const noexcept { return m_serverPath; }
   void SetServerPath(const String& v);
 
+  // The print options the last print dialog chose, as the bits of a
+  // TQSPrintOptions (unknown bits dropped), and its left margin (bounded).
+  int PrintOptions() const noexcept { return m_printOptions; }
+  void SetPrintOptions(int bits);
+  int PrintIndent() const noexcept { return m_printIndent; }
+  void SetPrintIndent(int pixels);
   // The 8-bit code page a file that is not UTF-8 or UTF-16 is read in, by
   // its name ("windows-1252", "windows-1251", "IBM866", "KOI8-R"); another
   // name is refused with qs::Error.
@@ -99,6 +106,8 @@ class TSysOptions : public TOptionExt {
   String m_serverUrl{kDefaultServerUrl};
   String m_serverPath{kDefaultServerPath};
   bool m_verifyAssoc = true;
+  int m_printOptions = static_cast<int>(kDefaultPrintOptions.ToBits());
+  int m_printIndent = 0;
   String m_codePage{kDefaultCodePage};
 };
 

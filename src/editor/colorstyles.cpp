@@ -5,6 +5,7 @@
 
 #include "editor/textstyles.h"
 #include "support/atomicfile.h"
+#include "support/documentfile.h"
 #include "support/errors.h"
 #include "support/objecttext.h"
 #include "support/propertystream.h"
@@ -32,12 +33,7 @@ std::string SaveColorStyles(const TTextStyles& styles, const std::string& fileNa
 }
 
 void LoadColorStyles(TTextStyles& styles, const std::string& fileName) {
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(fileName, error);
-  if (!error && size > kMaxColorStylesFileSize)
-    throw Error("The colour scheme \"" + fileName + "\" is too large (" + std::to_string(size) +
-                " bytes)");
-  ReadColorStylesText(styles, ReadWholeFile(fileName));
+  ReadColorStylesText(styles, ReadDocumentFile(fileName, kMaxColorStylesFileSize));
 }
 
 }  // namespace qs

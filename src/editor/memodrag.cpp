@@ -1,6 +1,8 @@
 // Dropping dragged text: a move (or, with Ctrl, a copy) of the selection to
-// where the pointer let go.
+// where the pointer let go, or text dragged in from another program.
 #include "editor/qsmemo.h"
+#include "textmodel/tstrings.h"
+#include "textmodel/updatebracket.h"
 
 namespace qs {
 
@@ -19,6 +21,20 @@ void TCustomQSMemo::Drop(bool copy) {
     s.CopyBlock();
   else
     s.MoveBlock();
+}
+
+// Text from another program lands where the pointer let go, selected, as one
+// step to undo; a read-only document refuses it.
+void TCustomQSMemo::DropText(TPoint p, StringView text) {
+  TCustomMemoSource& s = Source();
+  if (text.empty() || s.GetReadOnly()) return;
+  const TPosition at = HitTest(p).pos;
+  std::vector<String> lines = SplitLines(text);
+  if (text.back() == U'\n' || text.back() == U'\r') lines.emplace_back();
+  const TUpdateBracket update(s, upd::kInsertTextBlock);
+  s.ClearSelection();
+  s.SetCaretPos(at.Column, at.Line);
+  s.InsertBlockLines(std::move(lines), stStreamSel);
 }
 
 }  // namespace qs

@@ -25,6 +25,7 @@
 #include "editor/memopositions.h"
 #include "editor/memorow.h"
 #include "editor/penbrush.h"
+#include "editor/printoptions.h"
 #include "editor/runlook.h"
 #include "editor/specialsymbols.h"
 #include "editor/stylehost.h"
@@ -188,6 +189,9 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   void CopyToClipboard();
   void CutToClipboard();
   void PasteFromClipboard();  // nothing when read-only
+  // Inserts text dragged in from another program at the client point p and
+  // selects it; nothing when read-only.
+  void DropText(TPoint p, StringView text);
   // The clear request: deletes the selection (not the document).
   void Clear();
   bool CanPaste() const;
@@ -322,6 +326,31 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   void CenterCaretLine();
   void MatchBracketForward();
   void MatchBracketBackward();
+
+  // ---- Printing -------------------------------------------------------------
+  TQSPrintOptions PrintOptions() const noexcept { return m_printOptions; }
+  void SetPrintOptions(TQSPrintOptions options) noexcept {
+    m_printOptions = TQSPrintOptions::FromBits(options.ToBits() & kAllPrintOptionBits);
+  }
+  TMemoFont& PrinterFont() noexcept { return m_printerFont; }
+  const TMemoFont& PrinterFont() const noexcept { return m_printerFont; }
+  bool UsePrinterFont() const noexcept { return m_usePrinterFont; }
+  void SetUsePrinterFont(bool use) noexcept { m_usePrinterFont = use; }
+  int PrintIndent() const noexcept { return m_printIndent; }
+  void SetPrintIndent(int pixels) noexcept { m_printIndent = ClampPrintIndent(pixels); }
+  TBeforePrintEvent OnBeforePrint;
+  // Prints on the platform's current printer with PrintOptions; nothing when
+  // the document has no lines. Cancelled or failed, the printer's job is
+  // aborted and nothing of it is kept.
+  void Print();
+  // The print dialog, then Print on OK. Without a printer it fails before
+  // the dialog opens.
+  void PrintWithDialog();
+  // The canvas the control measures its fonts on.
+  ICanvas& MeasureCanvas() const noexcept { return m_measureCanvas; }
+  // Paints like Paint, for a caller that reports failures itself (a printed
+  // page must not come out blank because a paint failed).
+  void PaintTo(ICanvas& canvas, const TRect& clip) { PaintParts(canvas, clip); }
 
   // ---- IStyleHost -----------------------------------------------------------
   void StylesChanged() override;
@@ -548,6 +577,11 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   std::unique_ptr<TPopupMenu> m_defaultMenu;
   IPopupMenuHost* m_menuHost = nullptr;
   std::vector<TSize> m_gutterImageSizes;
+  // Printing
+  TQSPrintOptions m_printOptions = kDefaultPrintOptions;
+  TMemoFont m_printerFont;
+  bool m_usePrinterFont = false;
+  int m_printIndent = 0;
   // Keyboard
   // Tab without WantTabs, Enter without WantReturns: the dialog's keys.
   bool IsDialogKey(TKey key) const noexcept;

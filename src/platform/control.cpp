@@ -148,7 +148,7 @@ void TControl::KeyDown(TKey& key, TShiftState shift) {
 
 void TControl::SetFocus() {
   TForm* form = OwnerForm();
-  if (!form || form == this || !CanReceiveInput()) return;
+  if (!form || form == this || !TakesFocus() || !CanReceiveInput()) return;
   AsInput([&] { form->SetActiveControl(this); });
 }
 

@@ -38,6 +38,7 @@ enum class ControlProperty {
   Rows,        // a list view's rows or columns
   ActivePage,  // a page control's page
   Focus,
+  Selection,  // the caret and selection of an edit part
 };
 
 // A backend's side of a control. It hears of every state change (including
@@ -109,8 +110,10 @@ class TControl {
   virtual void Click();
   void DblClick();
   void KeyDown(TKey& key, TShiftState shift = 0);
+  // Does nothing on a control that never takes the focus.
   void SetFocus();
   [[nodiscard]] bool Focused() const;
+  [[nodiscard]] virtual bool TakesFocus() const { return true; }
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;

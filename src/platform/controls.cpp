@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 
@@ -55,6 +56,7 @@ void TComboBox::SetText(StringView text) {
     if (Items()[i] == text) match = static_cast<int>(i);
   if (Style == ComboStyle::DropDownList && match < 0) text = {};
   const bool textChanged = StoreText(text);
+  ClampSelection();
   const int before = ItemIndex();
   SetItemIndex(match);  // fires OnChange itself when the selection moves
   if (textChanged && before == ItemIndex()) Fire(OnChange);
@@ -65,7 +67,38 @@ void TComboBox::ItemIndexChanged() {
     StoreText(Items()[static_cast<std::size_t>(ItemIndex())]);
   else if (Style == ComboStyle::DropDownList)
     StoreText({});
+  ClampSelection();
   Fire(OnChange);
+}
+
+void TComboBox::SetSelection(int start, int length) {
+  const int size = static_cast<int>(Text().size());
+  start = std::clamp(start, 0, size);
+  length = std::clamp(length, 0, size - start);
+  if (start == m_selStart && length == m_selLength) return;
+  m_selStart = start;
+  m_selLength = length;
+  Changed(ControlProperty::Selection);
+}
+
+void TComboBox::ClampSelection() {
+  SetSelection(m_selStart, m_selLength);
+}
+
+void TComboBox::SetSelText(StringView text) {
+  const auto start = static_cast<std::size_t>(m_selStart);
+  String result = Text();
+  result.replace(start, static_cast<std::size_t>(m_selLength), text);
+  SetText(result);
+  SetSelection(static_cast<int>(start + text.size()), 0);
+}
+
+void TMenuButton::Choose(int index) {
+  if (!CanReceiveInput() || index < 0 || index >= static_cast<int>(Items().size())) return;
+  if (Items()[static_cast<std::size_t>(index)] == U"-") return;
+  AsInput([&] {
+    if (OnChoose) OnChoose(*this, index);
+  });
 }
 
 void TListView::SetColumns(std::vector<String> columns) {
@@ -155,6 +188,19 @@ void TSpinEdit::SetRange(int minValue, int maxValue) {
   m_max = maxValue;
   Changed(ControlProperty::Value);
   SetValue(Value());
+}
+
+void TProgressBar::SetMax(int max) {
+  m_max = std::max(max, 0);
+  m_position = std::min(m_position, m_max);
+  Changed(ControlProperty::Value);
+}
+
+void TProgressBar::SetPosition(int position) {
+  position = std::clamp(position, 0, m_max);
+  if (position == m_position) return;
+  m_position = position;
+  Changed(ControlProperty::Value);
 }
 
 }  // namespace qs

@@ -58,14 +58,54 @@ enum class ComboStyle { DropDown, DropDownList };
 // Selecting an item shows it as the text; text that equals an item selects
 // it. In DropDownList style only items can be the text. Changes of text or
 // selection fire OnChange.
+//
+// The edit part's caret and selection (in characters) stay as the user left
+// them while the focus is elsewhere, so text inserted from outside (a menu
+// the box's dialog offers) goes where the user was typing. A new text keeps
+// them where they still fit.
 class TComboBox : public TControl {
  public:
   using TControl::TControl;
   ComboStyle Style = ComboStyle::DropDown;
   void SetText(StringView text) override;
 
+  [[nodiscard]] int SelStart() const { return m_selStart; }
+  [[nodiscard]] int SelLength() const { return m_selLength; }
+  // Clamped to the text; the user's caret moves come in here too.
+  void SetSelection(int start, int length);
+  // Replaces the selection with text and puts the caret after it.
+  void SetSelText(StringView text);
+
  protected:
   void ItemIndexChanged() override;
+
+ private:
+  // Keeps the selection inside the text; tells the peer when it moved.
+  void ClampSelection();
+  int m_selStart = 0;
+  int m_selLength = 0;
+};
+
+// A captioned group of choices of which one is checked: Items are the
+// choices, ItemIndex the checked one; a change fires OnClick.
+class TRadioGroup : public TControl {
+ public:
+  using TControl::TControl;
+
+ protected:
+  void ItemIndexChanged() override { Fire(OnClick); }
+};
+
+// A small button that pops up its menu (Items, "-" for a separator) just
+// below itself. It never takes the focus, so the control the user was typing
+// in keeps it, with its caret. Choose is the user picking an entry.
+class TMenuButton : public TControl {
+ public:
+  using TControl::TControl;
+  std::function<void(TMenuButton& sender, int index)> OnChoose;
+  // Ignores a separator, an index outside the items and a button that takes no input.
+  void Choose(int index);
+  [[nodiscard]] bool TakesFocus() const override { return false; }
 };
 
 // A change of the selected item fires OnChange.
@@ -85,6 +125,7 @@ class TGroupBox : public TControl {
 class TPanel : public TControl {
  public:
   using TControl::TControl;
+  bool Horizontal = false;  // children side by side, else one below the other
 };
 
 struct TListItem {
@@ -152,6 +193,22 @@ class TSpinEdit : public TControl {
   [[nodiscard]] int Clamp(long long value) const;
   int m_min;
   int m_max;
+};
+
+// A bar that fills as Position goes from 0 to Max; Position stays within
+// them. Changes of either are told as ControlProperty::Value.
+class TProgressBar : public TControl {
+ public:
+  using TControl::TControl;
+  [[nodiscard]] int Max() const { return m_max; }
+  void SetMax(int max);
+  [[nodiscard]] int Position() const { return m_position; }
+  void SetPosition(int position);
+  void StepBy(int delta) { SetPosition(m_position + delta); }
+
+ private:
+  int m_max = 100;
+  int m_position = 0;
 };
 
 }  // namespace qs

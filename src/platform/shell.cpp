@@ -15,6 +15,18 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
+// Only addresses the desktop opens as a page, a mail or a file go to it: a
+// token a scheme marks as a URL may be anything ("javascript:", "smb:", a
+// command name), and the opener would start whatever handles it.
+std::string UrlArgument(std::string_view target) {
+  for (std::string_view scheme : {"http://", "https://", "ftp://", "mailto:", "file://"})
+    if (StartsWithNoCase(target, scheme) && target.size() > scheme.size())
+      return std::string(target);
+  if (StartsWithNoCase(target, "www.") && target.size() > 4) return "http://" + std::string(target);
+  throw Error("Cannot open \"" + std::string(target) +
+              "\": only web (http, https, ftp), mail and file addresses are opened");
+}
+
 std::string Argument(ShellTarget kind, std::string_view target) {
   if (target.empty()) throw Error("Nothing to open");
   // An argument vector ends each string at NUL, so the handler would get a
@@ -27,8 +39,7 @@ std::string Argument(ShellTarget kind, std::string_view target) {
       if (target.front() == '-') return "./" + std::string(target);
       return std::string(target);
     case ShellTarget::Url:
-      if (target.front() == '-') throw Error("Invalid URL \"" + std::string(target) + "\"");
-      return std::string(target);
+      return UrlArgument(target);
     case ShellTarget::Mail:
       if (StartsWithNoCase(target, "mailto:")) return std::string(target);
       return "mailto:" + std::string(target);

@@ -12,6 +12,7 @@
 #include "app/syntaxlist.h"
 #include "app/systopt.h"
 #include "qt/mainwindow.h"
+#include "qt/printpdf.h"
 #include "qt/qtconvert.h"
 #include "qt/qtplatform.h"
 #include "support/errorlog.h"
@@ -52,6 +53,7 @@ static void ReportSettingsProblem(qs::SettingsStore& store) {
 }
 
 int main(int argc, char** argv) {
+  if (qs::qt::IsPrintPdfCommand(argc, argv)) return qs::qt::PrintPdfMain(argc, argv);
   // The option objects exist, loaded, before any window.
   qs::TApplicationOptions options(qs::SettingsStore::Instance());
   // Batch exports and --help run before Qt starts: they need no display.

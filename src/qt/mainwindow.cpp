@@ -17,7 +17,9 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "app/htmlinsertion.h"
 #include "platform/platform.h"
+#include "qt/colorswatch.h"
 #include "qt/qtcommands.h"
 #include "qt/qtconvert.h"
 #include "qt/qtmemowidget.h"
@@ -102,12 +104,10 @@ void MainWindow::BuildToolBar() {
         break;
       }
       case TToolItem::ColorSwatch: {
-        auto* swatch = new QLabel(m_toolBar);
-        swatch->setObjectName(QStringLiteral("ImgSel"));
-        swatch->setFixedSize(18, 17);
-        swatch->setToolTip(QStringLiteral("Color Selector"));
-        swatch->setStyleSheet(QStringLiteral("background: black; border: 1px solid gray;"));
-        m_toolBar->addWidget(swatch);
+        m_swatch = new ColorSwatch(m_toolBar);
+        connect(m_swatch, &QToolButton::clicked, this,
+                [this] { m_form->RunCommand([this] { m_form->Html().ChooseSelectorColor(); }); });
+        m_toolBar->addWidget(m_swatch);
         break;
       }
       case TToolItem::SchemeSelector: {
@@ -172,6 +172,7 @@ void MainWindow::ShowState() {
     }
     m_schemeSelector->setCurrentIndex(m_form->SchemeIndex());
   }
+  if (m_swatch != nullptr) m_swatch->SetColor(m_form->Html().SelectorColor());
   m_editor->viewport()->update();
   m_showingState = false;
 }

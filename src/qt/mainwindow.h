@@ -23,6 +23,7 @@ struct Platform;
 
 namespace qs::qt {
 
+class ColorSwatch;
 class QtCommands;
 class QtMemoWidget;
 class QtPreviewViews;
@@ -63,6 +64,7 @@ class MainWindow : public QMainWindow {
   QComboBox* m_schemeSelector = nullptr;
   QtPreviewViews* m_previewViews = nullptr;
   std::array<QLabel*, 4> m_panels{};
+  ColorSwatch* m_swatch = nullptr;
   bool m_showingState = false;
 };
 

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QPrintDialog>
 
@@ -63,7 +64,8 @@ MsgResult Mildest(MsgButtons buttons) {
 
 }  // namespace
 
-QtDialogs::QtDialogs(QWidget* parent) : m_parent(parent), m_printer(std::make_unique<QPrinter>()) {}
+QtDialogs::QtDialogs(QWidget* parent)
+    : m_parent(parent), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
 
 QtDialogs::~QtDialogs() = default;
 
@@ -71,6 +73,8 @@ MsgResult QtDialogs::MessageBox(const String& text, const String& caption, MsgBu
                                 MsgIcon icon) {
   QMessageBox box(ToQtIcon(icon), ToQString(caption), ToQString(text), ToQtButtons(buttons),
                   m_parent);
+  // The question accepts this case and every one still to come: "All".
+  if (QAbstractButton* all = box.button(QMessageBox::YesToAll)) all->setText(QStringLiteral("&All"));
   box.exec();
   switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Ok:

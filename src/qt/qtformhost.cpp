@@ -12,12 +12,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -41,6 +44,21 @@ void Guarded(QWidget* parent, const std::function<void()>& step) {
         QMessageBox::critical(parent, QStringLiteral("Error"), QString::fromUtf8(text));
       },
       step);
+}
+
+// Qt counts UTF-16 units where the model counts characters.
+int Utf16Index(const QString& text, int characters) {
+  int units = 0;
+  for (int n = 0; n < characters && units < text.size(); ++n)
+    units += text.at(units).isHighSurrogate() && units + 1 < text.size() ? 2 : 1;
+  return units;
+}
+
+int CharacterIndex(const QString& text, int units) {
+  int characters = 0;
+  for (int i = 0; i < units && i < text.size(); ++i)
+    if (!(text.at(i).isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate())) ++characters;
+  return characters;
 }
 
 QStringList ToQStringList(const std::vector<String>& items) {
@@ -114,13 +132,34 @@ class Realisation final : public QObject, public ControlPeer {
     if (&control != &m_form) widget->installEventFilter(this);
   }
 
-  // Children top to bottom; a run of buttons forms one row, pushed right.
+  static QWidget* FirstFocusable(QWidget* widget) {
+    if (widget->focusPolicy() != Qt::NoFocus) return widget;
+    for (QWidget* child : widget->findChildren<QWidget*>())
+      if (child->focusPolicy() != Qt::NoFocus) return child;
+    return widget;
+  }
+
+  // Children top to bottom (a horizontal panel's side by side, the last ones
+  // at their own width); a run of buttons forms one row, pushed right.
   void AddChildren(TControl& container, QWidget* widget) {
+    const auto* panel = dynamic_cast<TPanel*>(&container);
+    if (panel && panel->Horizontal) {
+      auto* row = new QHBoxLayout(widget);
+      row->setContentsMargins(0, 0, 0, 0);
+      for (const auto& child : container.Children())
+        row->addWidget(Create(*child, widget), child == container.Children().front() ? 1 : 0);
+      return;
+    }
     auto* layout = new QVBoxLayout(widget);
     QHBoxLayout* buttons = nullptr;
+    QLabel* label = nullptr;
     for (const auto& child : container.Children()) {
       if (dynamic_cast<TTabSheet*>(child.get())) continue;  // the page control's
       QWidget* w = Create(*child, widget);
+      // A label's "&" marks the key that reaches the control below it, as on
+      // a button; without a buddy the label would show the "&" itself.
+      if (label) label->setBuddy(FirstFocusable(w));
+      label = qobject_cast<QLabel*>(w);
       if (dynamic_cast<TButton*>(child.get())) {
         if (!buttons) {
           buttons = new QHBoxLayout;
@@ -176,16 +215,16 @@ class Realisation final : public QObject, public ControlPeer {
       });
       return w;
     }
-    if (auto* combo = dynamic_cast<TComboBox*>(&control)) {
-      auto* w = new QComboBox(parent);
-      w->setEditable(combo->Style == ComboStyle::DropDown);
-      Connect(w, &QComboBox::currentIndexChanged,
-              [combo](int index) { combo->SetItemIndex(index); });
-      if (w->isEditable())
-        Connect(w, &QComboBox::editTextChanged,
-                [combo](const QString& text) { combo->SetText(FromQString(text)); });
+    if (auto* combo = dynamic_cast<TComboBox*>(&control)) return CreateCombo(*combo, parent);
+    if (dynamic_cast<TMenuButton*>(&control)) {
+      auto* w = new QToolButton(parent);
+      // The box the user types in keeps the focus while the menu is open.
+      w->setFocusPolicy(Qt::NoFocus);
+      w->setPopupMode(QToolButton::InstantPopup);
+      w->setMenu(new QMenu(w));
       return w;
     }
+    if (dynamic_cast<TRadioGroup*>(&control)) return new QGroupBox(parent);
     if (dynamic_cast<TListBox*>(&control)) {
       auto* w = new QListWidget(parent);
       Connect(w, &QListWidget::currentRowChanged,
@@ -212,6 +251,7 @@ class Realisation final : public QObject, public ControlPeer {
       Connect(w, &QSpinBox::valueChanged, [spin](int value) { spin->SetValue(value); });
       return w;
     }
+    if (dynamic_cast<TProgressBar*>(&control)) return new QProgressBar(parent);
     if (auto* pages = dynamic_cast<TPageControl*>(&control)) {
       auto* w = new QTabWidget(parent);
       for (TTabSheet* page : pages->Pages()) {
@@ -236,12 +276,39 @@ class Realisation final : public QObject, public ControlPeer {
     return w;
   }
 
+  QWidget* CreateCombo(TComboBox& combo, QWidget* parent) {
+    auto* w = new QComboBox(parent);
+    w->setEditable(combo.Style == ComboStyle::DropDown);
+    // Enter in the box is the dialog's (its default button), not a new item.
+    w->setInsertPolicy(QComboBox::NoInsert);
+    Connect(w, &QComboBox::currentIndexChanged, [&combo](int index) { combo.SetItemIndex(index); });
+    QLineEdit* edit = w->lineEdit();
+    if (!edit) return w;
+    // The widget's own caret is the truth while it reports: the model's
+    // clamping of it on the way must not move it back.
+    const auto report = [this, &combo, w, edit] {
+      const QString text = edit->text();
+      const int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+      const int length = edit->hasSelectedText() ? edit->selectedText().size() : 0;
+      m_reporting = w;
+      combo.SetText(FromQString(text));
+      combo.SetSelection(CharacterIndex(text, start),
+                         CharacterIndex(text, start + length) - CharacterIndex(text, start));
+      m_reporting = nullptr;
+    };
+    Connect(w, &QComboBox::editTextChanged, [report](const QString&) { report(); });
+    Connect(edit, &QLineEdit::cursorPositionChanged, [report](int, int) { report(); });
+    Connect(edit, &QLineEdit::selectionChanged, [report] { report(); });
+    return w;
+  }
+
   void ApplyAll(TControl& control, QWidget* widget) {
     for (ControlProperty what :
          {ControlProperty::Items, ControlProperty::Rows, ControlProperty::Value,
           ControlProperty::Text, ControlProperty::ItemIndex, ControlProperty::Checked,
           ControlProperty::ReadOnly, ControlProperty::ActivePage, ControlProperty::Enabled,
-          ControlProperty::Hint, ControlProperty::Visible, ControlProperty::Focus})
+          ControlProperty::Hint, ControlProperty::Visible, ControlProperty::Selection,
+          ControlProperty::Focus})
       Apply(control, widget, what);
   }
 
@@ -278,6 +345,9 @@ class Realisation final : public QObject, public ControlPeer {
                    qobject_cast<QTabWidget*>(m_widgets[control.Parent()]), ControlProperty::Text);
     } else if (auto* w = qobject_cast<QDialog*>(widget)) {
       if (what == ControlProperty::Text) w->setWindowTitle(text);
+    } else if (auto* w = qobject_cast<QToolButton*>(widget)) {
+      if (what == ControlProperty::Text) w->setText(text);
+      if (what == ControlProperty::Items) FillMenu(static_cast<TMenuButton&>(control), w->menu());
     } else if (auto* w = qobject_cast<QAbstractButton*>(widget)) {
       if (what == ControlProperty::Text) w->setText(text);
       if (what == ControlProperty::Checked) w->setChecked(control.Checked());
@@ -288,7 +358,11 @@ class Realisation final : public QObject, public ControlPeer {
       if (what == ControlProperty::ReadOnly)
         w->setReadOnly(static_cast<TEdit&>(control).ReadOnly());
     } else if (auto* w = qobject_cast<QComboBox*>(widget)) {
+      // While the widget reports what the user typed, it already shows it.
+      if (w == m_reporting) return;
       ApplyCombo(control, w, what, text);
+      if (what == ControlProperty::Selection)
+        ApplyComboSelection(static_cast<TComboBox&>(control), w);
     } else if (auto* w = qobject_cast<QListWidget*>(widget)) {
       if (what == ControlProperty::Items) {
         w->clear();
@@ -306,10 +380,65 @@ class Realisation final : public QObject, public ControlPeer {
         w->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
       if (what == ControlProperty::Text || what == ControlProperty::Value)
         w->setValue(spin.Value());
+    } else if (auto* w = qobject_cast<QProgressBar*>(widget)) {
+      const auto& bar = static_cast<TProgressBar&>(control);
+      w->setRange(0, bar.Max());
+      w->setValue(bar.Position());
     } else if (auto* w = qobject_cast<QTabWidget*>(widget)) {
       ApplyPages(static_cast<TPageControl&>(control), w, what);
     } else if (auto* w = qobject_cast<QGroupBox*>(widget)) {
       if (what == ControlProperty::Text) w->setTitle(text);
+      if (dynamic_cast<TRadioGroup*>(&control)) ApplyRadioGroup(control, w, what);
+    }
+  }
+
+  static void ApplyComboSelection(TComboBox& combo, QComboBox* w) {
+    QLineEdit* edit = w->lineEdit();
+    if (!edit) return;
+    const QString text = edit->text();
+    const int start = Utf16Index(text, combo.SelStart());
+    const int end = Utf16Index(text, combo.SelStart() + combo.SelLength());
+    if (end > start)
+      edit->setSelection(start, end - start);
+    else
+      edit->setCursorPosition(start);
+  }
+
+  void FillMenu(TMenuButton& button, QMenu* menu) {
+    menu->clear();
+    const std::vector<String>& items = button.Items();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      if (items[i] == U"-") {
+        menu->addSeparator();
+        continue;
+      }
+      QAction* action = menu->addAction(ToQString(StringView(items[i])));
+      const int index = static_cast<int>(i);
+      Connect(action, &QAction::triggered, [&button, index](bool) { button.Choose(index); });
+    }
+  }
+
+  // One radio button a choice, rebuilt when the choices change.
+  void ApplyRadioGroup(TControl& group, QGroupBox* w, ControlProperty what) {
+    if (what == ControlProperty::Items) {
+      for (QRadioButton* old : w->findChildren<QRadioButton*>()) delete old;
+      delete w->layout();
+      auto* layout = new QVBoxLayout(w);
+      for (std::size_t i = 0; i < group.Items().size(); ++i) {
+        auto* radio = new QRadioButton(ToQString(StringView(group.Items()[i])), w);
+        radio->setAutoExclusive(false);
+        layout->addWidget(radio);
+        const int index = static_cast<int>(i);
+        Connect(radio, &QAbstractButton::clicked, [this, &group, w, index](bool) {
+          if (group.CanReceiveInput()) group.SetItemIndex(index);
+          ApplyRadioGroup(group, w, ControlProperty::ItemIndex);
+        });
+      }
+    }
+    const QList<QRadioButton*> radios = w->findChildren<QRadioButton*>();
+    for (int i = 0; i < radios.size(); ++i) {
+      const QSignalBlocker quiet(radios[i]);
+      radios[i]->setChecked(i == group.ItemIndex());
     }
   }
 
@@ -321,8 +450,8 @@ class Realisation final : public QObject, public ControlPeer {
     }
     if (what == ControlProperty::Items || what == ControlProperty::ItemIndex)
       w->setCurrentIndex(control.ItemIndex());
-    if (w->isEditable() && (what == ControlProperty::Text || what == ControlProperty::Items) &&
-        w->currentText() != text)
+    // Choosing no item clears an editable box's text in Qt; the model keeps it.
+    if (w->isEditable() && what != ControlProperty::Selection && w->currentText() != text)
       w->setEditText(text);
   }
 
@@ -356,6 +485,7 @@ class Realisation final : public QObject, public ControlPeer {
   TForm& m_form;
   FormDialog& m_dialog;
   std::unordered_map<TControl*, QWidget*> m_widgets;
+  QWidget* m_reporting = nullptr;  // the widget whose user input is being reported
 };
 
 }  // namespace

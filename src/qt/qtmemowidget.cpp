@@ -1,7 +1,10 @@
 #include "qt/qtmemowidget.h"
 
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScrollBar>
@@ -22,6 +25,7 @@ QtMemoWidget::QtMemoWidget(QWidget* parent)
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setCursor(Qt::IBeamCursor);
   viewport()->setMouseTracking(true);
+  viewport()->setAcceptDrops(true);
   m_memo->SetMenuHost(&m_menuHost);
   m_memo->UpdateScrollBars();
 }
@@ -121,6 +125,42 @@ void QtMemoWidget::mousePressEvent(QMouseEvent* event) {
   if (const auto button = ToMouseButton(event->button()))
     m_memo->MouseDown(*button, ToShiftState(*event), FromQPoint(event->position().toPoint()));
   event->accept();
+}
+
+namespace {
+
+// Text from another program is ours to insert; dropped files are left to the
+// window, which opens them.
+bool IsTextDrop(const QMimeData* data) {
+  return data != nullptr && data->hasText() && !data->hasUrls();
+}
+
+}  // namespace
+
+void QtMemoWidget::dragEnterEvent(QDragEnterEvent* event) {
+  if (IsTextDrop(event->mimeData()) && !m_memo->Source().GetReadOnly())
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+void QtMemoWidget::dragMoveEvent(QDragMoveEvent* event) {
+  if (IsTextDrop(event->mimeData()) && !m_memo->Source().GetReadOnly())
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+void QtMemoWidget::dropEvent(QDropEvent* event) {
+  if (!IsTextDrop(event->mimeData())) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+  const String text = FromQString(event->mimeData()->text());
+  const TPoint at = FromQPoint(event->position().toPoint());
+  GuardedCall([&] { m_memo->DropText(at, text); });
+  setFocus();
 }
 
 void QtMemoWidget::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -1,13 +1,12 @@
 // The platform services of the desktop program, one of each, for as long as
-// the program runs. Services without a desktop backend yet (the help viewer)
-// are the headless ones, and the window disables what needs them.
+// the program runs; help pages open in the desktop's browser.
 #pragma once
 
 #include "platform/forms.h"
-#include "platform/headlesshelpviewer.h"
 #include "platform/localfilesystem.h"
 #include "platform/localshell.h"
 #include "platform/platform.h"
+#include "platform/shellhelpviewer.h"
 #include "qt/qtclipboard.h"
 #include "qt/qtdialogs.h"
 #include "qt/qtformhost.h"
@@ -26,6 +25,7 @@ class QtPlatform {
 
   Platform& Get() noexcept { return m_platform; }
   bool FormsAvailable() const noexcept { return true; }
+  QtPrinter& Printer() noexcept { return m_printer; }
 
  private:
   LocalFileSystem m_files;
@@ -37,7 +37,7 @@ class QtPlatform {
   LocalShell m_shell;
   QtPrinter m_printer;
   QtWebBrowser m_browser;
-  HeadlessHelpViewer m_help;
+  ShellHelpViewer m_help{m_shell};
   QtScreen m_screen;
   Platform m_platform;
 };

@@ -2,25 +2,42 @@
 
 #include <QPageLayout>
 #include <QPrinterInfo>
+#include <cerrno>
+#include <cstring>
 
 #include "qt/qtconvert.h"
 #include "support/errors.h"
+#include "support/fileaccess.h"
 
 namespace qs::qt {
 
-QtPrinter::QtPrinter(QPrinter& printer) : m_printer(printer) {}
+QtPrinter::QtPrinter(QPrinter& printer) : m_printer(printer) {
+  ChoosePdfWithoutPrinter();
+}
+
+// Where no printer is installed (or the chosen one is gone) the PDF output
+// is the current printer, so the print dialog still opens and its set-up
+// can name the file.
+void QtPrinter::ChoosePdfWithoutPrinter() {
+  if (m_printer.outputFormat() == QPrinter::NativeFormat &&
+      !QPrinterInfo::availablePrinterNames().contains(m_printer.printerName()))
+    m_printer.setOutputFormat(QPrinter::PdfFormat);
+}
 
 QtPrinter::~QtPrinter() {
   m_jobCanvas.reset();
   if (m_painter.isActive()) m_painter.end();
   m_measureCanvas.reset();
+  // A job still open here never finished: its temporary file goes with it.
+  DropPdfPart();
 }
 
 std::vector<String> QtPrinter::Printers() const {
   std::vector<String> names;
   for (const QString& name : QPrinterInfo::availablePrinterNames())
     names.push_back(FromQString(name));
-  if (m_pdf) names.emplace_back(kPdfPrinterName);
+  // A PDF file is always an output, also where no printer is installed.
+  names.emplace_back(kPdfPrinterName);
   return names;
 }
 
@@ -36,9 +53,9 @@ int QtPrinter::PrinterIndex() const {
 
 void QtPrinter::DoSelectPrinter(int index) {
   const String name = Printers()[static_cast<std::size_t>(index)];
-  if (m_pdf && name == kPdfPrinterName) {
+  if (name == kPdfPrinterName) {
     m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(ToQString(*m_pdf));
+    if (m_pdf) m_printer.setOutputFileName(ToQString(*m_pdf));
     return;
   }
   m_printer.setOutputFormat(QPrinter::NativeFormat);
@@ -56,6 +73,7 @@ void QtPrinter::SetPdfOutput(std::optional<std::string> path) {
     m_printer.setOutputFileName({});
     m_printer.setOutputFormat(QPrinter::NativeFormat);
     m_printer.setPrinterName(QPrinterInfo::defaultPrinterName());
+    ChoosePdfWithoutPrinter();
   }
 }
 
@@ -88,9 +106,38 @@ ICanvas& QtPrinter::Canvas() {
   return *m_measureCanvas;
 }
 
+void QtPrinter::BeginPdfPart() {
+  m_pdfTarget = m_pdf ? *m_pdf : m_printer.outputFileName().toStdString();
+  if (m_pdfTarget.empty()) throw Error("No PDF file is chosen; choose one under Setup");
+  auto part = std::make_unique<HiddenTemporary>();
+  if (!part->Create(m_pdfTarget, 0600))
+    throw Error("Cannot create a file beside \"" + m_pdfTarget + "\": " + std::strerror(errno));
+  part->Close();
+  m_printer.setOutputFileName(QString::fromStdString(part->Path()));
+  m_pdfPart = std::move(part);
+}
+
+void QtPrinter::DropPdfPart() {
+  if (!m_pdfPart) return;
+  m_pdfPart.reset();
+  m_printer.setOutputFileName(QString::fromStdString(m_pdfTarget));
+}
+
+// The finished file replaces the chosen one whole, as a save does; the
+// temporary goes whatever happens.
+void QtPrinter::CommitPdfPart() {
+  const std::string bytes = HostFiles().ReadFile(m_pdfPart->Path());
+  DropPdfPart();
+  HostFiles().WriteFileAtomic(m_pdfTarget, bytes);
+}
+
 void QtPrinter::DoBeginDoc(const String& title) {
   m_printer.setDocName(ToQString(title));
-  if (!m_painter.begin(&m_printer)) throw Error(std::string(kInvalidPrinter));
+  if (m_printer.outputFormat() == QPrinter::PdfFormat) BeginPdfPart();
+  if (!m_painter.begin(&m_printer)) {
+    DropPdfPart();
+    throw Error(std::string(kInvalidPrinter));
+  }
   m_jobCanvas = std::make_unique<QtCanvas>(m_painter);
 }
 
@@ -100,13 +147,20 @@ void QtPrinter::DoNewPage() {
 
 void QtPrinter::DoEndDoc() {
   m_jobCanvas.reset();
-  m_painter.end();
+  const bool written = m_painter.end();
+  if (!m_pdfPart) return;
+  if (!written) {
+    DropPdfPart();
+    throw Error("Cannot write the PDF file \"" + m_pdfTarget + "\"");
+  }
+  CommitPdfPart();
 }
 
 void QtPrinter::DoAbort() {
   m_jobCanvas.reset();
   m_printer.abort();
   if (m_painter.isActive()) m_painter.end();
+  DropPdfPart();
 }
 
 }  // namespace qs::qt

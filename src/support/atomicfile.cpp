@@ -3,8 +3,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
-#include <sstream>
 
 #include "support/fileerror.h"
 #include "support/fileidentity.h"
@@ -77,15 +75,6 @@ void ReplaceFileContent(const std::string& path, std::string_view bytes,
 void WriteFileAtomically(const std::string& path, std::string_view bytes,
                          const AtomicFaultHook& fault) {
   ReplaceFileContent(path, bytes, fault, {});
-}
-
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) FailOnFile("Cannot open file", path, errno);
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad()) FailOnFile("Cannot read file", path, errno);
-  return std::move(buffer).str();
 }
 
 }  // namespace qs

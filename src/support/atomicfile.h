@@ -61,7 +61,4 @@ void ReplaceFileContent(const std::string& path, std::string_view bytes,
 // writes; false on the first real failure (errno says why).
 bool WriteAllToDescriptor(int fd, std::string_view bytes);
 
-// Reads a whole file; throws qs::Error naming the file when it cannot.
-std::string ReadWholeFile(const std::string& path);
-
 }  // namespace qs

@@ -111,10 +111,14 @@ std::unique_ptr<TByteSource> OpenDocumentFile(const std::string& path) {
   return std::make_unique<FileByteSource>(OpenRegular(path), path);
 }
 
-std::string ReadDocumentFile(const std::string& path) {
+std::string ReadDocumentFile(const std::string& path, std::uint64_t maxBytes) {
   UniqueFd fd(OpenRegular(path));
   struct stat st;
   if (::fstat(fd.Get(), &st) != 0) FailOnFile("Cannot read file", path, errno);
+  const auto tooLarge = [&] {
+    throw FileTooLargeError(FileErrorMessage("Cannot read file", path, TooLargeReason(maxBytes)));
+  };
+  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) tooLarge();
   std::string bytes;
   // The size is a hint only: the file may grow or shrink while it is read.
   bytes.resize(static_cast<std::size_t>(st.st_size));
@@ -126,6 +130,7 @@ std::string ReadDocumentFile(const std::string& path) {
     if (n < 0) FailOnFile("Cannot read file", path, errno);
     if (n == 0) break;
     used += static_cast<std::size_t>(n);
+    if (used > maxBytes) tooLarge();  // it grew while being read
   }
   bytes.resize(used);
   return bytes;

@@ -6,17 +6,27 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "support/bytesource.h"
+#include "support/errors.h"
 
 namespace qs {
 
+// A file refused by its size before (or while) it is read.
+class FileTooLargeError : public Error {
+ public:
+  using Error::Error;
+};
+
 // Reads a regular file whole. Throws qs::Error naming the file when it cannot
-// be opened, is not a regular file or a read fails.
-std::string ReadDocumentFile(const std::string& path);
+// be opened, is not a regular file (a FIFO or a device would block or never
+// end) or a read fails, and FileTooLargeError when it holds more than maxBytes.
+std::string ReadDocumentFile(const std::string& path,
+                             std::uint64_t maxBytes = std::numeric_limits<std::uint64_t>::max());
 
 // Opens a regular file for reading a chunk at a time. Throws qs::Error naming
 // the file when it cannot be opened or is not a regular file.

@@ -1,5 +1,6 @@
 #include "support/encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -136,11 +137,27 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+std::optional<Encoding> DetectBomlessUtf16(std::string_view bytes) {
+  constexpr std::size_t kProbe = 4096;
+  const std::size_t size = std::min(bytes.size(), kProbe) & ~std::size_t{1};
+  if (size < 4) return std::nullopt;
+  const auto nulAt = [&](std::size_t i) { return bytes[i] == '\0'; };
+  bool little = true, big = true;
+  for (std::size_t i = 0; i < size && (little || big); i += 2) {
+    little = little && !nulAt(i) && nulAt(i + 1);
+    big = big && nulAt(i) && !nulAt(i + 1);
+  }
+  if (little) return Encoding::Utf16LE;
+  if (big) return Encoding::Utf16BE;
+  return std::nullopt;
+}
+
 DetectedEncoding DetectEncoding(std::string_view bytes, Encoding eightBitCodePage) {
   for (Encoding enc : {Encoding::Utf8, Encoding::Utf16LE, Encoding::Utf16BE}) {
     const std::string_view bom = BomOf(enc);
     if (bytes.starts_with(bom)) return {enc, true, bom.size()};
   }
+  if (const std::optional<Encoding> utf16 = DetectBomlessUtf16(bytes)) return {*utf16, false, 0};
   if (IsValidUtf8(bytes)) return {Encoding::Utf8, false, 0};
   return {IsCodePage(eightBitCodePage) ? eightBitCodePage : Encoding::Windows1252, false, 0};
 }

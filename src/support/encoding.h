@@ -21,9 +21,15 @@ struct DetectedEncoding {
   std::size_t bomLength;  // bytes of it; the text starts after them
 };
 
-// A byte order mark picks UTF-8 or UTF-16 LE/BE; without one, valid UTF-8
-// (pure ASCII and empty input included) is UTF-8 and anything else is
-// eightBitCodePage. Linear in the input.
+// UTF-16 without a byte order mark, as such files mostly hold Latin text: a
+// NUL at every other byte and at no byte between, across the first 4 KiB
+// (at least two units). Little-endian when the NULs follow the letters.
+std::optional<Encoding> DetectBomlessUtf16(std::string_view bytes);
+
+// A byte order mark picks UTF-8 or UTF-16 LE/BE; without one, UTF-16 that
+// DetectBomlessUtf16 recognises is UTF-16, valid UTF-8 (pure ASCII and empty
+// input included) is UTF-8 and anything else is eightBitCodePage. Linear in
+// the input.
 DetectedEncoding DetectEncoding(std::string_view bytes,
                                 Encoding eightBitCodePage = Encoding::Windows1252);
 

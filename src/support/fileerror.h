@@ -2,6 +2,7 @@
 // quotes, and the system's reason.
 #pragma once
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -15,6 +16,14 @@ inline std::string FileErrorMessage(const std::string& what, const std::string& 
   std::string message = what + " \"" + path + "\"";
   if (!reason.empty()) message += ": " + reason;
   return message;
+}
+
+// The reason given for a file refused by its size: "it is larger than 4 MB"
+// for whole megabytes, else the bound in bytes.
+inline std::string TooLargeReason(std::uint64_t maxBytes) {
+  constexpr std::uint64_t kMB = 1024 * 1024;
+  return "it is larger than " + (maxBytes % kMB == 0 ? std::to_string(maxBytes / kMB) + " MB"
+                                                     : std::to_string(maxBytes) + " bytes");
 }
 
 [[noreturn]] inline void FailOnFile(const std::string& what, const std::string& path,

@@ -10,14 +10,12 @@
 
 #include "support/errors.h"
 #include "support/fileaccess.h"
+#include "support/movedaside.h"
 #include "support/registry.h"
 #include "support/xdgfolders.h"
 
 namespace qs {
 namespace {
-
-// Beyond this many kept copies something is wrong; the bad file then stays put.
-constexpr int kMaxBadCopies = 1000;
 
 std::string Quote(const std::string& path) {
   return "\"" + path + "\"";
@@ -26,17 +24,12 @@ std::string Quote(const std::string& path) {
 std::string MoveAside(IFileAccess& files, const std::string& path, const std::string& reason) {
   const std::string head =
       "The settings file " + Quote(path) + " could not be read (" + reason + ")";
-  std::string target = path + ".bad";
-  for (int n = 1; files.Exists(target); ++n) {
-    if (n > kMaxBadCopies) return head + " and was left where it is; the defaults are used.";
-    target = path + ".bad." + std::to_string(n);
-  }
   try {
-    files.Rename(path, target);
+    return head + "; it was moved to " + Quote(MoveAsideAsBad(files, path)) +
+           " and the defaults are used.";
   } catch (const Error& e) {
     return head + " and could not be moved aside (" + e.what() + "); the defaults are used.";
   }
-  return head + "; it was moved to " + Quote(target) + " and the defaults are used.";
 }
 
 std::string Describe(const ParseError& e) {

@@ -1,9 +1,9 @@
 // Scheme files: the scheme's published properties as object text under a
 // TPersHolder root.
-#include <filesystem>
 #include <string>
 
 #include "support/atomicfile.h"
+#include "support/documentfile.h"
 #include "support/errors.h"
 #include "support/objecttext.h"
 #include "support/propertystream.h"
@@ -13,17 +13,14 @@ namespace qs {
 
 void TSyntaxScheme::LoadFromFile(const std::string& path) {
   TSyntaxScheme fresh;
-  std::error_code sizeError;
-  const std::uintmax_t size = std::filesystem::file_size(path, sizeError);
-  if (!sizeError && size > kMaxSchemeFileBytes)
-    throw Error("Can't read syntax scheme from file \"" + path + "\": it is larger than " +
-                std::to_string(kMaxSchemeFileBytes / (1024 * 1024)) + " MB.");
   try {
-    const ObjectNode root = ReadObjectText(ReadWholeFile(path));
+    const ObjectNode root = ReadObjectText(ReadDocumentFile(path, kMaxSchemeFileBytes));
     fresh.Clear();
     // Unknown or unconvertible properties are skipped: a file of another
     // version loads with what this one knows.
     ReadHolder(root, fresh);
+  } catch (const FileTooLargeError&) {
+    throw;  // its message says the bound
   } catch (const Error&) {
     throw Error("Can't read syntax scheme from file \"" + path + "\".");
   }

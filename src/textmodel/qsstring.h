@@ -398,6 +398,8 @@ class TCustomMemoSource {
   std::optional<std::pair<std::int32_t, std::int32_t>> WordBounds(std::int32_t column,
                                                                   std::int32_t line,
                                                                   TWordSelectionType kind) const;
+  // The word (wsWordOnly) at the caret; empty when there is none.
+  [[nodiscard]] String WordAtCaret() const;
 
   // ---- Tracked positions ---------------------------------------------------
   TPositionList& Positions() noexcept { return m_positions; }

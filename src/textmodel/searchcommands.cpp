@@ -45,18 +45,17 @@ bool RunDialog(TCustomMemoSource& s, TSearchKind kind) {
 }  // namespace
 
 void TSearchEngine::PrepareOptions() {
-  const TCustomMemoSource& s = m_source;
-  if (s.HasOption(soFindTextAtCursor)) {
-    const TPosition c = s.Caret();
-    String word;
-    if (c.Line < s.LineCount())
-      if (const auto bounds = s.WordBounds(c.Column, c.Line, wsWordOnly))
-        word = s.ExpandedLine(c.Line).substr(
-            static_cast<std::size_t>(bounds->first),
-            static_cast<std::size_t>(bounds->second - bounds->first + 1));
-    m_options.SetTextToFind(word);
-  }
+  if (m_source.HasOption(soFindTextAtCursor)) m_options.SetTextToFind(m_source.WordAtCaret());
   m_options.SetScope(CaretAtSelection() ? ssSelectedText : ssGlobal);
+}
+
+String TCustomMemoSource::WordAtCaret() const {
+  const TPosition c = Caret();
+  if (c.Line >= LineCount()) return {};
+  const auto bounds = WordBounds(c.Column, c.Line, wsWordOnly);
+  if (!bounds) return {};
+  return ExpandedLine(c.Line).substr(static_cast<std::size_t>(bounds->first),
+                                     static_cast<std::size_t>(bounds->second - bounds->first + 1));
 }
 
 bool TCustomMemoSource::ShowFindDialog() {

@@ -167,9 +167,13 @@ String ConvertForStoring(StringView text, bool storeTabs, int spacesInTab) {
 
 namespace {
 
+bool IsUtf16(Encoding encoding) {
+  return encoding == Encoding::Utf16LE || encoding == Encoding::Utf16BE;
+}
+
 TLoadResult Decode(TByteSource& bytes, const TLoadRules& rules, TInternalStrings& into,
                    LineSink& sink) {
-  char head[3] = {};
+  char head[4096] = {};
   bytes.Rewind();
   std::size_t got = 0;
   while (got < sizeof head) {
@@ -177,13 +181,20 @@ TLoadResult Decode(TByteSource& bytes, const TLoadRules& rules, TInternalStrings
     if (n == 0) break;
     got += n;
   }
-  // Only the BOM is taken from the head; the rest of the choice needs every byte.
+  // The head gives the BOM, or UTF-16 without one; the rest of the choice
+  // needs every byte.
   const DetectedEncoding found = DetectEncoding(std::string_view(head, got));
   const struct {
     Encoding encoding;
     std::size_t length;
   } bom{found.encoding, found.bom ? found.bomLength : 0};
   using Unit = TChunkedLines::Unit;
+  if (!found.bom && IsUtf16(found.encoding)) {
+    const bool be = found.encoding == Encoding::Utf16BE;
+    TChunkedLines lines(bytes, 0, be ? Unit::Utf16BE : Unit::Utf16LE);
+    if (LoadUtf16(lines, be, sink)) return {found.encoding, false};
+    into.Clear();  // not clean UTF-16 past its head: read it as bytes below
+  }
   if (bom.length > 0 && bom.encoding != Encoding::Utf8) {
     const bool be = bom.encoding == Encoding::Utf16BE;
     TChunkedLines lines(bytes, bom.length, be ? Unit::Utf16BE : Unit::Utf16LE);

@@ -4,6 +4,7 @@
 #include "app/mainform.h"
 #include "editor/memoenvoptions.h"
 #include "mainformfixture.h"
+#include "platform/controls.h"
 #include "support/registry.h"
 
 namespace qs {
@@ -210,11 +211,22 @@ TEST_F(MainFormTest, SaveOfANamedDocumentWritesInPlaceAndF2SavesToo) {
 TEST_F(MainFormTest, TheCommandLineFileIsRecoveredOnlyAtStart) {
   const std::string spaced = Write("my notes.txt", "spaced");
   const std::string first = PathOf("my");
-  headless.dialogs.AnswerMessage(MsgResult::OK);
+  // "/p": the file is opened, then the print dialog prints it.
+  headless.forms.QueueScript([](TForm& form) {
+    EXPECT_EQ(form.Name(), "MemoPrintForm");
+    form.FindControl<TCheckBox>("ProgressBox").SetChecked(false);
+    form.FindControl<TCheckBox>("HeaderBox").SetChecked(true);
+    form.FindControl<TButton>("OKBtn").Click();
+  });
   Start({first, "notes.txt", "/p"});
   EXPECT_EQ(DocumentName(), spaced);
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_NE(Messages()[0].find("Printing is not available"), std::string::npos);
+  EXPECT_TRUE(Messages().empty());
+  ASSERT_EQ(headless.printer.Jobs().size(), 1u);
+  EXPECT_EQ(headless.printer.Jobs()[0].title, FromUtf8(spaced));
+  EXPECT_TRUE(headless.printer.Jobs()[0].finished);
+  // The options chosen are kept for the next run.
+  EXPECT_EQ(TQSPrintOptions::FromBits(static_cast<unsigned>(options.PrintOptions())),
+            TQSPrintOptions{poPrintHeader});
 
   // A missing file chosen later is a new document of that name, written
   // there on the first save; no other file is opened.
@@ -226,6 +238,15 @@ TEST_F(MainFormTest, TheCommandLineFileIsRecoveredOnlyAtStart) {
   Type(U"new");
   form->FileSave();
   EXPECT_EQ(Read(PathOf("missing.txt")), "new\n");
+}
+
+TEST_F(MainFormTest, TheSavedPrintOptionsAreTheEditorsAtStartWithinTheirBounds) {
+  options.SetPrintOptions(static_cast<int>(0xFFFFFF00u | 8u | 16u));  // unknown bits too
+  options.SetPrintIndent(30000);
+  EXPECT_EQ(options.PrintOptions(), 24);
+  Start();
+  EXPECT_EQ(editor.PrintOptions(), (TQSPrintOptions{poPrintHeader, poLineNumbers}));
+  EXPECT_EQ(editor.PrintIndent(), kMaxPrintIndent);
 }
 
 TEST_F(MainFormTest, ANewFileNamedOnTheCommandLineOpensEmptyWithItsSchemeAndAFolderIsRefused) {
@@ -244,7 +265,8 @@ TEST_F(MainFormTest, ANewFileNamedOnTheCommandLineOpensEmptyWithItsSchemeAndAFol
 }
 
 // A file with NUL bytes is opened as text only when the user says so, and then
-// keeps every byte through a save; a UTF-16 file's zero bytes ask nothing.
+// keeps every byte through a save; a UTF-16 file's zero bytes ask nothing,
+// with a byte order mark or without.
 TEST_F(MainFormTest, ABinaryFileIsOpenedOnlyAfterAQuestionAndKeepsItsBytes) {
   const std::string text = Write("page.txt", "text");
   const std::string binary = Write("image.bin", std::string("GIF8\0\x01\xFF\r\nend", 11));
@@ -269,6 +291,11 @@ TEST_F(MainFormTest, ABinaryFileIsOpenedOnlyAfterAQuestionAndKeepsItsBytes) {
   headless.dialogs.AnswerOpenFile(Choice(utf16));
   form->Action("FileOpenAct").Execute();
   EXPECT_EQ(DocumentName(), utf16);
+  const std::string bare = Write("bare.txt", std::string("h\0i\0\n\0", 6));  // no mark
+  headless.dialogs.AnswerOpenFile(Choice(bare));
+  form->Action("FileOpenAct").Execute();
+  EXPECT_EQ(DocumentName(), bare);
+  EXPECT_EQ(ToUtf8(editor.Source().SavedText()), "hi\n");
   EXPECT_EQ(Messages().size(), 2u);
 }
 
@@ -400,26 +427,11 @@ TEST_F(MainFormTest, CommandStatesFollowTheSelectionUndoAndClipboard) {
 
 TEST_F(MainFormTest, CommandsOfLaterSubsystemsAreListedButDisabled) {
   Start();
-  for (const char* name : {"PrintAct",
-                           "FindAct",
-                           "ReplaceAct",
-                           "SearchAgainAct",
-                           "GoToLineAct",
-                           "InsertBoldAct",
-                           "InsertLinkAct",
-                           "TidyAct",
-                           "TidyBatchAct",
-                           "HTMLValidatorOptionsAct",
-                           "CodeExplorerAct",
-                           "DeleteDesktopAct",
-                           "SaveDesctopAsAct",
-                           "HelpTopicsAct",
-                           "TopicSearchAct",
-                           "PHPRefAct",
-                           "EditorOptionsAct",
-                           "EditSyntaxAct",
-                           "CheckNewVerAct",
-                           "CodeTemplatesAct"}) {
+  for (const char* name :
+       {"TidyAct", "TidyBatchAct",
+        "HTMLValidatorOptionsAct", "CodeExplorerAct", "DeleteDesktopAct", "SaveDesctopAsAct",
+        "HelpTopicsAct", "TopicSearchAct", "PHPRefAct", "EditorOptionsAct", "EditSyntaxAct",
+        "CheckNewVerAct", "CodeTemplatesAct"}) {
     TAction& action = form->Action(name);
     EXPECT_FALSE(action.Enabled()) << name;
     EXPECT_FALSE(action.Execute()) << name;
@@ -432,9 +444,15 @@ TEST_F(MainFormTest, CommandsOfLaterSubsystemsAreListedButDisabled) {
       EXPECT_FALSE(item.IsEnabled()) << ToUtf8(item.Caption());
     }
   }
-  // Ctrl+P is taken by the disabled Print command and does nothing.
-  EXPECT_TRUE(form->KeyDown('P', ssCtrl));
+  // Ctrl+J is taken by the disabled Code Templates command and does nothing.
+  EXPECT_TRUE(form->KeyDown('J', ssCtrl));
   EXPECT_TRUE(headless.dialogs.Prompts().empty());
+  EXPECT_TRUE(headless.forms.ShownForms().empty());
+  // Ctrl+P opens the print dialog.
+  headless.forms.QueueScript([](TForm& dialog) { dialog.Close(); });
+  EXPECT_TRUE(form->KeyDown('P', ssCtrl));
+  EXPECT_EQ(headless.forms.ShownForms(), std::vector<std::string>{"MemoPrintForm"});
+  EXPECT_TRUE(headless.printer.Jobs().empty());
 }
 
 TEST_F(MainFormTest, BookmarkMenus) {

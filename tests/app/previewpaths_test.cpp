@@ -28,10 +28,10 @@ TEST(PreviewPathsTest, InsideAFolderIsDecidedByWholeComponents) {
 }
 
 TEST(PreviewPathsTest, AddressesKeepEveryCharacterOfTheNameInThePath) {
-  EXPECT_EQ(FileUrl("/home/me/my site/#1 100%?.html"),
+  EXPECT_EQ(EncodedFileUrl("/home/me/my site/#1 100%?.html"),
             "file:///home/me/my%20site/%231%20100%25%3F.html");
-  EXPECT_EQ(FileUrl("/tmp/a/../b/x.html"), "file:///tmp/b/x.html");
-  EXPECT_EQ(FileUrl("/tmp/caf\xC3\xA9.html"), "file:///tmp/caf%C3%A9.html");
+  EXPECT_EQ(EncodedFileUrl("/tmp/a/../b/x.html"), "file:///tmp/b/x.html");
+  EXPECT_EQ(EncodedFileUrl("/tmp/caf\xC3\xA9.html"), "file:///tmp/caf%C3%A9.html");
 
   EXPECT_EQ(ServerUrlOf("/var/www/my site/qwil_tempfile.php", "/var/www/", "http://127.0.0.1/"),
             "http://127.0.0.1/my%20site/qwil_tempfile.php");

@@ -100,6 +100,33 @@ TEST_F(SyntaxListTest, AUserCopyShadowsTheShippedSchemeAndRemovingItBringsTheShi
   EXPECT_THAT(Describe(list), ElementsAre("php.sch|PHP|php", "sql.sch|SQL|sql"));
 }
 
+// A damaged user copy of a shipped scheme must not cost the language nor be
+// reported at every start: it is kept aside once, the shipped scheme serves.
+TEST_F(SyntaxListTest, ADamagedUserCopyOfAShippedSchemeIsMovedAsideOnceAndTheShippedOneServes) {
+  Ship("php.sch", U"PHP", U"php");
+  const std::string copy = std::string(kUserSchemes) + "/php.sch";
+  files.CreateDirectories(kUserSchemes);
+  files.WriteFileAtomic(copy, "object TPersHolder\n  P.Name = 'cut");
+  files.WriteFileAtomic(copy + ".bad", "an older damaged copy");
+  files.WriteFileAtomic(std::string(kUserSchemes) + "/mine.sch", "\x01\x02");  // no shipped one
+
+  TSyntaxList list(folders);
+  EXPECT_THAT(Describe(list), ElementsAre("php.sch|PHP|php"));
+  EXPECT_THAT(ProblemsOf(list),
+              ElementsAre(HasSubstr("moved to \"" + copy + ".bad.1\" and the shipped scheme"),
+                          HasSubstr("mine.sch")));
+  EXPECT_FALSE(files.Exists(copy));
+  EXPECT_EQ(files.ReadFile(copy + ".bad.1"), "object TPersHolder\n  P.Name = 'cut");
+  EXPECT_EQ(files.ReadFile(copy + ".bad"), "an older damaged copy");
+  TSyntaxParser parser;
+  list.LoadScheme(1, parser);
+  EXPECT_EQ(parser.SyntaxScheme().Name(), U"PHP");
+
+  // The next start finds nothing new to tell about the PHP scheme.
+  TSyntaxList again(folders);
+  EXPECT_THAT(ProblemsOf(again), ElementsAre(HasSubstr("mine.sch")));
+}
+
 TEST_F(SyntaxListTest, DeletingAShippedSchemeHidesItAcrossRunsWithoutTouchingTheShippedFolder) {
   Ship("php.sch", U"PHP", U"php");
   Ship("sql.sch", U"SQL", U"sql");

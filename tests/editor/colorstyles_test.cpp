@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -170,6 +171,11 @@ TEST_F(ColorStylesFile, AFailedLoadLeavesTheListAsItWas) {
   const std::string huge = PathOf("huge.RGB");
   std::filesystem::resize_file((WriteFile(huge, "x"), huge), kMaxColorStylesFileSize + 1);
   EXPECT_THROW(LoadColorStyles(styles, huge), Error);
+  // A pipe would block the load for ever, a device would never end.
+  const std::string fifo = PathOf("pipe.RGB");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_THROW(LoadColorStyles(styles, fifo), Error);
+  EXPECT_THROW(LoadColorStyles(styles, "/dev/zero"), Error);
 
   EXPECT_EQ(styles.Count(), kDefaultStyleCount);
   EXPECT_EQ(styles.Items(0).Name(), U"Kept");

@@ -245,6 +245,22 @@ TEST_F(MouseTest, ARightClickOutsideTheSelectionMovesTheCaretThere) {
   }
 }
 
+// Text dragged in from another program goes in where it was let go, selected,
+// and one undo takes it out again; a read-only document refuses it.
+TEST_F(MouseTest, TextDroppedFromAnotherProgramGoesInAtTheDropPointAsOneStep) {
+  SetText(U"hello world\nsecond");
+  Src().SelectRange(stStreamSel, 0, 1, 3, 1);
+  memo.DropText(At(6, 0), U"big\nnew ");
+  EXPECT_EQ(Text(), U"hello big\r\nnew world\r\nsecond");
+  EXPECT_EQ(BlockBegin(), (TPosition{0, 6}));
+  EXPECT_EQ(BlockEnd(), (TPosition{1, 4}));
+  Src().Undo();
+  EXPECT_EQ(Text(), U"hello world\r\nsecond");
+  Src().SetReadOnly(true);
+  memo.DropText(At(0, 0), U"x");
+  EXPECT_EQ(Text(), U"hello world\r\nsecond");
+}
+
 TEST_F(MouseTest, LosingTheFocusEndsAMouseSelection) {
   SetText(U"hello world");
   Press(At(1, 0));

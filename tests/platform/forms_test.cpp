@@ -209,6 +209,54 @@ TEST(Controls, ComboBoxKeepsTextAndSelectionTogether) {
   EXPECT_EQ(combo.Text(), U"");
 }
 
+TEST(Controls, ComboBoxRemembersTheCaretOfItsEditPart) {
+  TComboBox combo("Combo");
+  combo.SetText(U"abcdef");
+  combo.SetSelection(2, 10);  // clamped to the text
+  EXPECT_EQ(combo.SelStart(), 2);
+  EXPECT_EQ(combo.SelLength(), 4);
+  combo.SetText(U"abc");  // a shorter text keeps what still fits
+  EXPECT_EQ(combo.SelStart(), 2);
+  EXPECT_EQ(combo.SelLength(), 1);
+  combo.SetSelText(U"XY");
+  EXPECT_EQ(combo.Text(), U"abXY");
+  EXPECT_EQ(combo.SelStart(), 4);
+  EXPECT_EQ(combo.SelLength(), 0);
+  combo.SetSelection(-3, 0);
+  combo.SetSelText(U"<");
+  EXPECT_EQ(combo.Text(), U"<abXY");
+}
+
+TEST(Controls, RadioGroupChecksOneChoice) {
+  TRadioGroup group("Scope");
+  group.SetItems({U"&Global", U"&Selected text"});
+  int clicks = 0;
+  group.OnClick = [&](TControl&) { ++clicks; };
+  group.SetItemIndex(1);
+  group.SetItemIndex(1);
+  group.SetItemIndex(0);
+  EXPECT_EQ(group.ItemIndex(), 0);
+  EXPECT_EQ(clicks, 2);
+}
+
+TEST(Controls, MenuButtonNeverTakesTheFocusAndOffersOnlyRealEntries) {
+  HeadlessFormHost host;
+  TForm form(host, "Form");
+  TComboBox& box = form.Add<TComboBox>("Box");
+  TMenuButton& menu = form.Add<TMenuButton>("Menu");
+  menu.SetItems({U"one", U"-", U"two"});
+  std::vector<int> chosen;
+  menu.OnChoose = [&](TMenuButton&, int index) { chosen.push_back(index); };
+  form.Show();
+  box.SetFocus();
+  menu.SetFocus();
+  EXPECT_TRUE(box.Focused());
+  for (int index : {0, 1, 2, 3, -1}) menu.Choose(index);
+  menu.SetEnabled(false);
+  menu.Choose(0);
+  EXPECT_EQ(chosen, (std::vector<int>{0, 2}));
+}
+
 TEST(Controls, SpinEditKeepsItsValueInRange) {
   TSpinEdit spin("Spin", 1, 10);
   EXPECT_EQ(spin.Value(), 1);

@@ -41,6 +41,39 @@ TEST(Shell, RefusesTargetsThatCannotBePassedSafely) {
   EXPECT_EQ(shell.Calls().size(), 1u);
 }
 
+// A token marked as a URL reaches the desktop's opener only as a web, mail or
+// file address; a bare "www." address is a web one.
+TEST(Shell, OnlyWebMailAndFileAddressesAreOpened) {
+  const struct {
+    const char* url;
+    const char* passed;  // nullptr: refused
+  } cases[] = {
+      {"http://example.org/a#b", "http://example.org/a#b"},
+      {"HTTPS://example.org", "HTTPS://example.org"},
+      {"ftp://example.org/f", "ftp://example.org/f"},
+      {"mailto:a@example.org", "mailto:a@example.org"},
+      {"file:///tmp/page.html", "file:///tmp/page.html"},
+      {"www.example.org/x", "http://www.example.org/x"},
+      {"javascript:alert(1)", nullptr},
+      {"smb://server/share", nullptr},
+      {"firefox", nullptr},
+      {"/usr/bin/xterm", nullptr},
+      {"http://", nullptr},
+      {"--help", nullptr},
+  };
+  for (const auto& c : cases) {
+    HeadlessShell shell;
+    if (c.passed == nullptr) {
+      EXPECT_THROW(shell.OpenUrl(c.url), Error) << c.url;
+      EXPECT_TRUE(shell.Calls().empty()) << c.url;
+    } else {
+      shell.OpenUrl(c.url);
+      ASSERT_EQ(shell.Calls().size(), 1u) << c.url;
+      EXPECT_EQ(shell.Calls()[0].argv[1], c.passed);
+    }
+  }
+}
+
 class RealShell : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -144,6 +148,38 @@ TEST(MemoWidget, CaretKeysMoveTheCaretAndShiftSelects) {
   EXPECT_FALSE(source.HasSelection());
   Press(editor, Qt::Key_Home, Qt::ControlModifier);
   EXPECT_EQ(source.CaretLine(), 0);
+}
+
+// Text dropped from another program reaches the editor where it was let go;
+// dropped files are not the editor's (the window opens them).
+TEST(MemoWidget, TextDroppedFromAnotherProgramIsInsertedAtTheDropPoint) {
+  QTemporaryDir dir;
+  qs::qt::EditorWindow window(SchemeFolder());
+  window.OpenFile(WriteFile(dir, "drop.txt", "first line\n"));
+  window.resize(400, 300);
+  window.show();
+  QApplication::processEvents();
+  qs::qt::QtMemoWidget& editor = window.Editor();
+  qs::TQSMemo& memo = editor.Memo();
+  // The first point of the viewport that lands after "first".
+  QPoint afterFirst(0, memo.LineHeight() / 2);
+  while (afterFirst.x() < 400 && memo.PointToPosition({afterFirst.x(), afterFirst.y()}).Column < 5)
+    afterFirst.rx()++;
+
+  QMimeData files;
+  files.setUrls({QUrl::fromLocalFile(dir.filePath(QStringLiteral("other.txt")))});
+  QDropEvent dropFiles(QPointF(afterFirst), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(editor.viewport(), &dropFiles);
+  EXPECT_EQ(memo.Source().Lines().Text(), U"first line");
+
+  QMimeData text;
+  text.setText(QStringLiteral(" dropped"));
+  QDragEnterEvent enter(afterFirst, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(editor.viewport(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(afterFirst), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(editor.viewport(), &drop);
+  EXPECT_EQ(memo.Source().Lines().Text(), U"first dropped line");
 }
 
 }  // namespace

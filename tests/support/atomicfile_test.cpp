@@ -1,4 +1,5 @@
 #include "support/atomicfile.h"
+#include "support/documentfile.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +32,7 @@ class AtomicFile : public ::testing::Test {
 TEST_F(AtomicFile, ReplacesContentAndReadsItBack) {
   WriteFileAtomically(path_, "old");
   WriteFileAtomically(path_, std::string("new\0bytes", 9));
-  EXPECT_EQ(ReadWholeFile(path_), std::string("new\0bytes", 9));
+  EXPECT_EQ(ReadDocumentFile(path_), std::string("new\0bytes", 9));
   EXPECT_EQ(FilesInDir(), 1u);
 }
 
@@ -42,7 +43,7 @@ TEST_F(AtomicFile, AFailureAtAnyStepKeepsTheOldFileAndLeavesNoTemporary) {
     EXPECT_THROW(
         WriteFileAtomically(path_, "replacement", [&](AtomicStep s) { return s == failing; }),
         Error);
-    EXPECT_EQ(ReadWholeFile(path_), "previous");
+    EXPECT_EQ(ReadDocumentFile(path_), "previous");
     EXPECT_EQ(FilesInDir(), 1u);
   }
 }
@@ -55,7 +56,7 @@ TEST_F(AtomicFile, ErrorsNameTheFile) {
   } catch (const Error& e) {
     EXPECT_NE(std::string(e.what()).find(missing), std::string::npos);
   }
-  EXPECT_THROW(ReadWholeFile(missing), Error);
+  EXPECT_THROW(ReadDocumentFile(missing), Error);
 }
 
 }  // namespace

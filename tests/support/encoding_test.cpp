@@ -53,6 +53,17 @@ TEST(DetectEncoding, ByteOrderMarkThenUtf8ThenCodePage) {
       {"surrogate", "\xED\xA0\x80", Encoding::Windows1252, Encoding::Windows1252, 0},
       {"above U+10FFFF", "\xF4\x90\x80\x80", Encoding::Windows1252, Encoding::Windows1252, 0},
       {"not a code page falls back", "\xE9", Encoding::Utf16LE, Encoding::Windows1252, 0},
+      {"utf-16le without bom", std::string("a\0b\0\n\0", 6), Encoding::Windows1252,
+       Encoding::Utf16LE, 0},
+      {"utf-16be without bom", std::string("\0a\0b", 4), Encoding::Windows1252, Encoding::Utf16BE,
+       0},
+      {"one unit is too little to tell", std::string("a\0", 2), Encoding::Windows1252,
+       Encoding::Utf8, 0},
+      {"a nul where a letter should be", std::string("a\0\0\0", 4), Encoding::Windows1252,
+       Encoding::Utf8, 0},
+      {"nuls only every other byte of the head",
+       std::string("a\0b\0", 4) + "cd" + std::string(10, '\0'), Encoding::Windows1252,
+       Encoding::Utf8, 0},
   };
   for (const Case& c : cases) {
     const DetectedEncoding found = DetectEncoding(c.bytes, c.page);

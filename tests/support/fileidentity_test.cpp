@@ -15,6 +15,7 @@
 #include "common/messageof.h"
 #include "common/scratchdir.h"
 #include "support/atomicfile.h"
+#include "support/documentfile.h"
 #include "support/errors.h"
 #include "support/hiddentemp.h"
 
@@ -100,7 +101,7 @@ TEST_F(KeepingIdentity, ALinkStaysALinkAndItsTargetTakesTheBytes) {
     EXPECT_TRUE(S_ISLNK(StatOf(link).st_mode));
     EXPECT_EQ(fs::read_symlink(link).string(), linkText);
     EXPECT_TRUE(S_ISREG(StatOf(File("real/doc.txt")).st_mode));
-    EXPECT_EQ(ReadWholeFile(File("real/doc.txt")), "new");
+    EXPECT_EQ(ReadDocumentFile(File("real/doc.txt")), "new");
     EXPECT_EQ(temporariesAtRename.size(), 1u);
     EXPECT_EQ(TemporariesOf(File("real/doc.txt")), Names{});
   }
@@ -121,7 +122,7 @@ TEST_F(KeepingIdentity, AnExistingFileKeepsItsMode) {
     ASSERT_EQ(::chmod(path.c_str(), mode), 0);
     WriteFileAtomically(path, "new");
     EXPECT_EQ(StatOf(path).st_mode & 07777, mode);
-    EXPECT_EQ(ReadWholeFile(path), "new");
+    EXPECT_EQ(ReadDocumentFile(path), "new");
   }
 }
 
@@ -157,8 +158,8 @@ TEST_F(KeepingIdentity, HardLinksKeepSharingTheNewBytes) {
 
   WriteFileAtomically(second, "new");
 
-  EXPECT_EQ(ReadWholeFile(first), "new");
-  EXPECT_EQ(ReadWholeFile(second), "new");
+  EXPECT_EQ(ReadDocumentFile(first), "new");
+  EXPECT_EQ(ReadDocumentFile(second), "new");
   EXPECT_EQ(StatOf(first).st_nlink, 2u);
   EXPECT_EQ(StatOf(first).st_ino, inode);
   EXPECT_EQ(dir.Names(), (Names{"first.txt", "second.txt"}));
@@ -172,8 +173,8 @@ TEST_F(KeepingIdentity, AFailedInPlaceWriteRestoresTheOldBytes) {
     SCOPED_TRACE(static_cast<int>(failing));
     EXPECT_THROW(WriteFileAtomically(first, "new", [&](AtomicStep s) { return s == failing; }),
                  Error);
-    EXPECT_EQ(ReadWholeFile(first), "old");
-    EXPECT_EQ(ReadWholeFile(second), "old");
+    EXPECT_EQ(ReadDocumentFile(first), "old");
+    EXPECT_EQ(ReadDocumentFile(second), "old");
     EXPECT_EQ(StatOf(first).st_nlink, 2u);
     EXPECT_EQ(dir.Names(), (Names{"first.txt", "second.txt"}));
   }
@@ -191,7 +192,7 @@ TEST_F(KeepingIdentity, WhenTheOldBytesCannotBeWrittenBackTheErrorNamesTheirCopy
   ASSERT_EQ(kept.size(), 1u) << message;
   EXPECT_THAT(message, HasSubstr(first));
   EXPECT_THAT(message, HasSubstr(File(kept[0])));
-  EXPECT_EQ(ReadWholeFile(File(kept[0])), "old");
+  EXPECT_EQ(ReadDocumentFile(File(kept[0])), "old");
   EXPECT_EQ(StatOf(File(kept[0])).st_mode & 0777, 0600u);  // the old bytes stay private
 }
 
@@ -255,7 +256,7 @@ TEST_F(KeepingIdentity, ALongNameStillGetsATemporaryThatIsRecognised) {
 
   const std::string path = Put(name, "old");
   WriteFileAtomically(path, "new");
-  EXPECT_EQ(ReadWholeFile(path), "new");
+  EXPECT_EQ(ReadDocumentFile(path), "new");
   EXPECT_EQ(dir.Names(), Names{name});
 }
 

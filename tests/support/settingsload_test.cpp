@@ -11,6 +11,7 @@
 
 #include "common/environmentscope.h"
 #include "support/atomicfile.h"
+#include "support/documentfile.h"
 #include "support/errors.h"
 #include "support/fileaccess.h"
 #include "support/registry.h"
@@ -124,7 +125,7 @@ TEST_F(SettingsFile, SaveFailsWhenTheFolderCannotBeMade) {
   FillSample(store, 1);
   store.SetFileName(dir.File("plain/settings.ini"));
   EXPECT_THROW(store.Save(), Error);
-  EXPECT_EQ(ReadWholeFile(dir.File("plain")), "x");
+  EXPECT_EQ(ReadDocumentFile(dir.File("plain")), "x");
 }
 
 // Cut anywhere before the end line, a file is bad; cut after it, it is whole.
@@ -147,7 +148,7 @@ TEST_F(SettingsFile, EveryTruncationOfAValidFileIsRecognised) {
       ASSERT_TRUE(message);
       EXPECT_TRUE(IsEmpty(store));
       ASSERT_EQ(dir.Names(), Names{"settings.ini.bad"});
-      EXPECT_EQ(ReadWholeFile(path + ".bad"), bytes);
+      EXPECT_EQ(ReadDocumentFile(path + ".bad"), bytes);
     }
     std::filesystem::remove(path);
     std::filesystem::remove(path + ".bad");
@@ -170,8 +171,8 @@ TEST_F(SettingsFile, ABadFileIsKeptUnchangedUnderAFreeName) {
     EXPECT_TRUE(IsEmpty(store));
     EXPECT_FALSE(std::filesystem::exists(path));
   }
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(ReadWholeFile(kept[i]), bad[i]);
-  EXPECT_THAT(ReadWholeFile(kept[0]), HasSubstr("\\q"));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(ReadDocumentFile(kept[i]), bad[i]);
+  EXPECT_THAT(ReadDocumentFile(kept[0]), HasSubstr("\\q"));
   // The message says what was wrong, and where.
   WriteBytes(path, bad[0]);
   SettingsStore store;
@@ -280,7 +281,7 @@ TEST_F(SettingsInstance, ReportsABadFileOnTheErrorStream) {
       WriteBytes(dir.File("s.ini"), "not settings");
       ::setenv("QUILLON_SETTINGS_FILE", dir.File("s.ini").c_str(), 1);
       ok = IsEmpty(SettingsStore::Instance()) &&
-           ReadWholeFile(dir.File("s.ini.bad")) == "not settings";
+           ReadDocumentFile(dir.File("s.ini.bad")) == "not settings";
     }
     std::exit(ok ? 0 : 1);
   };

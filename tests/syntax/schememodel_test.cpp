@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -327,6 +328,19 @@ TEST(SchemeFile, AFileLargerThanTheBoundIsRefusedByItsSize) {
     else
       EXPECT_EQ(message.find("larger than"), std::string::npos) << message;
   }
+}
+
+// A FIFO named like a scheme would block the start for ever, and a device
+// would be read until memory ran out: neither is read.
+TEST(SchemeFile, APipeOrADeviceIsRefusedWithoutBlocking) {
+  const std::string fifo = TempPath("pipe.sch");
+  std::filesystem::remove(fifo);
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+    TSyntaxScheme s;
+    EXPECT_THROW(s.LoadFromFile(path), Error) << path;
+  }
+  std::filesystem::remove(fifo);
 }
 
 TEST(SchemeFile, FailedSaveLeavesWhatWasThere) {

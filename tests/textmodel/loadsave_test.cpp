@@ -62,7 +62,9 @@ TEST(LoadText, LinesAreStoredAsTheyStand) {
       {"only a break", "\n", {""}},
       {"a cr at the very end is a break", "a\r", {"a"}},
       {"blanks and tabs kept", "\t x  \t \n", {"\t x  \t "}},
-      {"nul kept", std::string("a\0b\0", 4), {std::string("a\0b\0", 4)}},
+      {"nul kept", std::string("a\0\0b\0", 5), {std::string("a\0\0b\0", 5)}},
+      // A NUL after every letter is UTF-16 without a byte order mark.
+      {"utf-16 without bom", std::string("a\0b\0", 4), {"ab"}},
   };
   for (const Row& row : rows) {
     TMemoSource source;

@@ -36,7 +36,8 @@ std::string RandomBytes(std::size_t size) {
 struct Case {
   const char* name;
   std::string bytes;
-  bool utf16 = false;  // two bytes a character, after a two-byte BOM
+  bool utf16 = false;   // two bytes a character, little-endian
+  std::size_t bom = 0;  // bytes of the byte order mark
 };
 
 std::vector<Case> Cases() {
@@ -52,12 +53,18 @@ std::vector<Case> Cases() {
       {"nul", std::string("a\n\0b\0\n", 6)},
       {"lone cr at the end", "a\nb\r"},
       {"windows-1252", "caf\xE9\r\nna\xEFve\r\n"},
-      {"utf-8 with bom", "\xEF\xBB\xBFz\xE2\x82\xAC\ny\n"},
+      {"utf-8 with bom", "\xEF\xBB\xBFz\xE2\x82\xAC\ny\n", false, 3},
       {"utf-16 le with bom",
        std::string("\xFF\xFE"
                    "a\0\r\0\n\0b\0\t\0\n\0",
                    14),
-       true},
+       true, 2},
+      {"utf-16 le without bom", std::string("a\0\r\0\n\0b\0\t\0\n\0", 12), true},
+      // 8-bit text whose first bytes happen to be a UTF-16 byte order mark.
+      {"8-bit text after ff fe, odd length",
+       "\xFF\xFE"
+       "a\nb"},
+      {"8-bit text after ff fe, a lone surrogate", std::string("\xFF\xFE\x00\xD8\nb", 6)},
       {"3 MB of random bytes", RandomBytes(3 << 20)},
   };
 }
@@ -65,14 +72,14 @@ std::vector<Case> Cases() {
 // Where the second line starts (the first when there is one line).
 std::size_t SecondLineStart(const Case& c) {
   const std::size_t unit = c.utf16 ? 2 : 1;
-  std::size_t at = c.utf16 ? 2 : (c.bytes.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0);
+  std::size_t at = c.bom;
   const auto code = [&](std::size_t i) { return static_cast<unsigned char>(c.bytes[i]); };
   for (; at + unit <= c.bytes.size(); at += unit) {
     if (code(at) != '\r' && code(at) != '\n') continue;
     if (code(at) == '\r' && at + unit < c.bytes.size() && code(at + unit) == '\n') at += unit;
-    return at + unit < c.bytes.size() ? at + unit : (c.utf16 ? 2 : 0);
+    return at + unit < c.bytes.size() ? at + unit : c.bom;
   }
-  return c.utf16 ? 2 : 0;
+  return c.bom;
 }
 
 class RoundTrip : public ::testing::Test {
