@@ -75,12 +75,21 @@ def tokens(name, items, pair):
         return []
     L = ['      %s = <' % name]
     for it in items:
-        L += ['        item', '          FontID = %d' % it[-1], '          LeftDelimiter = ' + q(it[0])]
+        L.append('        item')
+        if it[-1] >= 0:
+            L.append('          FontID = %d' % it[-1])
+        L.append('          LeftDelimiter = ' + q(it[0]))
         if pair:
             L.append('          RightDelimiter = ' + q(it[1]))
         L.append('        end')
     L[-1] += '>'
     return L
+
+
+def affix_item(A, affix):
+    if isinstance(affix, tuple):
+        return (affix[0], A(affix[1]))
+    return (affix, -1)
 
 
 def emit_block(s, b):
@@ -111,7 +120,10 @@ def emit_block(s, b):
     mls = [(l, r, A('String')) for l, r in b.get('mls', [])]
     numpre = [(x, attrs[3][1] if len(attrs) > 3 else b['text']) for x in b.get('numpre', [])]
     numsuf = [(x, b['text']) for x in b.get('numsuf', [])]
-    identpre = [(x, b['text']) for x in b.get('identpre', [])]
+    # An affix item with a style marks its identifiers (a variable by its
+    # sigil); a plain one only lets them be read as one word.
+    identpre = [affix_item(A, x) for x in b.get('identpre', [])]
+    identpairs = [(l, r, A(style)) for l, r, style in b.get('identpairs', [])]
     kws = [(name, words, A(style)) for name, words, style in b.get('keywords', [])]
     if b.get('rules', True):
         flags.append('UseSymbols')
@@ -143,8 +155,12 @@ def emit_block(s, b):
         L.append('      UseIdentifiers = True')
     if identpre:
         L.append('      UsePrefixedIdentifiers = True')
+    if identpairs:
+        L.append('      UsePrefixedSuffixedIdentifiers = True')
     if kws:
         L.append('      UseKeywords = True')
+    if b.get('endswithparent'):
+        L.append('      EndsWithParent = True')
     if b['delims']:
         L.append('      BlockDelimiters = <')
         for l, r, part in b['delims']:
@@ -164,6 +180,7 @@ def emit_block(s, b):
     L += tokens('NumPrefixes', numpre, False)
     L += tokens('NumSuffixes', numsuf, False)
     L += tokens('IdentPrefixes', identpre, False)
+    L += tokens('IdentPrefixesSuffixes', identpairs, True)
     if kws:
         L.append('      KeywordSets = <')
         for name, words, fid in kws:
@@ -213,16 +230,16 @@ HTML_TAGS = ('a,abbr,address,area,article,aside,audio,b,base,bdi,bdo,blockquote,
              'progress,q,rp,rt,ruby,s,samp,script,search,section,select,slot,small,source,span,'
              'strong,style,sub,summary,sup,table,tbody,td,template,textarea,tfoot,th,thead,time,'
              'title,tr,track,u,ul,var,video,wbr')
-CSS_PROPS = ('align-content,align-items,animation,background,background-color,background-image,'
-             'border,border-color,border-radius,border-style,border-width,bottom,box-shadow,'
-             'box-sizing,clear,color,content,cursor,display,flex,flex-direction,flex-wrap,float,'
-             'font,font-family,font-size,font-style,font-weight,gap,grid,grid-template-columns,'
-             'height,justify-content,left,letter-spacing,line-height,list-style,margin,'
-             'margin-bottom,margin-left,margin-right,margin-top,max-height,max-width,min-height,'
-             'min-width,opacity,outline,overflow,padding,padding-bottom,padding-left,'
-             'padding-right,padding-top,position,right,text-align,text-decoration,text-indent,'
-             'text-transform,top,transform,transition,vertical-align,visibility,white-space,'
-             'width,word-wrap,z-index')
+# The property index that tools/gen_css_properties.py writes.
+with open(os.path.join(os.path.dirname(__file__), 'css-properties.txt'), encoding='utf-8') as f:
+    CSS_PROPS = ','.join(f.read().split())
+# Prefixed properties are properties whatever follows the prefix.
+CSS_VENDOR_PREFIXES = ['-webkit-', '-moz-', '-ms-', '-o-']
+# At-rules whose braces hold rules, not declarations: their prelude ends at
+# the brace, and the rules inside read as at the top level.
+CSS_GROUP_RULES = ['@media', '@supports', '@container', '@scope', '@starting-style',
+                   '@document', '@-moz-document', '@keyframes', '@-webkit-keyframes',
+                   '@-moz-keyframes', '@-o-keyframes']
 CSS_OTHER = '0-9A-Z_a-z\\-'
 CSS_FIRST = 'A-Z_a-z\\-'
 
@@ -230,7 +247,7 @@ CSS_FIRST = 'A-Z_a-z\\-'
 def php_block(s, parent):
     return s.block('PHP', parent, [('<?php', '?>', True), ('<?=', '?>', True), ('<?', '?>', True)],
                    case=False, meta='\\', slc=['//', '#'], mlc=[('/*', '*/')],
-                   sls=[('"', '"'), ("'", "'")], numpre=['0x'], identpre=['$'],
+                   sls=[('"', '"'), ("'", "'")], numpre=['0x'], identpre=[('$', 'System Variable')],
                    keywords=[('Reserved words', PHP_WORDS, 'Reserved words 1')],
                    identstyle='Identifier')
 
@@ -242,24 +259,46 @@ def js_rules():
                 keywords=[('Reserved words', JS_WORDS, 'Reserved words 1')])
 
 
-def css_rules():
+def css_values():
     return dict(mlc=[('/*', '*/')], sls=[('"', '"'), ("'", "'")], numpre=['#'],
                 numsuf=['px', 'em', 'rem', '%', 'pt', 'vh', 'vw', 's', 'ms', 'deg'],
-                first=CSS_FIRST, other=CSS_OTHER,
+                first=CSS_FIRST, other=CSS_OTHER)
+
+
+def css_rules():
+    return dict(css_values(), identpre=[(p, 'Reserved words 2') for p in CSS_VENDOR_PREFIXES],
                 keywords=[('Properties', CSS_PROPS, 'Reserved words 2')])
 
 
+# Character references: &name;, &#160; and &#x1F600; are one word between
+# "&" and ";" once "#" may start a word. Page text and attribute values read
+# as words over the punctuation every page scheme already reserves (so the
+# symbol set stays as it is), which keeps their tokens few; a word stops at
+# "&", ";", quotes and "<", where references, values and blocks begin.
+MARKUP_WORD = '!#$%*\\-/0-9:A-Z_a-z'
+ENTITY = dict(identpairs=[('&', ';', 'Reserved words 3')], first=MARKUP_WORD, other=MARKUP_WORD)
+
+
 def markup(s, ssi=False, php=True):
-    root = s.block('Text', rules=False)
+    root = s.block('Text', rules=False, **ENTITY)
     if php:
         php_block(s, 0)
     if ssi:
         s.block('Include', 0, [('<!--#', '-->', True)], textstyle='Defines', rules=False)
-    s.block('Comment', 0, [('<!--', '-->', True)], textstyle='Comment', rules=False)
-    tag = lambda name, parent, d: s.block(
-        name, parent, d, sls=[('"', '"'), ("'", "'")], numbers=False, textstyle='Html tags',
-        first='A-Z_a-z', other='\\-0-9:A-Z_a-z', identstyle='Html params',
-        keywords=[('Tags', HTML_TAGS, 'Html keywords')])
+    comment = s.block('Comment', 0, [('<!--', '-->', True)], textstyle='Comment', rules=False)
+    if php:  # the server runs it wherever it stands
+        php_block(s, comment['id'])
+
+    def tag(name, parent, d):
+        t = s.block(name, parent, d, numbers=False, textstyle='Html tags', first='A-Z_a-z',
+                    other='\\-0-9:A-Z_a-z', identstyle='Html params',
+                    keywords=[('Tags', HTML_TAGS, 'Html keywords')])
+        value = s.block('Attribute value', t['id'], [('"', '"', True), ("'", "'", True)],
+                        textstyle='String', rules=False, **ENTITY)
+        if php:
+            php_block(s, value['id'])
+        return t
+
     st = tag('Style tag', 0, [('<style', '</style>', True)])
     css = s.block('CSS', st['id'], [('>', '</style>', False)], **css_rules())
     if php:
@@ -272,6 +311,20 @@ def markup(s, ssi=False, php=True):
     if php:
         php_block(s, t['id'])
     return root
+
+
+def css_scheme():
+    css = Scheme('CSS', 'css')
+    css.block('Selectors', mlc=[('/*', '*/')], sls=[('"', '"'), ("'", "'")], first=CSS_FIRST,
+              other=CSS_OTHER, keywords=[('Tags', HTML_TAGS, 'Html keywords')])
+    css.block('Group rule', 0, [(r, '{', True) for r in CSS_GROUP_RULES], **css_rules())
+    decl = css.block('Declarations', 0, [('{', '}', True)], **css_rules())
+    # A value runs from the colon to the semicolon, or to the brace that ends
+    # the rule when the last declaration has none.
+    css.block('Value', decl['id'], [(':', ';', True)], endswithparent=True, **css_values())
+    css.templates = [('media', 'media query', ['@media (max-width: |px) {', '}']), ('rule', 'rule', ['| {', '}'])]
+    css.file = 'css.sch'
+    return css
 
 
 def build():
@@ -287,11 +340,7 @@ def build():
     ssi = Scheme('Server-side includes', 'shtml;shtm;stm'); markup(ssi, ssi=True, php=False)
     ssi.templates = [('inc', 'include a file', ['<!--#include virtual="|" -->']), ('echo', 'echo a variable', ['<!--#echo var="|" -->'])]
     ssi.file = 'ssi.sch'; out.append(ssi)
-    css = Scheme('CSS', 'css'); r = css.block('Selectors', mlc=[('/*', '*/')], sls=[('"', '"'), ("'", "'")], first=CSS_FIRST, other=CSS_OTHER,
-                                             keywords=[('Tags', HTML_TAGS, 'Html keywords')])
-    css.block('Declarations', 0, [('{', '}', True)], **css_rules())
-    css.templates = [('media', 'media query', ['@media (max-width: |px) {', '}']), ('rule', 'rule', ['| {', '}'])]
-    css.file = 'css.sch'; out.append(css)
+    out.append(css_scheme())
     xml = Scheme('XML', 'xml;xsl;xslt;xsd;svg;rss')
     xml.block('Text', rules=False)
     xml.block('Comment', 0, [('<!--', '-->', True)], textstyle='Comment', rules=False)

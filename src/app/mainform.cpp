@@ -11,6 +11,7 @@
 #include "app/htmlinsertion.h"
 #include "app/localwebserver.h"
 #include "app/previewfile.h"
+#include "app/recoverykeeper.h"
 #include "app/schemecatalogue.h"
 #include "app/systopt.h"
 #include "editor/memoenvoptions.h"
@@ -112,6 +113,7 @@ TMainForm::~TMainForm() {
   // The browser goes before the copy it shows, the server after both.
   m_browserDlg.reset();
   m_previewFile.reset();
+  m_recovery.reset();
   m_link.Reset();
   if (m_editor.SyntaxParser() == &m_parser) m_editor.SetSyntaxParser(nullptr);
 }
@@ -162,6 +164,7 @@ void TMainForm::FormShow() {
   const TCommandLine command = ParseCommandLine(m_args, m_platform.files);
   RunCommand([&] { OpenFile(command.fileName, okText); });
   if (command.print) RunCommand([this] { FilePrint(); });
+  if (m_recovery) RunCommand([this] { OfferRecovery(); });
 }
 
 // ---- Documents --------------------------------------------------------------
@@ -200,6 +203,7 @@ void TMainForm::OpenFile(const std::string& name, int kind) {
     if (exists) m_options.AddRecentFile(path, m_platform.files);
   }
   SetModifiedState(false);
+  DocumentIsFile(m_documentPath);
   AutoParser(FromUtf8(name));
   EditorChange();
 }
@@ -256,6 +260,7 @@ void TMainForm::QuerySaveChanges() {
       if (m_editor.Source().DocModified()) throw Abort();
       return;
     case MsgResult::No:
+      DocumentDiscarded();
       return;
     default:
       throw Abort();
@@ -276,6 +281,7 @@ void TMainForm::FileNew() {
   SetDocumentName(String(kUntitled));
   ClearDocument();
   SetModifiedState(false);
+  DocumentIsFile({});
   EditorChange();
 }
 
@@ -291,6 +297,7 @@ bool TMainForm::SaveTextTo(const std::string& name) {
   TCustomMemoSource& source = m_editor.Source();
   source.SaveToFileWithBackup(name);
   source.ResetModified();
+  DocumentIsFile(name);
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "support/colors.h"
 #include "support/guardedcall.h"
 #include "syntax/qsparser.h"
+#include "textmodel/recoveryrecord.h"
 
 namespace qs {
 
@@ -29,6 +31,9 @@ class ISchemeCatalogue;
 class THtmlInsertion;
 class TBrowserDlg;
 class TPreviewFile;
+class TRecoveryKeeper;
+struct TOrphanRecord;
+struct TRecoveryOffer;
 class TSysOptions;
 struct Platform;
 
@@ -81,6 +86,17 @@ class TMainForm {
   // silent Abort ends it, an error is shown in the error box, anything else
   // is shown as an internal error and logged.
   void RunCommand(const std::function<void()>& command);
+
+  // ---- Recovery of unsaved changes (mainformrecovery.cpp) -------------------
+  // Keeps the document's recovery record in folder from now on; FormShow
+  // then offers the records a program that ended left there.
+  void EnableRecovery(const std::string& folder);
+  // Asks about each record left behind: Recover, Discard or Later.
+  void OfferRecovery();
+  // The window got the focus back: a file another program changed is
+  // reloaded, or the user asked when the document has unsaved changes.
+  void WindowActivated();
+  const TRecoveryKeeper* Recovery() const noexcept { return m_recovery.get(); }
 
   // ---- Closing --------------------------------------------------------
   // The save question; false refuses the close. A failure is shown.
@@ -218,6 +234,11 @@ class TMainForm {
   void ToggleHighlightUrls();
   void ToggleAutoIndent();
   TMenuItem BuildFormatMenu();
+  // The document is its file now (opened, saved, new).
+  void DocumentIsFile(const std::string& path);
+  void DocumentDiscarded();
+  void OpenRecovered(const TOrphanRecord& record, const TRecoveryOffer& offer);
+  void ReloadKeepingView();
   // False for an empty document, which it leaves alone.
   bool ConvertCharset(Char (*convert)(Char));
   void AttachPreviewOperations();
@@ -247,6 +268,9 @@ class TMainForm {
   bool m_closed = false;
   bool m_formsAvailable = true;
   TColor m_statusBarColor = clBtnFace;
+  std::string m_recoveryFolder;
+  std::unique_ptr<TRecoveryKeeper> m_recovery;
+  std::optional<TFileStamp> m_diskStamp;  // the document's file as last read or written
 
   std::vector<String> m_schemeItems;
   int m_schemeIndex = 0;

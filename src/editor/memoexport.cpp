@@ -42,9 +42,9 @@ TMarks StyleMarks(const FontSpec& font) {
   return marks;
 }
 
-void OpenRun(TQSExporter& e, const TMarks& m, const TRunLook& look) {
+void OpenRun(TQSExporter& e, const TMarks& m, const TRunLook& look, int points) {
   if (m.name) e.BeginFont(look.font.name, static_cast<std::uint8_t>(look.font.charset));
-  if (m.size) e.BeginFontSize(PointsOf(look.font));
+  if (m.size) e.BeginFontSize(points);
   if (m.bold) e.BeginBold();
   if (m.italic) e.BeginItalic();
   if (m.underline) e.BeginUnderline();
@@ -87,7 +87,7 @@ class TExportWalk {
     m_documentMarks = m_highlighted ? TMarks{} : StyleMarks(m_documentLook.font);
     m_documentMarks.name = m_documentMarks.size = m_documentMarks.color = true;
     m_documentMarks.background = true;
-    OpenRun(m_exporter, m_documentMarks, m_documentLook);
+    OpenRun(m_exporter, m_documentMarks, m_documentLook, PointsOf(m_documentLook.font));
     try {
       WalkLines();
     } catch (...) {
@@ -98,11 +98,23 @@ class TExportWalk {
   }
 
  private:
+  // What the walk writes of a line: views of the stored line, or of the
+  // walk's own buffers when TABs had to be expanded.
   struct TLinePart {
-    String text;
-    std::string styles;
+    StringView text;
+    std::string_view styles;
     std::size_t from = 0, to = 0;  // [from, to) of text
     bool Empty() const noexcept { return from >= to; }
+  };
+  // Kept from line to line, so that a line costs no allocation of its own.
+  struct TLineBuffers {
+    String text;
+    std::string styles;
+  };
+  // A look with what every run in it needs again.
+  struct TLook {
+    TRunLook look;
+    int points = 0;
   };
 
   TLookContext Context(std::int32_t line) const {
@@ -151,14 +163,21 @@ class TExportWalk {
     }
   }
 
-  TLinePart Part(std::int32_t line, bool withStyles) {
+  // The part of line the walk writes. The text is stored with its TABs
+  // unless the exporter wants them expanded and the line has one.
+  TLinePart Part(std::int32_t line, bool withStyles, TLineBuffers& buffers) {
     TLinePart part;
-    if (m_keepsTabs) {
-      part.text = String(m_source.StoredLine(line));
-      if (withStyles) part.styles = m_source.GetStyleBytes(line);
+    const bool expand = !m_keepsTabs && m_source.StoredLine(line).find(U'\t') != StringView::npos;
+    if (withStyles) {
+      // Highlighting the line first, as it may parse ahead.
+      buffers.styles = expand ? m_source.GetExpandedStyleBytes(line) : m_source.GetStyleBytes(line);
+      part.styles = buffers.styles;
+    }
+    if (expand) {
+      buffers.text = m_source.ExpandedLine(line);
+      part.text = buffers.text;
     } else {
-      part.text = m_source.ExpandedLine(line);
-      if (withStyles) part.styles = m_source.GetExpandedStyleBytes(line);
+      part.text = m_source.StoredLine(line);
     }
     part.to = part.text.size();
     if (!m_selectionOnly) return part;
@@ -187,52 +206,70 @@ class TExportWalk {
   }
 
   void WritePlainLine(std::int32_t line) {
-    const TLinePart part = Part(line, false);
-    if (!part.Empty())
-      WriteText(StringView(part.text).substr(part.from, part.to - part.from), false);
+    const TLinePart part = Part(line, false, m_line);
+    if (!part.Empty()) WriteText(part.text.substr(part.from, part.to - part.from), false);
   }
 
   // Writes line and the empty lines after it that share its last run's
   // formatting; returns the last line written.
   std::int32_t WriteHighlightedLine(std::int32_t line, std::int32_t last) {
-    const TLinePart part = Part(line, true);
+    const TLinePart part = Part(line, true, m_line);
     if (part.Empty()) return line;
     PrepareLooks(line);
-    std::optional<TRunLook> previous;
+    int previous = -1;
     std::size_t i = part.from;
     while (i < part.to) {
       const int look = LookIdAt(part, i);
       std::size_t end = i + 1;
       while (end < part.to && LookIdAt(part, end) == look) ++end;
-      const TRunLook& runLook = m_looks[static_cast<std::size_t>(look)];
-      const TMarks marks = RunMarks(runLook, previous ? &*previous : nullptr);
-      OpenRun(m_exporter, marks, runLook);
-      WriteText(StringView(part.text).substr(i, end - i), runLook.upperCase);
+      const TLook& run = m_looks[static_cast<std::size_t>(look)];
+      const TMarks& marks = MarksBetween(previous, look);
+      OpenRun(m_exporter, marks, run.look, run.points);
+      WriteText(part.text.substr(i, end - i), run.look.upperCase);
       if (end == part.to) line = WriteFollowingEmptyLines(line, last);
       CloseRun(m_exporter, marks);
-      previous = runLook;
+      previous = look;
       i = end;
     }
     return line;
   }
 
   std::int32_t WriteFollowingEmptyLines(std::int32_t line, std::int32_t last) {
-    while (line < last && Part(line + 1, false).Empty()) {
+    while (line < last && WritesNothing(line + 1)) {
       m_exporter.LineBreak();
       ++line;
     }
     return line;
   }
 
-  TMarks RunMarks(const TRunLook& look, const TRunLook* previous) const {
+  // A stored line with text writes some unless the selection leaves it out.
+  bool WritesNothing(std::int32_t line) {
+    if (m_source.StoredLine(line).empty()) return true;
+    return m_selectionOnly && Part(line, false, m_lookahead).Empty();
+  }
+
+  // The marks of a run of look after a run of previous (-1: the line's
+  // first run), worked out once per pair.
+  const TMarks& MarksBetween(int previous, int look) {
+    const std::size_t count = m_looks.size();
+    const std::size_t at =
+        static_cast<std::size_t>(previous + 1) * count + static_cast<std::size_t>(look);
+    std::optional<TMarks>& marks = m_marks[at];
+    if (!marks)
+      marks = RunMarks(m_looks[static_cast<std::size_t>(look)],
+                       previous < 0 ? nullptr : &m_looks[static_cast<std::size_t>(previous)]);
+    return *marks;
+  }
+
+  TMarks RunMarks(const TLook& run, const TLook* previous) const {
+    const TRunLook& look = run.look;
     TMarks marks = StyleMarks(look.font);
     const TRunLook& doc = m_documentLook;
     marks.name =
-        !previous || look.font.name != previous->font.name || look.font.name != doc.font.name;
-    marks.size = !previous || PointsOf(look.font) != PointsOf(previous->font) ||
-                 PointsOf(look.font) != PointsOf(doc.font);
-    marks.color =
-        !previous || look.foreground != previous->foreground || look.foreground != doc.foreground;
+        !previous || look.font.name != previous->look.font.name || look.font.name != doc.font.name;
+    marks.size = !previous || run.points != previous->points || run.points != PointsOf(doc.font);
+    marks.color = !previous || look.foreground != previous->look.foreground ||
+                  look.foreground != doc.foreground;
     marks.background = look.background != doc.background;
     return marks;
   }
@@ -263,11 +300,12 @@ class TExportWalk {
                                                           : RunLook(context, style, false, false);
       int id = 0;
       while (id < static_cast<int>(m_looks.size()) &&
-             !SameLook(m_looks[static_cast<std::size_t>(id)], look))
+             !SameLook(m_looks[static_cast<std::size_t>(id)].look, look))
         ++id;
-      if (id == static_cast<int>(m_looks.size())) m_looks.push_back(look);
+      if (id == static_cast<int>(m_looks.size())) m_looks.push_back({look, PointsOf(look.font)});
       m_lookIds[static_cast<std::size_t>(byte)] = id;
     }
+    m_marks.assign((m_looks.size() + 1) * m_looks.size(), std::nullopt);
   }
 
   TCustomQSMemo& m_memo;
@@ -280,8 +318,10 @@ class TExportWalk {
   TRunLook m_documentLook;
   TMarks m_documentMarks;
   std::optional<int> m_preparedLineStyle;
-  std::vector<TRunLook> m_looks;
+  std::vector<TLook> m_looks;
   std::array<int, 256> m_lookIds{};
+  std::vector<std::optional<TMarks>> m_marks;  // by (previous + 1, look)
+  TLineBuffers m_line, m_lookahead;
   std::string m_converted;
 };
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "export/asciirun.h"
 #include "support/utf8.h"
 
 namespace qs {
@@ -81,10 +82,16 @@ void AppendEscapedChar(std::string& out, Char c) {
   }
 }
 
+// ASCII that HTML text takes as it is; a space is plain only where blanks
+// need not keep their width.
+constexpr bool IsPlainHtml(Char c) noexcept {
+  return c < 0x80 && c != U'"' && c != U'&' && c != U'<' && c != U'>';
+}
+
 }  // namespace
 
 void AppendHtmlEscaped(std::string& out, StringView text) {
-  for (const Char c : text) AppendEscapedChar(out, c);
+  AppendConverted(out, text, IsPlainHtml, AppendEscapedChar);
 }
 
 std::unique_ptr<TQSExporter> TQSHTMLExporter::Create(TOutputStream& stream) {
@@ -95,26 +102,28 @@ std::unique_ptr<TQSExporter> TQSHTMLExporter::Create(TOutputStream& stream) {
 // the editor shows them.
 void TQSHTMLExporter::ConvertString(StringView text, std::string& out) {
   out.clear();
-  for (const Char c : text) {
-    if (c == U' ')
-      out += "&nbsp;";
-    else
-      AppendEscapedChar(out, c);
-  }
+  AppendConverted(
+      out, text, [](Char c) { return c != U' ' && IsPlainHtml(c); },
+      [](std::string& to, Char c) {
+        if (c == U' ')
+          to += "&nbsp;";
+        else
+          AppendEscapedChar(to, c);
+      });
 }
 
-void TQSHTMLExporter::Open(const char* tag) {
+void TQSHTMLExporter::Open(std::string_view tag) {
   EnsureBody();
-  m_buffer.assign("<").append(tag).append(">");
+  m_buffer.assign("<").append(tag) += '>';
   TQSExporter::WriteString(m_buffer);
 }
 
-void TQSHTMLExporter::Close(const char* tag) {
-  m_buffer.assign("</").append(tag).append(">");
+void TQSHTMLExporter::Close(std::string_view tag) {
+  m_buffer.assign("</").append(tag) += '>';
   TQSExporter::WriteString(m_buffer);
 }
 
-void TQSHTMLExporter::Block(const char* tag, Attributes attributes) {
+void TQSHTMLExporter::Block(std::string_view tag, Attributes attributes) {
   EnsureBody();
   m_buffer.clear();
   if (!m_lastBlockTag.empty() && m_lastBlockTag != tag) m_buffer += kLineEnd;
@@ -141,8 +150,13 @@ void TQSHTMLExporter::LineBreak() {
   TQSExporter::WriteString(kLineEnd);
 }
 
+// Every run names its face, nearly always the same one.
 void TQSHTMLExporter::BeginFontName(StringView name) {
-  Block("font", {{"face", Escaped(name).append(kFaceFallback)}});
+  if (name != m_faceName || m_faceValue.empty()) {
+    m_faceName = name;
+    m_faceValue = Escaped(name).append(kFaceFallback);
+  }
+  Block("font", {{"face", m_faceValue}});
 }
 
 void TQSHTMLExporter::BeginFontSize(std::int32_t points) {
@@ -150,7 +164,11 @@ void TQSHTMLExporter::BeginFontSize(std::int32_t points) {
 }
 
 void TQSHTMLExporter::BeginFontColor(TColor color) {
-  Block("font", {{"color", HtmlColor(color)}});
+  if (color != m_colorOf || m_colorValue.empty()) {
+    m_colorOf = color;
+    m_colorValue = HtmlColor(color);
+  }
+  Block("font", {{"color", m_colorValue}});
 }
 
 // The page colour belongs to the body; a second one inside the page has no

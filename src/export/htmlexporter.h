@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "export/exporter.h"
@@ -26,7 +27,7 @@ class TQSHTMLExporter : public TQSExporter {
   static std::unique_ptr<TQSExporter> Create(TOutputStream& stream);
 
   // The name of the last tag the block writer wrote.
-  const std::string& LastBlockTag() const noexcept { return m_lastBlockTag; }
+  std::string_view LastBlockTag() const noexcept { return m_lastBlockTag; }
 
   using TQSExporter::ConvertString;
   void ConvertString(StringView text, std::string& out) override;
@@ -91,18 +92,23 @@ class TQSHTMLExporter : public TQSExporter {
   void InsertExecLink(StringView text, StringView target) override;
 
  private:
-  using Attributes = std::initializer_list<std::pair<const char*, std::string>>;
-  void Open(const char* tag);
-  void Close(const char* tag);
+  // Values are views: a value made for the call lives until the call ends.
+  using Attributes = std::initializer_list<std::pair<std::string_view, std::string_view>>;
+  void Open(std::string_view tag);
+  void Close(std::string_view tag);
   // A tag with its attributes (empty values left out), on a line of its own
   // when the tag before it from this writer had another name.
-  void Block(const char* tag, Attributes attributes);
+  void Block(std::string_view tag, Attributes attributes);
   // The body opens with the first content, or with the page colour when that
   // comes first; it is opened once and closed by EndDocument.
   void EnsureBody();
 
-  std::string m_lastBlockTag;
+  std::string_view m_lastBlockTag;  // always a literal
   std::string m_buffer;
+  String m_faceName;         // the face BeginFontName met last
+  std::string m_faceValue;   // and its attribute value
+  TColor m_colorOf = 0;      // the colour BeginFontColor met last
+  std::string m_colorValue;  // and its attribute value
   bool m_inDocument = false;
   bool m_bodyOpen = false;
 };

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "export/asciirun.h"
 #include "support/unicodecase.h"
 
 namespace qs {
@@ -52,25 +53,32 @@ std::string FontNameText(StringView name) {
   return out;
 }
 
+// ASCII that RTF text takes as it is.
+constexpr bool IsPlainRtf(Char c) noexcept {
+  return c >= 0x20 && c < 0x80 && c != U'\\' && c != U'{' && c != U'}';
+}
+
+void AppendRtfChar(std::string& out, Char c) {
+  if (c == U'\\' || c == U'{' || c == U'}') {
+    out += '\\';
+    out += static_cast<char>(c);
+  } else if (c == U'\t') {
+    out += "\\tab ";
+  } else if (c < 0x20 || c == 0x7F) {
+    AppendHexEscape(out, c);
+  } else if (c > 0xFFFF && c <= 0x10FFFF) {
+    const Char v = c - 0x10000;
+    AppendUnicode(out, 0xD800 + (v >> 10));
+    AppendUnicode(out, 0xDC00 + (v & 0x3FF));
+  } else {
+    AppendUnicode(out, c > 0x10FFFF ? 0xFFFD : c);
+  }
+}
+
 }  // namespace
 
 void AppendRtfText(std::string& out, StringView text) {
-  for (const Char c : text) {
-    if (c >= 0x20 && c < 0x80) {
-      if (c == U'\\' || c == U'{' || c == U'}') out += '\\';
-      out += static_cast<char>(c);
-    } else if (c == U'\t') {
-      out += "\\tab ";
-    } else if (c < 0x20 || c == 0x7F) {
-      AppendHexEscape(out, c);
-    } else if (c > 0xFFFF && c <= 0x10FFFF) {
-      const Char v = c - 0x10000;
-      AppendUnicode(out, 0xD800 + (v >> 10));
-      AppendUnicode(out, 0xDC00 + (v & 0x3FF));
-    } else {
-      AppendUnicode(out, c > 0x10FFFF ? 0xFFFD : c);
-    }
-  }
+  AppendConverted(out, text, IsPlainRtf, AppendRtfChar);
 }
 
 // ---- Fonts ------------------------------------------------------------------

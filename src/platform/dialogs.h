@@ -53,6 +53,10 @@ class IDialogs {
                                                                 const std::string& initialDir) = 0;
   // The printer set-up dialog of the current printer; true on OK.
   virtual bool PrinterSetup() = 0;
+  // A question answered with buttons of its own captions, left to right: the
+  // index of the one pressed, or -1 when the box was closed without one.
+  virtual int AskChoice(const String& text, const String& caption,
+                        const std::vector<String>& buttons, MsgIcon icon) = 0;
 
   // The two kinds of box the whole program uses: errors titled "Error" with
   // OK, questions titled "Confirm" with Yes and No, and Cancel on request.

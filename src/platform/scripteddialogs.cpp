@@ -23,6 +23,8 @@ const char* KindName(PromptKind kind) {
       return "folder browser";
     case PromptKind::PrinterSetup:
       return "printer set-up";
+    case PromptKind::Choice:
+      return "choice box";
   }
   return "prompt";
 }
@@ -203,6 +205,28 @@ void ScriptedDialogs::AnswerPrinterSetup(bool ok) {
   Answer answer;
   answer.kind = PromptKind::PrinterSetup;
   answer.accepted = ok;
+  Queue(std::move(answer));
+}
+
+int ScriptedDialogs::AskChoice(const String& text, const String& caption,
+                               const std::vector<String>& buttons, MsgIcon icon) {
+  Prompt prompt;
+  prompt.kind = PromptKind::Choice;
+  prompt.caption = caption;
+  prompt.text = text;
+  prompt.icon = icon;
+  prompt.choices = buttons;
+  const Answer answer = Take(std::move(prompt));
+  if (answer.choice < -1 || answer.choice >= static_cast<int>(buttons.size()))
+    throw UnscriptedPrompt("the script presses a button the choice box \"" + ToUtf8(text) +
+                           "\" does not have");
+  return answer.choice;
+}
+
+void ScriptedDialogs::AnswerChoice(int index) {
+  Answer answer;
+  answer.kind = PromptKind::Choice;
+  answer.choice = index;
   Queue(std::move(answer));
 }
 

@@ -11,7 +11,17 @@
 
 namespace qs {
 
-enum class PromptKind { Message, Input, OpenFile, SaveFile, Font, Color, Folder, PrinterSetup };
+enum class PromptKind {
+  Message,
+  Input,
+  OpenFile,
+  SaveFile,
+  Font,
+  Color,
+  Folder,
+  PrinterSetup,
+  Choice
+};
 
 // What a prompt showed; the fields that do not apply to its kind stay empty.
 struct Prompt {
@@ -23,8 +33,9 @@ struct Prompt {
   String value;  // the text an input box started with
   FileDialogOptions file;
   FontSpec font;
-  TColor color = 0;        // font and colour dialogs: the starting colour
-  std::string initialDir;  // folder browser
+  TColor color = 0;             // font and colour dialogs: the starting colour
+  std::string initialDir;       // folder browser
+  std::vector<String> choices;  // a choice box's buttons
 };
 
 class ScriptedDialogs final : public IDialogs {
@@ -39,6 +50,8 @@ class ScriptedDialogs final : public IDialogs {
   std::optional<std::string> BrowseFolder(const String& title,
                                           const std::string& initialDir) override;
   bool PrinterSetup() override;
+  int AskChoice(const String& text, const String& caption, const std::vector<String>& buttons,
+                MsgIcon icon) override;
 
   // Answers, consumed in order. An empty optional is Cancel.
   void AnswerMessage(MsgResult result);
@@ -49,6 +62,8 @@ class ScriptedDialogs final : public IDialogs {
   void AnswerColor(std::optional<TColor> color);
   void AnswerFolder(std::optional<std::string> folder);
   void AnswerPrinterSetup(bool ok);
+  // The index of the button a choice box gets pressed, -1 for a close.
+  void AnswerChoice(int index);
 
   [[nodiscard]] const std::vector<Prompt>& Prompts() const { return m_prompts; }
   [[nodiscard]] std::size_t PendingAnswers() const { return m_answers.size(); }
@@ -63,6 +78,7 @@ class ScriptedDialogs final : public IDialogs {
     FontSpec font;
     TColor color = 0;
     std::string folder;
+    int choice = -1;
   };
   // Records the prompt, then takes the next answer, which must be of its kind.
   Answer Take(Prompt prompt);

@@ -8,6 +8,7 @@
 
 #include "app/appoptions.h"
 #include "app/batchexport.h"
+#include "app/recoverykeeper.h"
 #include "app/schemefolders.h"
 #include "app/syntaxlist.h"
 #include "app/systopt.h"
@@ -83,8 +84,13 @@ int main(int argc, char** argv) {
     qs::qt::MainWindow window(platform.Get(), schemes, qs::TSysOptions::Instance(), std::move(args),
                               platform.FormsAvailable());
     window.show();
-    QTimer::singleShot(0, &window,
-                       [&window] { qs::GuardedCall([&window] { window.Form().FormShow(); }); });
+    QTimer::singleShot(0, &window, [&window] {
+      qs::GuardedCall([&window] {
+        if (const std::string folder = qs::RecoveryFolder(); !folder.empty())
+          window.Form().EnableRecovery(folder);
+        window.Form().FormShow();
+      });
+    });
     result = QApplication::exec();
   }
   // Settings that cannot be written (a home folder without write access) are

@@ -232,6 +232,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
 }
 
+// Coming back to the window is when a file changed by another program is
+// noticed.
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    m_form->RunCommand([this] { m_form->WindowActivated(); });
+}
+
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }

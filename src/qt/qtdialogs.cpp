@@ -1,5 +1,6 @@
 #include "qt/qtdialogs.h"
 
+#include <QAbstractButton>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -7,6 +8,9 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
+
+#include <algorithm>
 
 #include "qt/qtconvert.h"
 #include "qt/qtfilefilter.h"
@@ -90,6 +94,19 @@ MsgResult QtDialogs::MessageBox(const String& text, const String& caption, MsgBu
     default:
       return Mildest(buttons);
   }
+}
+
+int QtDialogs::AskChoice(const String& text, const String& caption,
+                         const std::vector<String>& buttons, MsgIcon icon) {
+  QMessageBox box(ToQtIcon(icon), ToQString(caption), ToQString(text), QMessageBox::NoButton,
+                  m_parent);
+  std::vector<QPushButton*> added;
+  for (const String& button : buttons)
+    added.push_back(box.addButton(ToQString(button), QMessageBox::ActionRole));
+  if (!added.empty()) box.setDefaultButton(added.front());
+  box.exec();
+  const auto pressed = std::find(added.begin(), added.end(), box.clickedButton());
+  return pressed == added.end() ? -1 : static_cast<int>(pressed - added.begin());
 }
 
 bool QtDialogs::InputQuery(const String& caption, const String& prompt, String& value) {

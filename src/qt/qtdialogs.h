@@ -28,6 +28,8 @@ class QtDialogs final : public IDialogs {
   std::optional<std::string> BrowseFolder(const String& title,
                                           const std::string& initialDir) override;
   bool PrinterSetup() override;
+  int AskChoice(const String& text, const String& caption, const std::vector<String>& buttons,
+                MsgIcon icon) override;
 
   // The printer the set-up dialog configures, for the printing layer to share.
   QPrinter& Printer() { return *m_printer; }

@@ -157,12 +157,23 @@ void CompileStartMask(TCompiledBlock& out) {
     if (out.firstIdent.Contains(c)) out.startMask[c] |= TCompiledBlock::kIdentBit;
 }
 
+// Any pair of the parent may have opened it, so every closer of the parent counts.
+void CompileParentEnds(const TSyntaxScheme& scheme, int self, std::vector<TCompiledBlock>& blocks) {
+  TCompiledBlock& out = blocks[static_cast<std::size_t>(self)];
+  if (!out.Has(TBlockFlag::EndsWithParent)) return;
+  const int parent = scheme.IndexOfBlock(out.block->ParentID());
+  if (parent < 0 || parent == self || parent >= static_cast<int>(blocks.size())) return;
+  for (const TCloser& closer : blocks[static_cast<std::size_t>(parent)].closers)
+    if (!closer.right.empty()) AddBothCases(out.parentEndChars, closer.right.front());
+}
+
 void CompileChildClass(TCompiledBlock& out) {
   for (Char c = 0; c < 256; ++c) {
     const bool starts =
         out.childStartChars.Contains(c) && (out.startMask[c] & TCompiledBlock::kPartStartBit) != 0;
     out.childClass[c] = (out.childEndChars.Contains(c) ? TCompiledBlock::kMayEndChild : 0) |
-                        (starts ? TCompiledBlock::kMayStartChild : 0);
+                        (starts ? TCompiledBlock::kMayStartChild : 0) |
+                        (out.parentEndChars.Contains(c) ? TCompiledBlock::kMayEndParent : 0);
   }
 }
 
@@ -242,6 +253,7 @@ void TCompiledScheme::Compile(const TSyntaxScheme& scheme) {
   for (int b = 0; b < count; ++b) {
     CompileChildren(scheme, b, m_blocks[static_cast<std::size_t>(b)]);
     CompileStartMask(m_blocks[static_cast<std::size_t>(b)]);
+    CompileParentEnds(scheme, b, m_blocks);
     CompileChildClass(m_blocks[static_cast<std::size_t>(b)]);
   }
   for (Char c = 0; c < 256; ++c)

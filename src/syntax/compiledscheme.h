@@ -82,9 +82,12 @@ struct TCompiledBlock {
   // are part of their block, last characters of the others.
   CharSet childStartChars;
   CharSet childEndChars;
-  // Both tests per character below 256, the start one only where the start
+  // For a block that ends with its parent: first characters (both cases) of
+  // the parent's closers.
+  CharSet parentEndChars;
+  // The tests per character below 256, the start one only where the start
   // mask agrees: what the scanner asks at every token boundary.
-  static constexpr std::uint8_t kMayEndChild = 1, kMayStartChild = 2;
+  static constexpr std::uint8_t kMayEndChild = 1, kMayStartChild = 2, kMayEndParent = 4;
   std::array<std::uint8_t, 256> childClass{};
   bool IsChildChar(Char c, std::uint8_t which) const noexcept {
     return c < 256 && (childClass[c] & which) != 0;

@@ -125,12 +125,27 @@ void TLineScanner::SetStack(int stack) {
     if (!closer.right.empty()) m_closer = &closer;
     if (m_closer && !closer.partOfBlock) m_parentCloser = m_closer;
   }
+  m_outerCloser = nullptr;
+  if (stack != 0 && m_block->Has(EndsWithParent)) SetOuterCloser(top.next);
   if (m_closer) {
     m_closeFolds = !(m_closer->partOfBlock ? m_block->caseSensitive : m_rootCase);
     const Char c = m_closer->partOfBlock ? m_closer->right.back() : m_closer->right.front();
     m_closeChar = m_closeFolds ? FoldCase(c) : c;
     m_closeCharOther = m_closeFolds ? OtherAsciiCase(m_closeChar) : c;
   }
+}
+
+// The closer of the block on stack `below`, read with the case rule that
+// ends that block, for a block on top of it that ends with it.
+void TLineScanner::SetOuterCloser(int below) {
+  if (below <= 0) return;
+  const TBlockInfo& parent = m_scheme.Stack(below);
+  const TCompiledBlock& b = m_scheme.Blocks()[static_cast<std::size_t>(parent.block)];
+  if (parent.delimiter < 0 || parent.delimiter >= static_cast<int>(b.closers.size())) return;
+  const TCloser& closer = b.closers[static_cast<std::size_t>(parent.delimiter)];
+  if (closer.right.empty()) return;
+  m_outerCloser = &closer;
+  m_outerCase = closer.partOfBlock ? b.caseSensitive : m_rootCase;
 }
 
 // ---- The line --------------------------------------------------------------

@@ -58,8 +58,11 @@ class TLineScanner {
   };
 
   void SetStack(int stack);
+  void SetOuterCloser(int below);
   void Bookkeeping();
   bool TryClose();
+  bool TryEndWithParent();
+  void PopBlock();
   bool TryOtherStart();
   bool TryPartStart();
   bool Enter(const TChildStart& start, std::size_t from, std::size_t to, int resume = 0);
@@ -101,6 +104,7 @@ class TLineScanner {
   bool ScanIdentifier(Tok& t);
   std::size_t IdentEnd(std::size_t p) const;
   Tok Keyword(std::size_t from, std::size_t to) const;
+  Tok AffixedWord(std::size_t from, std::size_t to, const TStarter& affix) const;
   Tok DirectiveText();
 
   bool At(std::size_t pos, StringView d, bool caseSensitive) const {
@@ -139,9 +143,13 @@ class TLineScanner {
   }
   std::size_t FindParentCut();
   // Whether any transition could happen at the cursor, by a one-character
-  // test of each kind; most token boundaries fail all three.
+  // test of each kind; most token boundaries fail all of them.
   bool MayMove() const {
-    return MayEndChildBefore(m_pos) || MayStartChildAt(m_pos) || CloseMayMatch();
+    return MayEndChildBefore(m_pos) ||
+           (m_pos < m_text.size() &&
+            m_block->IsChildChar(m_text[m_pos],
+                                 TCompiledBlock::kMayStartChild | TCompiledBlock::kMayEndParent)) ||
+           CloseMayMatch();
   }
   // Whether a child start that is not part of its block may end just before
   // pos, or one that is may begin at pos.
@@ -185,6 +193,10 @@ class TLineScanner {
   // block, so the enclosing language cuts the block's tokens at it.
   const TCloser* m_closer = nullptr;
   const TCloser* m_parentCloser = nullptr;
+  // For a block that ends with its parent, the parent's closer and its case
+  // rule; null otherwise, or when the parent cannot end.
+  const TCloser* m_outerCloser = nullptr;
+  bool m_outerCase = false;
   bool m_rootCase = false;
   // The closer's character that CloseMayMatch looks at (its last when it is
   // part of the block, else its first), in both cases when case is ignored.

@@ -24,7 +24,7 @@ void TLineScanner::Bookkeeping() {
   // Each transition claims a new occurrence near the cursor, of which there
   // are finitely many; the bound is only a second line of defence.
   for (int step = 0; step < 4 * kMaxStacks && m_pending == pdNone; ++step)
-    if (!TryClose() && !TryOtherStart() && !TryPartStart()) return;
+    if (!TryClose() && !TryEndWithParent() && !TryOtherStart() && !TryPartStart()) return;
 }
 
 bool TLineScanner::TryClose() {
@@ -46,6 +46,21 @@ bool TLineScanner::TryClose() {
     to = m_pos + right.size();
   }
   if (!Claim(from, to)) return false;
+  PopBlock();
+  return true;
+}
+
+// The parent's closer is not claimed here: it still has to end the parent.
+// The block cannot open again at the same start, whose occurrence is used.
+bool TLineScanner::TryEndWithParent() {
+  if (!m_outerCloser) return false;
+  const StringView right = m_outerCloser->right;
+  if (!At(m_pos, right, m_outerCase) || !ForwardBoundaryOk(m_pos, right)) return false;
+  PopBlock();
+  return true;
+}
+
+void TLineScanner::PopBlock() {
   const int resume = m_scheme.Stack(m_stack).resume;
   SetStack(m_scheme.Pop(m_stack));
   m_openEnd = 0;      // the outer block opened before anything on this line that is left
@@ -53,7 +68,6 @@ bool TLineScanner::TryClose() {
     m_pending = resume >> 8;
     m_item = resume & 0xFF;
   }
-  return true;
 }
 
 bool TLineScanner::Enter(const TChildStart& start, std::size_t from, std::size_t to, int resume) {

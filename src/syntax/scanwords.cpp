@@ -30,7 +30,7 @@ bool TLineScanner::ScanIdentifier(Tok& t) {
       const std::size_t p = m_pos + s.left.size();
       const std::size_t e = IdentEnd(p);
       if (e > p && At(e, s.right)) {
-        t = Keyword(m_pos, e + s.right.size());
+        t = AffixedWord(m_pos, e + s.right.size(), s);
         return true;
       }
     }
@@ -39,19 +39,28 @@ bool TLineScanner::ScanIdentifier(Tok& t) {
       if (!At(m_pos, s.left)) continue;
       const std::size_t p = m_pos + s.left.size();
       const std::size_t e = IdentEnd(p);
-      t = e > p ? Keyword(m_pos, e) : Tok{tkSymbol, -1, -1, p};
+      t = e > p ? AffixedWord(m_pos, e, s) : Tok{tkSymbol, -1, -1, p};
       return true;
     }
-  std::size_t e = IdentEnd(m_pos);
+  const std::size_t e = IdentEnd(m_pos);
   if (e == m_pos) return false;
   if (m_block->Has(UseSuffixedIdentifiers) && MayStart(e, L::IdentSuffixes))
     for (const TStarter& s : m_block->List(L::IdentSuffixes))
       if (At(e, s.left)) {
-        e += s.left.size();
-        break;
+        t = AffixedWord(m_pos, e + s.left.size(), s);
+        return true;
       }
   t = Keyword(m_pos, e);
   return true;
+}
+
+// An identifier that an affix item with an attribute of its own marks (as a
+// variable by its sigil) takes that attribute, unless it is a keyword.
+TLineScanner::Tok TLineScanner::AffixedWord(std::size_t from, std::size_t to,
+                                            const TStarter& affix) const {
+  Tok t = Keyword(from, to);
+  if (t.id == tkIdentifier && affix.fontId >= 0) t.fontId = affix.fontId;
+  return t;
 }
 
 TLineScanner::Tok TLineScanner::Keyword(std::size_t from, std::size_t to) const {

@@ -69,7 +69,7 @@ struct FlagName {
 };
 
 constexpr TBlockFlag kAlways = TBlockFlag::Count;
-constexpr std::array<FlagName, 20> kFlagNames = {{
+constexpr std::array<FlagName, 21> kFlagNames = {{
     {"UseSymbols", UseSymbols, kAlways},
     {"UseLineDirectives", UseLineDirectives, kAlways},
     {"UseComments", UseComments, kAlways},
@@ -90,6 +90,7 @@ constexpr std::array<FlagName, 20> kFlagNames = {{
     {"UseSuffixedIdentifiers", UseSuffixedIdentifiers, kAlways},
     {"UsePrefixedSuffixedIdentifiers", UsePrefixedSuffixedIdentifiers, kAlways},
     {"UseKeywords", UseKeywords, kAlways},
+    {"EndsWithParent", EndsWithParent, kAlways},
 }};
 
 struct ListName {

@@ -38,6 +38,9 @@ enum class TBlockFlag : std::uint8_t {
   UseSuffixedIdentifiers,
   UsePrefixedSuffixedIdentifiers,
   UseKeywords,
+  // The block also ends, at a token boundary, where the closer of the block
+  // around it starts, so that one closer ends both.
+  EndsWithParent,
   Count
 };
 

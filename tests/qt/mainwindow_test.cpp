@@ -13,7 +13,6 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QScrollBar>
 #include <QToolBar>
 #include <filesystem>
 #include <fstream>
@@ -80,8 +79,8 @@ TEST_F(MainWindowTest, ShowsMenuToolbarStatusBarAndAHighlightedDocument) {
   EXPECT_EQ(window.windowTitle().toStdString(), "page.php - Quillon");
   QStringList menus;
   for (QAction* action : window.menuBar()->actions()) menus << action->text();
-  EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&View", "&Convert", "&Search", "Insert", "Tools",
-                                "&Help"}));
+  EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&View", "&Convert", "&Search", "&Insert",
+                                "Tools", "&Help"}));
 
   QToolBar& bar = window.ToolBar();
   int withIcon = 0;

@@ -208,6 +208,27 @@ TEST_F(Engine, TokensAreReportedOnceWithTheirText) {
                      {10, U"x"}, {0, U" "}, {2, U"/* y */"}, {0, U" "}, {7, U"1"}, {12, U";"}}));
 }
 
+TEST_F(Engine, AffixItemsWithAnAttributeMarkTheirIdentifiers) {
+  Root().Set(UsePrefixedIdentifiers, true);
+  AddStarter(Root(), L::IdentPrefixes, U"$", 20);
+  AddStarter(Root(), L::IdentPrefixes, U"@", -1);  // no attribute: an identifier
+  Root().Set(UseSuffixedIdentifiers, true);
+  AddStarter(Root(), L::IdentSuffixes, U"!", 21);
+  const std::pair<String, std::string> cases[] = {
+      {U"$a + @b", "AA.y.ww"},
+      {U"$else", "AAAAA"},  // the affixed text is what a keyword set is asked about
+      {U"$ x", "y.w"},      // a prefix without an identifier stays a symbol
+      {U"go! else!", "BBB.BBBBB"},
+  };
+  for (const auto& [line, expected] : cases) EXPECT_EQ(One(line), expected) << ToUtf8(line);
+  Root().KeywordSets().Items(0).SetKeywords(U"$this,go!");
+  EXPECT_EQ(One(U"$this $that go!"), "KKKKK.AAAAA.KKK");
+
+  Root().Set(UsePrefixedSuffixedIdentifiers, true);
+  AddPair(Root(), L::IdentPrefixesSuffixes, U"&", U";", 21);
+  EXPECT_EQ(One(U"&amp; & x;"), "BBBBB.y.wy");
+}
+
 // ---- Blocks ------------------------------------------------------------------
 
 class Blocks : public Engine {
@@ -262,6 +283,31 @@ TEST_F(Blocks, SelfParentsAndParentCyclesEnd) {
   s.Assign(cyc);
   const std::string d = One(U"[[[[x]]]]");
   EXPECT_EQ(d.size(), 9u);
+}
+
+// A value inside a rule: it ends at its own closer, or where the rule's
+// closer starts, which then ends the rule too.
+TEST_F(Blocks, ABlockThatEndsWithItsParentGivesWayToTheParentsCloser) {
+  Child(1, 0, U"{", U"}", true, 20);
+  TSyntaxBlock& value = Child(2, 1, U":", U";", true, 21);
+  value.Set(EndsWithParent, true);
+  value.Set(UseStrings, true);
+  value.Set(UseSingleLineStrings, true);
+  AddPair(value, L::SingleLineStringDelimiters, U"\"", U"\"", 21);
+  const std::pair<String, std::string> cases[] = {
+      {U"a{b:c;d:e}f", "wAABBBABBAw"},
+      {U"a{b:c}f", "wAABBAw"},
+      {U"a{b:\"}\"}f", "wAABBBBAw"},  // a string of the value keeps the closer
+      {U"{:}{:}", "ABAABA"},
+  };
+  for (const auto& [line, expected] : cases) {
+    EXPECT_EQ(One(line), expected) << ToUtf8(line);
+    EXPECT_EQ(StackOf(ends[0]), 0) << ToUtf8(line);
+  }
+  EXPECT_EQ(Run({U"{a:", U"b}c"}), (std::vector<std::string>{"AAB", "BAw"}));
+  // Without the switch the rule's closer is value text.
+  value.Set(EndsWithParent, false);
+  EXPECT_EQ(One(U"a{b:c}f"), "wAABBBB");
 }
 
 TEST_F(Blocks, InternedStacksAreCappedAndRefuseFurtherPushes) {

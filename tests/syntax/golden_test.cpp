@@ -34,23 +34,13 @@ std::vector<String> SplitLines(const std::string& text) {
 
 // One letter per text style, so that a dump reads like the screen would.
 char StyleLetter(const String& style) {
-  static const std::map<String, char> letters = {{U"Whitespace", '.'},
-                                                 {U"String", 's'},
-                                                 {U"Comment", 'c'},
-                                                 {U"Identifier", 'i'},
-                                                 {U"Integer", 'n'},
-                                                 {U"Float", 'f'},
-                                                 {U"Hexadecimal", 'h'},
-                                                 {U"Reserved words 1", 'K'},
-                                                 {U"Reserved words 2", 'k'},
-                                                 {U"Reserved words 3", 'r'},
-                                                 {U"Delimiters", 'o'},
-                                                 {U"Defines", 'd'},
-                                                 {U"Html tags", 'T'},
-                                                 {U"Html keywords", 'N'},
-                                                 {U"Html params", 'p'},
-                                                 {U"Html preformatted", 'x'},
-                                                 {U"Url", 'U'}};
+  static const std::map<String, char> letters = {
+      {U"Whitespace", '.'},        {U"String", 's'},           {U"Comment", 'c'},
+      {U"Identifier", 'i'},        {U"Integer", 'n'},          {U"Float", 'f'},
+      {U"Hexadecimal", 'h'},       {U"Reserved words 1", 'K'}, {U"Reserved words 2", 'k'},
+      {U"Reserved words 3", 'r'},  {U"Delimiters", 'o'},       {U"Defines", 'd'},
+      {U"Html tags", 'T'},         {U"Html keywords", 'N'},    {U"Html params", 'p'},
+      {U"Html preformatted", 'x'}, {U"System Variable", 'v'},  {U"Url", 'U'}};
   const auto it = letters.find(style);
   return it == letters.end() ? '?' : it->second;
 }

@@ -40,47 +40,64 @@ Fresh FromScratch(TSyntaxParser& parser, TMemoSource& doc) {
   return f;
 }
 
+struct EditRun {
+  const char* scheme;
+  const char* sample;
+  std::vector<String> pieces;  // what the edits insert
+};
+
 TEST(IncrementalHighlight, RandomEditsMatchAFreshHighlight) {
-  TSyntaxScheme scheme;
-  scheme.LoadFromFile(kRoot + "/syntaxschemes/php.sch");
-  TSyntaxParser parser;
-  parser.SetSyntaxScheme(scheme);
-  const std::vector<String> sample = SampleLines("sample.php");
-  const String pieces[] = {U"/*", U"*/", U"\"", U"<?php ", U"?>", U"<script>", U"</script>",
-                           U"<",  U">",  U"`",  U"x",      U" ",  U"<!--",     U"-->"};
-  std::mt19937 rng(7);
-  TMemoSource doc;
-  for (const String& l : sample) doc.Lines().Insert(doc.LineCount(), l);
-  doc.SetSyntaxParser(&parser);
-  for (int step = 0; step < 400; ++step) {
-    const int line = static_cast<int>(rng() % static_cast<unsigned>(doc.LineCount()));
-    String text(doc.StoredLine(line));
-    switch (rng() % 4) {
-      case 0: {  // insert a piece
-        const std::size_t at = text.empty() ? 0 : rng() % (text.size() + 1);
-        text.insert(at, pieces[rng() % std::size(pieces)]);
-        doc.Lines().Put(line, text);
-        break;
+  const EditRun runs[] = {
+      {"php.sch",
+       "sample.php",
+       {U"/*", U"*/", U"\"", U"<?php ", U"?>", U"<script>", U"</script>", U"<", U">", U"`", U"x",
+        U" ", U"<!--", U"-->", U"&amp;", U"'"}},
+      // Values that end at their own semicolon or at the rule's brace.
+      {"css.sch",
+       "sample.css",
+       {U"{", U"}", U":", U";", U"@media x {", U"/*", U"*/", U"\"", U"a", U" ", U"-moz-"}},
+  };
+  for (const EditRun& run : runs) {
+    SCOPED_TRACE(run.scheme);
+    TSyntaxScheme scheme;
+    scheme.LoadFromFile(kRoot + "/syntaxschemes/" + run.scheme);
+    TSyntaxParser parser;
+    parser.SetSyntaxScheme(scheme);
+    const std::vector<String>& pieces = run.pieces;
+    std::mt19937 rng(7);
+    TMemoSource doc;
+    for (const String& l : SampleLines(run.sample)) doc.Lines().Insert(doc.LineCount(), l);
+    doc.SetSyntaxParser(&parser);
+    for (int step = 0; step < 400; ++step) {
+      const int line = static_cast<int>(rng() % static_cast<unsigned>(doc.LineCount()));
+      String text(doc.StoredLine(line));
+      switch (rng() % 4) {
+        case 0: {  // insert a piece
+          const std::size_t at = text.empty() ? 0 : rng() % (text.size() + 1);
+          text.insert(at, pieces[rng() % pieces.size()]);
+          doc.Lines().Put(line, text);
+          break;
+        }
+        case 1:  // delete a character
+          if (!text.empty()) text.erase(rng() % text.size(), 1);
+          doc.Lines().Put(line, text);
+          break;
+        case 2:
+          doc.Lines().Insert(line, pieces[rng() % pieces.size()]);
+          break;
+        default:
+          if (doc.LineCount() > 1) doc.Lines().Delete(line);
+          break;
       }
-      case 1:  // delete a character
-        if (!text.empty()) text.erase(rng() % text.size(), 1);
-        doc.Lines().Put(line, text);
-        break;
-      case 2:
-        doc.Lines().Insert(line, pieces[rng() % std::size(pieces)]);
-        break;
-      default:
-        if (doc.LineCount() > 1) doc.Lines().Delete(line);
-        break;
-    }
-    doc.ParseLines(0, doc.LineCount() - 1, false);
-    // The same parser: states name stacks in its interned list.
-    const Fresh f = FromScratch(parser, doc);
-    for (std::int32_t l = 0; l < doc.LineCount(); ++l) {
-      const TStringItem& item = *doc.GetLineItem(l);
-      ASSERT_EQ(item.EndState, f.ends[l]) << "step " << step << " line " << l;
-      if (!item.Text().empty()) {
-        ASSERT_EQ(item.StyleBytes, f.bytes[l]) << "step " << step;
+      doc.ParseLines(0, doc.LineCount() - 1, false);
+      // The same parser: states name stacks in its interned list.
+      const Fresh f = FromScratch(parser, doc);
+      for (std::int32_t l = 0; l < doc.LineCount(); ++l) {
+        const TStringItem& item = *doc.GetLineItem(l);
+        ASSERT_EQ(item.EndState, f.ends[l]) << "step " << step << " line " << l;
+        if (!item.Text().empty()) {
+          ASSERT_EQ(item.StyleBytes, f.bytes[l]) << "step " << step;
+        }
       }
     }
   }

@@ -146,6 +146,7 @@ void FillRichScheme(TSyntaxScheme& s) {
   child.SetName(U"Code");
   child.SetLineDirectivePrefix(U"#");
   child.Set(TBlockFlag::UseLineDirectives, true);
+  child.Set(TBlockFlag::EndsWithParent, true);
   TMemoCodeTemplate& t = s.CodeTemplates().Add();
   t.SetName(U"if");
   t.SetDescription(U"if statement");
@@ -164,6 +165,9 @@ TEST(SchemeFile, SaveLoadSaveGivesTheSameText) {
   EXPECT_NE(text.find("UseMetaToWrapLines = False"), std::string::npos);
   EXPECT_NE(text.find("Font.Style = [fsBold, fsItalic]"), std::string::npos);
   EXPECT_NE(text.find("Font.Charset = RUSSIAN_CHARSET"), std::string::npos);
+  EXPECT_NE(text.find("      EndsWithParent = True\r\n"), std::string::npos);
+  // A switch that is off, as in every older scheme, is not written.
+  EXPECT_EQ(text.find("EndsWithParent = False"), std::string::npos);
 
   TSyntaxScheme back;
   back.LoadFromFile(path);
@@ -174,6 +178,8 @@ TEST(SchemeFile, SaveLoadSaveGivesTheSameText) {
   EXPECT_EQ(root.Token(TTokenList::MultiLineStringDelimiters, 0).LeftDelimiter(), U"<<<");
   EXPECT_EQ(back.CodeTemplates().Items(0).Code()[0], U"if (|) {");
   EXPECT_EQ(back.FontTable().Items(0).Font().Height(), -15);
+  EXPECT_TRUE(back.SyntaxBlocks().Items(1).Has(TBlockFlag::EndsWithParent));
+  EXPECT_FALSE(root.Has(TBlockFlag::EndsWithParent));
 }
 
 // A scheme file with one attribute whose font has the given Charset line.
