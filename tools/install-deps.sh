@@ -14,6 +14,9 @@ packages+=(libjs-jquery libphp-phpmailer)
 packages+=(unicode-data)
 # Reading printed PDF files back in the printing tests.
 packages+=(poppler-utils)
+# The embedded browser (Qt WebEngine with its widgets), and a PHP command line whose
+# built-in web server the server preview can start and its test runs.
+packages+=(qt6-webengine-dev php-cli)
 packages+=("$@")
 
 missing=()

@@ -5,9 +5,12 @@
 #include <filesystem>
 
 #include "app/binaryprobe.h"
+#include "app/browserdlg.h"
 #include "app/commandtable.h"
 #include "app/documentformat.h"
 #include "app/htmlinsertion.h"
+#include "app/localwebserver.h"
+#include "app/previewfile.h"
 #include "app/recoverykeeper.h"
 #include "app/schemecatalogue.h"
 #include "app/systopt.h"
@@ -92,6 +95,7 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
   AttachOperations();
   AttachSearch();
   AttachInsertions();
+  AttachPreviewOperations();
   ApplyInitialEditorSettings();
   BuildMenus();
   Charset(false);
@@ -106,6 +110,9 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
 }
 
 TMainForm::~TMainForm() {
+  // The browser goes before the copy it shows, the server after both.
+  m_browserDlg.reset();
+  m_previewFile.reset();
   m_recovery.reset();
   m_link.Reset();
   if (m_editor.SyntaxParser() == &m_parser) m_editor.SetSyntaxParser(nullptr);

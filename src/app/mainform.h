@@ -26,8 +26,11 @@
 
 namespace qs {
 
+class ILocalWebServer;
 class ISchemeCatalogue;
 class THtmlInsertion;
+class TBrowserDlg;
+class TPreviewFile;
 class TRecoveryKeeper;
 struct TOrphanRecord;
 struct TRecoveryOffer;
@@ -165,6 +168,33 @@ class TMainForm {
   std::function<bool()> EditorKeySequencePending;  // a key prefix or marking mode
   std::function<bool()> HidePopupOnEscape;         // true when a hint or list closed
 
+  // ---- Preview (mainformpreview.cpp) ----------------------------------------
+  // The tab strip: 0 "Code", 1 the preview from a file, 2 the preview
+  // through a web server. Choosing a tab runs TabSet1Change.
+  int TabIndex() const noexcept { return m_tabIndex; }
+  const std::array<String, 3>& TabCaptions() const noexcept { return m_tabCaptions; }
+  void UpdatePreviewTabCaptions();
+  // The preview copy is written before the tab changes: a failure keeps
+  // the current view and is raised.
+  void TabSet1Change(int tab);
+  void ShowCodeView(bool show);
+  void ShowPreview(bool show, bool server);
+  std::string PreviewFileName(bool server);
+  std::string PreviewUrl(const std::string& file, bool server) const;
+  // A usable document root, mapped in the settings or served by the
+  // program's own server; asks the user when there is none.
+  bool CanPreviewOnServer();
+  bool CodeViewShown() const noexcept { return m_tabIndex == 0; }
+  // Created by the first preview, kept until the window goes.
+  TBrowserDlg* BrowserDlg() noexcept { return m_browserDlg.get(); }
+  // While a preview shows, the status bar is one text: the browser's.
+  bool StatusSimple() const noexcept { return m_tabIndex != 0; }
+  const String& StatusSimpleText() const noexcept { return m_statusSimpleText; }
+  // The server offered when no document root is mapped; by default PHP's.
+  void SetLocalWebServer(ILocalWebServer& server) { m_localServer = &server; }
+  // The folder for copies of documents that have no folder of their own.
+  std::function<std::string()> PrivateTempFolder;
+
   // The preferences dialog needs a form host that can show it.
   void SetFormsAvailable(bool available);
 
@@ -211,6 +241,12 @@ class TMainForm {
   void ReloadKeepingView();
   // False for an empty document, which it leaves alone.
   bool ConvertCharset(Char (*convert)(Char));
+  void AttachPreviewOperations();
+  void CreateBrowserDlg();
+  bool StartLocalServer();
+  bool ConfigureMapping();
+  bool HasMappedServer() const;
+  std::string DocumentFolder() const;
 
   TQSMemo& m_editor;
   ISchemeCatalogue& m_schemes;
@@ -238,6 +274,16 @@ class TMainForm {
 
   std::vector<String> m_schemeItems;
   int m_schemeIndex = 0;
+
+  int m_tabIndex = 0;
+  std::array<String, 3> m_tabCaptions{U"Code", U"Preview", U"Preview on Server"};
+  bool m_readOnlyBeforePreview = false;
+  String m_statusSimpleText;
+  std::unique_ptr<TPreviewFile> m_previewFile;
+  std::unique_ptr<TBrowserDlg> m_browserDlg;
+  std::unique_ptr<ILocalWebServer> m_ownServer;
+  ILocalWebServer* m_localServer = nullptr;
+  bool m_useLocalServer = false;
 
   FileDialogOptions m_openDialog;
   FileDialogOptions m_saveDialog;

@@ -2,6 +2,7 @@
 // settings, and the keys the window takes before the editor.
 #include <memory>
 
+#include "app/browserdlg.h"
 #include "app/mainform.h"
 #include "app/optionsform.h"
 #include "app/syntaxlist.h"
@@ -89,6 +90,7 @@ void TMainForm::EditSyntaxSchemes() {
 void TMainForm::ShowPreferences() {
   TOptionsForm form(m_platform.forms, m_platform.dialogs, m_platform.files, m_options);
   form.ShowModal();
+  UpdatePreviewTabCaptions();
 }
 
 // ---- Quick settings ---------------------------------------------------------
@@ -149,6 +151,8 @@ bool TMainForm::KeyDown(TKey key, TShiftState shift) {
     return true;
   }
   if (sequencePending) return false;
+  // The browser's own keys while it shows (Alt+Left, Alt+Right).
+  if (!CodeViewShown() && m_browserDlg && m_browserDlg->KeyDown(key, shift)) return true;
   const TShortCut pressed{key, static_cast<TShiftState>(shift & (ssShift | ssCtrl | ssAlt))};
   TAction* action = m_actions.ForShortCut(pressed);
   if (action == nullptr) return false;

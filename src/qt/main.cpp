@@ -1,7 +1,10 @@
+#include <unistd.h>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/appoptions.h"
 #include "app/batchexport.h"
@@ -17,6 +20,16 @@
 #include "support/errors.h"
 #include "support/guardedcall.h"
 #include "support/registry.h"
+
+// The web engine's sandbox refuses to run as root; a user's own settings of
+// the engine's flags are left as they are.
+static void PrepareWebEngine() {
+  if (::geteuid() == 0 && std::getenv("QTWEBENGINE_CHROMIUM_FLAGS") == nullptr)
+    ::setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox", 0);
+  // The engine shares its drawing contexts with the widgets; it must be told
+  // before the application object exists.
+  QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
 
 static void InitIcons() {
   Q_INIT_RESOURCE(icons);
@@ -48,6 +61,7 @@ int main(int argc, char** argv) {
   if (const std::optional<int> batch =
           qs::RunBatchMode(std::vector<std::string>(argv + 1, argv + argc), stdout, stderr))
     return *batch;
+  PrepareWebEngine();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quillon"));
   InitIcons();

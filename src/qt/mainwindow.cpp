@@ -18,10 +18,12 @@
 #include <QUrl>
 
 #include "app/htmlinsertion.h"
+#include "platform/platform.h"
 #include "qt/colorswatch.h"
 #include "qt/qtcommands.h"
 #include "qt/qtconvert.h"
 #include "qt/qtmemowidget.h"
+#include "qt/qtpreviewviews.h"
 #include "qt/windowplacement.h"
 #include "support/guardedcall.h"
 #include "support/registry.h"
@@ -53,6 +55,7 @@ MainWindow::MainWindow(Platform& platform, ISchemeCatalogue& schemes, TSysOption
   BuildMenuBar();
   BuildToolBar();
   BuildStatusBar();
+  m_previewViews = new QtPreviewViews(*this, *m_form, *m_toolBar, platform.browser);
   m_form->OnStateChange = [this] { ShowState(); };
   m_form->OnClose = [this] { close(); };
   m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -148,10 +151,16 @@ void MainWindow::ShowState() {
   statusColors.setColor(QPalette::Window, ToQColor(m_form->StatusBarColor()));
   statusBar()->setPalette(statusColors);
   statusBar()->setAutoFillBackground(true);
-  if (m_form->StatusHint().empty())
+  // A message hides the panels: the browser's text while a preview shows.
+  if (m_form->StatusSimple())
+    statusBar()->showMessage(m_form->StatusSimpleText().empty()
+                                 ? QStringLiteral(" ")
+                                 : Shown(m_form->StatusSimpleText()));
+  else if (m_form->StatusHint().empty())
     statusBar()->clearMessage();
   else
     statusBar()->showMessage(Shown(m_form->StatusHint()));
+  m_previewViews->ShowState();
   if (m_schemeSelector != nullptr) {
     QStringList items;
     for (const String& item : m_form->SchemeItems()) items << Shown(item);

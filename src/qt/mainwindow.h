@@ -26,6 +26,7 @@ namespace qs::qt {
 class ColorSwatch;
 class QtCommands;
 class QtMemoWidget;
+class QtPreviewViews;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -39,6 +40,7 @@ class MainWindow : public QMainWindow {
   QtMemoWidget& Editor() noexcept { return *m_editor; }
   QComboBox& SchemeSelector() noexcept { return *m_schemeSelector; }
   QToolBar& ToolBar() noexcept { return *m_toolBar; }
+  QtPreviewViews& PreviewViews() noexcept { return *m_previewViews; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,6 +63,7 @@ class MainWindow : public QMainWindow {
   QtCommands* m_commands = nullptr;
   QToolBar* m_toolBar = nullptr;
   QComboBox* m_schemeSelector = nullptr;
+  QtPreviewViews* m_previewViews = nullptr;
   std::array<QLabel*, 4> m_panels{};
   ColorSwatch* m_swatch = nullptr;
   bool m_showingState = false;

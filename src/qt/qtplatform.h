@@ -1,11 +1,8 @@
 // The platform services of the desktop program, one of each, for as long as
-// the program runs. The embedded browser has no desktop backend yet and is
-// the headless one, and the window disables what needs it; help pages open
-// in the desktop's browser.
+// the program runs; help pages open in the desktop's browser.
 #pragma once
 
 #include "platform/forms.h"
-#include "platform/headlessbrowser.h"
 #include "platform/localfilesystem.h"
 #include "platform/localshell.h"
 #include "platform/platform.h"
@@ -16,6 +13,7 @@
 #include "qt/qtprinter.h"
 #include "qt/qtscreen.h"
 #include "qt/qttimers.h"
+#include "qt/qtwebbrowser.h"
 
 namespace qs::qt {
 
@@ -38,7 +36,7 @@ class QtPlatform {
   QtFormHost m_forms;
   LocalShell m_shell;
   QtPrinter m_printer;
-  HeadlessWebBrowser m_browser;
+  QtWebBrowser m_browser;
   ShellHelpViewer m_help{m_shell};
   QtScreen m_screen;
   Platform m_platform;

@@ -428,7 +428,7 @@ TEST_F(MainFormTest, CommandStatesFollowTheSelectionUndoAndClipboard) {
 TEST_F(MainFormTest, CommandsOfLaterSubsystemsAreListedButDisabled) {
   Start();
   for (const char* name :
-       {"ToggleCodePreviewAct", "ToggleCodeLocalhostPreviewAct", "TidyAct", "TidyBatchAct",
+       {"TidyAct", "TidyBatchAct",
         "HTMLValidatorOptionsAct", "CodeExplorerAct", "DeleteDesktopAct", "SaveDesctopAsAct",
         "HelpTopicsAct", "TopicSearchAct", "PHPRefAct", "EditorOptionsAct", "EditSyntaxAct",
         "CheckNewVerAct", "CodeTemplatesAct"}) {
