@@ -1,6 +1,7 @@
 #include "app/formrows.h"
 
 #include "app/htmlmarkup.h"
+#include "app/previewpaths.h"
 #include "support/utf8.h"
 
 namespace qs {
@@ -40,7 +41,9 @@ TComboBox& AddColorRow(TControl& parent, const std::string& name, StringView cap
 }
 
 String FileUrl(const std::string& path) {
-  return U"file://" + FromUtf8(path);
+  // Encoded as the preview's addresses are: a space, "#", "%" or "?" in a
+  // folder name would otherwise break the link.
+  return FromUtf8(EncodedFileUrl(path));
 }
 
 String ChooseImageUrl(IDialogs& dialogs) {
