@@ -160,7 +160,7 @@ void TCustomQSMemo::RestoreViewPosition() {
   const std::int32_t line = std::clamp(stored->caret.Line, 0, std::max(s.LineCount() - 1, 0));
   s.SetCaretPos(std::max(stored->caret.Column, 0), line);
   m_topLine = std::clamp(stored->topLine, 0, LastRow());
-  m_leftChar = std::clamp(stored->leftChar, 0, std::max(m_horzMaxPos, 0));
+  m_leftChar = std::clamp(stored->leftChar, 0, HorzRange());
   LayoutChanged();
 }
 

@@ -49,7 +49,7 @@ void TCustomQSMemo::ApplyView(std::int32_t topLine, std::int32_t leftChar) {
   const std::int32_t lastTop =
       Source().HasOption(soBeyondFileEnd) ? std::numeric_limits<std::int32_t>::max() : LastRow();
   topLine = std::clamp(topLine, 0, lastTop);
-  leftChar = std::clamp(leftChar, 0, std::max(m_horzMaxPos, 0));
+  leftChar = std::clamp(leftChar, 0, HorzRange());
   const std::int32_t rows = topLine - m_topLine;
   const std::int32_t columns = leftChar - m_leftChar;
   if (rows == 0 && columns == 0) return;
@@ -118,6 +118,14 @@ void TCustomQSMemo::InvalidateLines(std::int32_t first, std::int32_t last) {
   if (band.Top < band.Bottom) m_host.Invalidate(band);
 }
 
+// The columns the view may scroll over: at least HorzMaxPos, as far as the
+// longest line (the source tracks it) and always as far as the caret, so a
+// caret at the end of a long line is never out of reach.
+std::int32_t TCustomQSMemo::HorzRange() const {
+  const TCustomMemoSource& s = Source();
+  return std::max({m_horzMaxPos, s.LongestLineWidth(), s.CaretColumn(), 0});
+}
+
 void TCustomQSMemo::UpdateScrollBars() {
   const TMemoLayout layout = Layout();
   const bool vertical = HasVerticalBar(m_scrollBars);
@@ -130,7 +138,7 @@ void TCustomQSMemo::UpdateScrollBars() {
   const bool horizontal = HasHorizontalBar(m_scrollBars);
   if (horizontal) {
     const int page = std::max(layout.visibleColumns + 1, 1);
-    m_host.SetScrollRange(ScrollBarKind::Horizontal, 0, m_horzMaxPos, page);
+    m_host.SetScrollRange(ScrollBarKind::Horizontal, 0, HorzRange(), page);
     m_host.SetScrollPos(ScrollBarKind::Horizontal, m_leftChar);
   }
   m_host.SetScrollBarVisible(ScrollBarKind::Horizontal, horizontal);

@@ -157,6 +157,7 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   // is past the text).
   void InvalidateLines(std::int32_t first, std::int32_t last);
   void UpdateScrollBars();
+  std::int32_t HorzRange() const;
   void UpdateCaret();
 
   // Text rows painted since the last reset: what a repaint cost.

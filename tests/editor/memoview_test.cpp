@@ -107,6 +107,20 @@ TEST_F(MemoTest, ACaretExactlyAtTheClientWidthIsScrolledIntoView) {
   EXPECT_EQ(memo.LeftChar(), 0);
 }
 
+// Past the fixed horizontal range: the scroll bar reaches the longest line,
+// and End on a long line brings the caret into view.
+TEST_F(MemoTest, TheHorizontalRangeFollowsTheLongestLineAndTheCaret) {
+  memo.SetScrollBars(ssBoth);
+  SetText(U"short\n" + String(2000, U'x') + U"\nend");
+  EXPECT_GE(host.ScrollBar(ScrollBarKind::Horizontal).max, 2000);
+  memo.Source().SetCaretPos(2000, 1);
+  const int visibleColumns = memo.Layout().visibleColumns;
+  EXPECT_GE(memo.LeftChar(), 2000 - visibleColumns);
+  EXPECT_LE(memo.LeftChar(), 2000);
+  memo.Source().SetCaretPos(0, 0);
+  EXPECT_EQ(memo.LeftChar(), 0);
+}
+
 TEST_F(MemoTest, FocusMakesAndPlacesTheCaret) {
   SetText(U"abc\ndef");
   memo.SetOptions(memo.Options() | SetBit(moDrawGutter));
