@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "support/filepath.h"
+#include "support/percentcoding.h"
 
 namespace qs {
 
@@ -21,26 +22,6 @@ bool IsInsideFolder(const std::string& path, const std::string& folder) {
   if (inner.compare(0, outer.size(), outer) != 0) return false;
   // The prefix must end at a component boundary.
   return inner.size() == outer.size() || outer == "/" || inner[outer.size()] == '/';
-}
-
-std::string PercentEncodePath(std::string_view path) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string encoded;
-  encoded.reserve(path.size());
-  for (const char c : path) {
-    const auto byte = static_cast<unsigned char>(c);
-    const bool plain = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
-                       (byte >= '0' && byte <= '9') || c == '-' || c == '.' || c == '_' ||
-                       c == '~' || c == '/';
-    if (plain) {
-      encoded += c;
-    } else {
-      encoded += '%';
-      encoded += kHex[byte >> 4];
-      encoded += kHex[byte & 0xF];
-    }
-  }
-  return encoded;
 }
 
 std::string EncodedFileUrl(const std::string& path) {

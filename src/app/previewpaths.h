@@ -16,10 +16,6 @@ namespace qs {
 // "/var/www", and letter case counts as the file system counts it.
 [[nodiscard]] bool IsInsideFolder(const std::string& path, const std::string& folder);
 
-// Every byte but the unreserved characters and "/" as %XX, so a space, "#",
-// "%" or "?" in a file name stays part of the path.
-[[nodiscard]] std::string PercentEncodePath(std::string_view path);
-
 // "file://" and the encoded absolute path.
 [[nodiscard]] std::string EncodedFileUrl(const std::string& path);
 

@@ -7,6 +7,7 @@
 #include "platform/filesystem.h"
 #include "support/codepages.h"
 #include "support/errors.h"
+#include "support/percentcoding.h"
 #include "support/utf8.h"
 
 namespace qs {
@@ -151,9 +152,30 @@ void TSysOptions::SetRecentFiles(std::vector<std::string> files) {
   TrimRecent();
 }
 
+namespace {
+
+// The recent list is text, one name a line. A name that is not UTF-8, or holds
+// a line break, is kept as a file address of its bytes: a stored name is
+// absolute, so only such an entry starts with "file://".
+constexpr std::string_view kEncodedName = "file://";
+
+String StoredRecentName(const std::string& path) {
+  const bool plain = IsValidUtf8(path) && path.find_first_of("\r\n") == std::string::npos &&
+                     !path.starts_with(kEncodedName);
+  return FromUtf8(plain ? path : std::string(kEncodedName) + PercentEncodePath(path));
+}
+
+std::string RecentNameFromStored(StringView line) {
+  const std::string text = ToUtf8(line);
+  if (!text.starts_with(kEncodedName)) return text;
+  return PercentDecode(std::string_view(text).substr(kEncodedName.size()));
+}
+
+}  // namespace
+
 String TSysOptions::RecentFilesText() const {
   String text;
-  for (const std::string& path : m_recent) text += FromUtf8(path) + U"\r\n";
+  for (const std::string& path : m_recent) text += StoredRecentName(path) + U"\r\n";
   return text;
 }
 
@@ -163,7 +185,7 @@ void TSysOptions::SetRecentFilesText(const String& text) {
   while (start < text.size()) {
     std::size_t end = text.find_first_of(U"\r\n", start);
     if (end == String::npos) end = text.size();
-    files.push_back(ToUtf8(StringView(text).substr(start, end - start)));
+    files.push_back(RecentNameFromStored(StringView(text).substr(start, end - start)));
     start = end + 1;
   }
   SetRecentFiles(std::move(files));

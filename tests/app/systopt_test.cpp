@@ -148,5 +148,32 @@ TEST(SysOptions, SettingsSurviveARestart) {
   EXPECT_EQ(options.ServerUrl(), kDefaultServerUrl);
 }
 
+// A file name is bytes: names that are not UTF-8, hold a line break or look
+// like the escaped form come back from the settings exactly, through a
+// restart; plain names stay readable in the settings.
+TEST(SysOptions, RecentNamesKeepTheirBytesThroughTheSettings) {
+  const std::vector<std::string> names = {
+      "/home/me/caf\xE9.txt",          // Latin-1, not UTF-8
+      "/home/me/two\nlines.php",       // a line break in the name
+      "/home/me/-rf.html",             // reads like an option
+      "/home/me/file://odd 100%.txt",  // the escape's own prefix, and a "%"
+      "/home/me/caf\xC3\xA9.txt",      // UTF-8
+  };
+  SettingsStore store;
+  {
+    TSysOptions options;
+    options.SetRecentFiles(names);
+    options.SaveToRegistry(store);
+  }
+  const std::string key = std::string(kApplicationKey) + "\\System";
+  const std::optional<RegValue> stored = store.ReadValue(RootKey::CurrentUser, key, "RecentFiles");
+  ASSERT_TRUE(stored.has_value());
+  EXPECT_NE(stored->text.find(U"/home/me/-rf.html\r\n"), String::npos);
+  EXPECT_NE(stored->text.find(U"/home/me/caf\u00e9.txt\r\n"), String::npos);
+  TSysOptions options;
+  options.LoadFromRegistry(store);
+  EXPECT_EQ(options.RecentFiles(), names);
+}
+
 }  // namespace
 }  // namespace qs
