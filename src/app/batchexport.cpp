@@ -23,6 +23,7 @@ constexpr const char* kUsage =
     "Usage: quillon [FILE] [/p]\n"
     "       quillon --export-html IN OUT [--scheme NAME]\n"
     "       quillon --export-rtf IN OUT [--scheme NAME]\n"
+    "       quillon --print-pdf IN OUT.pdf\n"
     "\n"
     "  FILE                 the file to open in the window\n"
     "  /p                   print FILE after opening it\n"
@@ -30,6 +31,8 @@ constexpr const char* kUsage =
     "  --export-rtf IN OUT  write IN as highlighted RTF to OUT, with no window\n"
     "  --scheme NAME        highlight with the scheme NAME (\"None\" for none)\n"
     "                       instead of the one IN's extension chooses\n"
+    "  --print-pdf IN OUT.pdf  print IN to the PDF file OUT.pdf with the saved print\n"
+    "                       options, with no window\n"
     "  --help               show this text\n";
 
 struct TBatchRequest {

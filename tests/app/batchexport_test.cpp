@@ -64,7 +64,8 @@ TEST_F(BatchExportTest, OnlyBatchArgumentsAreBatchMode) {
 
   const BatchRun help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
-  for (const char* option : {"--export-html IN OUT", "--export-rtf IN OUT", "--scheme NAME"})
+  for (const char* option :
+       {"--export-html IN OUT", "--export-rtf IN OUT", "--scheme NAME", "--print-pdf IN OUT.pdf"})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
 }
 
