@@ -172,6 +172,7 @@ void TMemoPrintProgress::PrintOnePage() {
     FindControl<TProgressBar>("ProgressBar").SetPosition(4 * m_job->PagesPrinted());
     if (m_job->Done()) SetModalResult(mrOk);
   } catch (...) {
+    // Carried out of the timer's tick: ShowModal's caller rethrows it.
     m_failure = std::current_exception();
     SetModalResult(mrAbort);
   }

@@ -6,6 +6,7 @@
 
 #include "platform/filesystem.h"
 #include "platform/platform.h"
+#include "support/errorlog.h"
 #include "support/errors.h"
 
 namespace qs {
@@ -34,12 +35,17 @@ std::optional<Bitmap> FolderBitmapResources::Load(std::string_view name) const {
   // pictures are drawn before a platform exists too, so the host's own then.
   IFileAccess& files = HasPlatform() ? static_cast<IFileAccess&>(ThePlatform().files) : HostFiles();
   const std::string file = JoinPath(m_folder, std::string(name) + ".xpm");
+  if (!files.Exists(file)) return std::nullopt;
   try {
+    // Refused by its size before it is read, and again after (it may grow).
+    if (files.FileSize(file) > kMaxPictureFile) throw Error("\"" + file + "\" is too large");
     const std::string text = files.ReadFile(file);
-    if (text.size() > kMaxPictureFile) return std::nullopt;
+    if (text.size() > kMaxPictureFile) throw Error("\"" + file + "\" is too large");
     return ReadXpm(text);
-  } catch (const Error&) {
-    return std::nullopt;  // a picture that cannot be read is not drawn
+  } catch (const Error& e) {
+    // A picture that cannot be read is not drawn; the log says why.
+    LogLine(std::string("picture not drawn: ") + e.what());
+    return std::nullopt;
   }
 }
 
