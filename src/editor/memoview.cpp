@@ -119,11 +119,18 @@ void TCustomQSMemo::InvalidateLines(std::int32_t first, std::int32_t last) {
 }
 
 // The columns the view may scroll over: at least HorzMaxPos, as far as the
-// longest line (the source tracks it) and always as far as the caret, so a
-// caret at the end of a long line is never out of reach.
+// widest line the view has shown, and always as far as the caret, so a caret
+// at the end of a long line is never out of reach. Only shown lines are
+// measured: tracking the longest line of the whole text would rescan it
+// whenever that line shrinks, at every keystroke on it.
 std::int32_t TCustomQSMemo::HorzRange() const {
+  return std::max({m_horzMaxPos, m_widestSeen, Source().CaretColumn(), 0});
+}
+
+void TCustomQSMemo::NoteShownWidths(const TMemoLayout& layout) {
   const TCustomMemoSource& s = Source();
-  return std::max({m_horzMaxPos, s.LongestLineWidth(), s.CaretColumn(), 0});
+  for (const TRowSpan& row : DisplayRows(m_topLine, layout.visibleRows + 1))
+    if (row.line < s.LineCount()) m_widestSeen = std::max(m_widestSeen, s.LineLength(row.line));
 }
 
 void TCustomQSMemo::UpdateScrollBars() {
@@ -137,6 +144,7 @@ void TCustomQSMemo::UpdateScrollBars() {
   m_host.SetScrollBarVisible(ScrollBarKind::Vertical, vertical);
   const bool horizontal = HasHorizontalBar(m_scrollBars);
   if (horizontal) {
+    NoteShownWidths(layout);
     const int page = std::max(layout.visibleColumns + 1, 1);
     m_host.SetScrollRange(ScrollBarKind::Horizontal, 0, HorzRange(), page);
     m_host.SetScrollPos(ScrollBarKind::Horizontal, m_leftChar);

@@ -50,8 +50,7 @@ void TCustomQSMemo::SetMemoSource(TCustomMemoSource* source) {
 
 void TCustomQSMemo::Attach(TCustomMemoSource& source) {
   m_numberDigits = 0;
-  // The horizontal scroll range follows the longest line.
-  source.SetTrackLongestLine(true);
+  m_widestSeen = 0;
   if (m_wordWrap) MaskBlockOption(source, true);
   if (!source.OnMoveQuery) InstallMoveHooks();
   // The first notification builds the whole view: ranges, caret, repaint.

@@ -158,6 +158,7 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   void InvalidateLines(std::int32_t first, std::int32_t last);
   void UpdateScrollBars();
   std::int32_t HorzRange() const;
+  void NoteShownWidths(const TMemoLayout& layout);
   void UpdateCaret();
 
   // Text rows painted since the last reset: what a repaint cost.
@@ -507,6 +508,7 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   int m_marginPos = 80;
   TAlignment m_lineNumAlign = taRightJustify;
   int m_horzMaxPos = 512;
+  std::int32_t m_widestSeen = 0;  // the widest line the view has shown
   TScrollStyle m_scrollBars = ssNone;
   bool m_hideSelection = false;
   bool m_enabled = true;
