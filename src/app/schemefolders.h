@@ -65,7 +65,6 @@ class TSchemeFolders {
 // separator, no "." or "..", so a damaged catalogue cannot reach elsewhere.
 [[nodiscard]] bool IsSchemeFileName(std::string_view name);
 
-
 // The shipped folder of that name ("syntaxschemes", "help"): beside the
 // executable when it is there (the build tree), else share/quillon/<name> of
 // the installation prefix.

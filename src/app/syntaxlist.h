@@ -24,8 +24,7 @@ class TSyntaxScheme;
 
 // Shows the scheme editor on a scheme; store keeps the scheme as it is now
 // and is called after each change the user commits (Apply, OK).
-using SchemeEditor =
-    std::function<void(TSyntaxScheme& scheme, const std::function<void()>& store)>;
+using SchemeEditor = std::function<void(TSyntaxScheme& scheme, const std::function<void()>& store)>;
 
 class TSyntaxListItem : public TNamedCollectionItem {
  public:

@@ -317,14 +317,14 @@ TEST_F(EditSchemeFileTest, TheEditedSchemeBecomesTheUsersCopyAndTheCatalogueFoll
   for (const auto& c : cases) {
     String name;
     String extensions = U"inc";
-    const bool saved = list.EditSchemeFile(
-        "php.sch", name, extensions, c.keepExtensions,
-        [&](TSyntaxScheme& s, const std::function<void()>& store) {
-          EXPECT_EQ(s.Name(), U"PHP");  // the editor starts from the file
-          s.SetName(U"Edited PHP");
-          s.SetExtensions(U"php;phtml");
-          store();
-        });
+    const bool saved =
+        list.EditSchemeFile("php.sch", name, extensions, c.keepExtensions,
+                            [&](TSyntaxScheme& s, const std::function<void()>& store) {
+                              EXPECT_EQ(s.Name(), U"PHP");  // the editor starts from the file
+                              s.SetName(U"Edited PHP");
+                              s.SetExtensions(U"php;phtml");
+                              store();
+                            });
     EXPECT_TRUE(saved);
     EXPECT_EQ(name, U"Edited PHP");
     EXPECT_EQ(ToUtf8(extensions), c.extensions);
@@ -340,10 +340,9 @@ TEST_F(EditSchemeFileTest, AnEditorThatNeverStoresWritesNothing) {
   Ship("php.sch", U"PHP", U"php");
   TSyntaxList list(folders);
   String name, extensions;
-  EXPECT_FALSE(list.EditSchemeFile("php.sch", name, extensions, false,
-                                   [](TSyntaxScheme& s, const std::function<void()>&) {
-                                     s.SetName(U"Cancelled");
-                                   }));
+  EXPECT_FALSE(list.EditSchemeFile(
+      "php.sch", name, extensions, false,
+      [](TSyntaxScheme& s, const std::function<void()>&) { s.SetName(U"Cancelled"); }));
   EXPECT_FALSE(files.Exists(std::string(kUserSchemes) + "/php.sch"));
   EXPECT_EQ(Describe(list)[0], "php.sch|PHP|php");
 }
@@ -362,10 +361,9 @@ TEST_F(EditSchemeFileTest, ANewFileStartsEmptyAndADamagedOneIsNotReplaced) {
   files.WriteFileAtomic(std::string(kUserSchemes) + "/new.sch", "damaged");
   bool editorRan = false;
   EXPECT_THAT(MessageOf([&] {
-                list.EditSchemeFile("new.sch", name, extensions, false,
-                                    [&](TSyntaxScheme&, const std::function<void()>&) {
-                                      editorRan = true;
-                                    });
+                list.EditSchemeFile(
+                    "new.sch", name, extensions, false,
+                    [&](TSyntaxScheme&, const std::function<void()>&) { editorRan = true; });
               }),
               HasSubstr("Can't read syntax scheme"));
   EXPECT_FALSE(editorRan);
