@@ -2,6 +2,7 @@
 
 #include "dialogs/blockedits.h"
 #include "dialogs/blocktree.h"
+#include "dialogs/listkeys.h"
 #include "dialogs/schemefilename.h"
 #include "dialogs/schemepurge.h"
 #include "dialogs/syntaxedkeywords.h"
@@ -95,16 +96,7 @@ TSyntaxEdForm::TSyntaxEdForm(IFormHost& host, IDialogs& dialogs, IFileSystem& fi
   };
   trvBlocks.OnDblClick = [this](TControl&) { EditBlockClick(); };
   trvBlocks.OnKeyDown = [this](TControl&, TKey& key, TShiftState) {
-    if (key == vk::Return && btnEditBlock.Enabled()) {
-      key = 0;
-      EditBlockClick();
-    } else if (key == vk::Insert) {
-      key = 0;
-      AddBlockClick();
-    } else if (key == vk::Delete && btnRmvBlock.Enabled()) {
-      key = 0;
-      RemoveBlockClick();
-    }
+    PressListKey(key, btnAddBlock, btnEditBlock, btnRmvBlock);
   };
   btnAddBlock.OnClick = [this](TControl&) { AddBlockClick(); };
   btnEditBlock.OnClick = [this](TControl&) { EditBlockClick(); };
@@ -232,12 +224,7 @@ void TSyntaxEdForm::CopyBlockClick() {
   const std::optional<std::string> path = ChooseSchemeFile(false, {});
   if (!path) return;
   TSyntaxScheme source;
-  try {
-    LoadSchemeFile(m_files, *path, source);
-  } catch (const Error& e) {
-    m_dialogs.ShowError(FromUtf8(e.what()));
-    return;
-  }
+  if (!ReadSchemeFile(*path, source)) return;
   const std::unique_ptr<TSchemePopupForm> popup = MakePopup(TPopupKind::CopyBlock);
   std::vector<String> names;
   for (int i = 0; i < source.SyntaxBlocks().Count(); ++i)
@@ -262,17 +249,22 @@ std::optional<std::string> TSyntaxEdForm::ChooseSchemeFile(bool save, const std:
   return choice->paths.front();
 }
 
+bool TSyntaxEdForm::ReadSchemeFile(const std::string& path, TSyntaxScheme& scheme) {
+  try {
+    LoadSchemeFile(m_files, path, scheme);
+    return true;
+  } catch (const Error& e) {
+    m_dialogs.ShowError(FromUtf8(e.what()));
+    return false;
+  }
+}
+
 void TSyntaxEdForm::LoadClick() {
   const std::optional<std::string> path = ChooseSchemeFile(false, {});
   if (!path) return;
   // Read into a scheme of its own first: a file that does not read keeps the work.
   TSyntaxScheme loaded;
-  try {
-    LoadSchemeFile(m_files, *path, loaded);
-  } catch (const Error& e) {
-    m_dialogs.ShowError(FromUtf8(e.what()));
-    return;
-  }
+  if (!ReadSchemeFile(*path, loaded)) return;
   m_working.Assign(loaded);
   m_schemeFileName = *path;
   LoadScheme(0);

@@ -5,9 +5,9 @@
 // Save and Copy read and write other scheme files.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -111,6 +111,8 @@ class TSyntaxEdForm : public TForm, public ISchemeEditHost {
   void EditCharSet(bool first);
   bool RunBlockPopup(TSchemePopupForm& popup, std::int32_t editedId, std::int32_t parentId);
   std::optional<std::string> ChooseSchemeFile(bool save, const std::string& proposed);
+  // False, the user told why, when the file does not read; scheme is then unchanged.
+  bool ReadSchemeFile(const std::string& path, TSyntaxScheme& scheme);
   void SaveTo(const std::string& path);
 
   IFormHost& m_host;
@@ -126,7 +128,6 @@ class TSyntaxEdForm : public TForm, public ISchemeEditHost {
 
   std::vector<std::pair<TCheckBox*, TBlockFlag>> m_flagBoxes;
   std::vector<std::pair<std::string, std::unique_ptr<TTokenListBinding>>> m_lists;
-  std::vector<std::pair<TButton*, TBlockAttr>> m_styleButtons;
   std::unique_ptr<TKeywordsPage> m_keywords;
 };
 

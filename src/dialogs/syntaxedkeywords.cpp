@@ -1,5 +1,6 @@
 #include "dialogs/syntaxedkeywords.h"
 
+#include "dialogs/listkeys.h"
 #include "dialogs/syntaxedform.h"
 #include "dialogs/tokenlistbinding.h"
 #include "platform/dialogs.h"
@@ -40,16 +41,7 @@ TKeywordsPage::TKeywordsPage(TSyntaxEdForm& form, TControl& page, TTokenListBind
   lbxKeywords.OnChange = [this](TControl&) { UpdateButtons(); };
   lbxKeywords.OnDblClick = [this](TControl&) { EditKeyword(); };
   lbxKeywords.OnKeyDown = [this](TControl&, TKey& key, TShiftState) {
-    if (key == vk::Return && btnEditKeyword.Enabled()) {
-      key = 0;
-      EditKeyword();
-    } else if (key == vk::Insert && btnAddKeyword.Enabled()) {
-      key = 0;
-      AddKeyword();
-    } else if (key == vk::Delete && btnRmvKeyword.Enabled()) {
-      key = 0;
-      RemoveKeywords();
-    }
+    PressListKey(key, btnAddKeyword, btnEditKeyword, btnRmvKeyword);
   };
   TCheckListBox& setList = m_sets.List();
   const TNotifyEvent setChanged = setList.OnChange;

@@ -2,6 +2,8 @@
 // the current block and write back to it, and which of them are enabled.
 #include "dialogs/syntaxedform.h"
 
+#include <array>
+
 #include "dialogs/syntaxedkeywords.h"
 #include "support/charset.h"
 #include "support/utf8.h"
@@ -13,32 +15,32 @@ namespace {
 // The three special modes of numbers and identifiers, in the group's order.
 enum SpecialMode { kPrefix, kSuffix, kPrefixSuffix };
 
+// What each mode switches and lists, for numbers and for identifiers.
+struct SpecialRules {
+  TBlockFlag numberFlag, identFlag;
+  TTokenList numberList, identList;
+};
+constexpr std::array<SpecialRules, 3> kSpecialRules{{
+    {TBlockFlag::UsePrefixedNumbers, TBlockFlag::UsePrefixedIdentifiers, TTokenList::NumPrefixes,
+     TTokenList::IdentPrefixes},
+    {TBlockFlag::UseSuffixedNumbers, TBlockFlag::UseSuffixedIdentifiers, TTokenList::NumSuffixes,
+     TTokenList::IdentSuffixes},
+    {TBlockFlag::UsePrefixedSuffixedNumbers, TBlockFlag::UsePrefixedSuffixedIdentifiers,
+     TTokenList::NumPrefixesSuffixes, TTokenList::IdentPrefixesSuffixes},
+}};
+
 TBlockFlag SpecialFlag(bool numbers, int mode) {
-  using F = TBlockFlag;
-  switch (mode) {
-    case kSuffix:
-      return numbers ? F::UseSuffixedNumbers : F::UseSuffixedIdentifiers;
-    case kPrefixSuffix:
-      return numbers ? F::UsePrefixedSuffixedNumbers : F::UsePrefixedSuffixedIdentifiers;
-    default:
-      return numbers ? F::UsePrefixedNumbers : F::UsePrefixedIdentifiers;
-  }
+  const SpecialRules& rules = kSpecialRules[static_cast<std::size_t>(mode)];
+  return numbers ? rules.numberFlag : rules.identFlag;
 }
 
 TTokenList SpecialList(bool numbers, int mode) {
-  using L = TTokenList;
-  switch (mode) {
-    case kSuffix:
-      return numbers ? L::NumSuffixes : L::IdentSuffixes;
-    case kPrefixSuffix:
-      return numbers ? L::NumPrefixesSuffixes : L::IdentPrefixesSuffixes;
-    default:
-      return numbers ? L::NumPrefixes : L::IdentPrefixes;
-  }
+  const SpecialRules& rules = kSpecialRules[static_cast<std::size_t>(mode)];
+  return numbers ? rules.numberList : rules.identList;
 }
 
 int ModeOf(const TControl& group) {
-  return group.ItemIndex() < 0 ? kPrefix : group.ItemIndex();
+  return group.ItemIndex() < 0 || group.ItemIndex() > kPrefixSuffix ? kPrefix : group.ItemIndex();
 }
 
 }  // namespace
@@ -82,7 +84,6 @@ TButton& TSyntaxEdForm::AddStyleButton(TControl& parent, std::string name, Strin
   auto& button = parent.Add<TButton>(std::move(name));
   button.SetCaption(U"Style...");
   button.OnClick = [this, attr](TControl&) { EditAttribute(attr); };
-  m_styleButtons.emplace_back(&button, attr);
   return button;
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/tokenlistbinding.h"
 
+#include "dialogs/listkeys.h"
 #include "dialogs/schemeedithost.h"
 #include "platform/dialogs.h"
 #include "syntax/qsSyntax.h"
@@ -79,7 +80,9 @@ TTokenListBinding::TTokenListBinding(ISchemeEditHost& host, TCheckListBox& list,
   m_remove.OnClick = [this](TControl&) { RemoveToken(); };
   m_list.OnChange = [this](TControl&) { UpdateButtons(); };
   m_list.OnDblClick = [this](TControl&) { EditToken(); };
-  m_list.OnKeyDown = [this](TControl&, TKey& key, TShiftState) { KeyDown(key); };
+  m_list.OnKeyDown = [this](TControl&, TKey& key, TShiftState) {
+    PressListKey(key, m_add, m_edit, m_remove);
+  };
   m_list.OnClickCheck = [this](TCheckListBox&, int index) {
     if (TCollection* tokens = m_spec.tokens(); tokens && index < tokens->Count())
       SetUseToken(tokens->Items(index), m_list.ItemChecked(index));
@@ -188,19 +191,6 @@ void TTokenListBinding::RemoveToken() {
   Reload();
   Select(std::min(index, tokens->Count() - 1));
   if (OnTokensChanged) OnTokensChanged();
-}
-
-void TTokenListBinding::KeyDown(TKey& key) {
-  if (key == vk::Return && m_edit.Enabled()) {
-    key = 0;
-    EditToken();
-  } else if (key == vk::Insert && m_add.Enabled()) {
-    key = 0;
-    AddToken();
-  } else if (key == vk::Delete && m_remove.Enabled()) {
-    key = 0;
-    RemoveToken();
-  }
 }
 
 }  // namespace qs

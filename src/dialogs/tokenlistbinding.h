@@ -51,7 +51,6 @@ class TTokenListBinding {
   void Select(int index);
   void UpdateButtons();
   bool RunPopup(TCollectionItem& token);
-  void KeyDown(TKey& key);
 
   ISchemeEditHost& m_host;
   TCheckListBox& m_list;

@@ -1,7 +1,5 @@
 #include "platform/checklistbox.h"
 
-#include <algorithm>
-
 namespace qs {
 
 void TCheckListBox::SetCheckedItems(std::vector<String> items, std::vector<bool> checked) {
@@ -77,11 +75,14 @@ void TCheckListBox::SetSelection(const std::vector<int>& indexes) {
 }
 
 void TCheckListBox::ItemIndexChanged() {
-  // A single choice of the current item ends any multiple selection.
-  if (!MultiSelect || ItemIndex() < 0 || !ItemSelected(ItemIndex()) ||
-      std::count(m_selected.begin(), m_selected.end(), true) <= 1) {
+  const int current = ItemIndex();
+  const bool inSelection = current >= 0 && current < static_cast<int>(m_selected.size()) &&
+                           m_selected[static_cast<std::size_t>(current)];
+  // A current item outside the selection is a single choice: it ends the
+  // multiple selection (the user's SetSelection sets the selection first).
+  if (!MultiSelect || !inSelection) {
     std::vector<bool> only(Items().size(), false);
-    if (InRange(ItemIndex())) only[static_cast<std::size_t>(ItemIndex())] = true;
+    if (InRange(current)) only[static_cast<std::size_t>(current)] = true;
     if (only != m_selected) {
       m_selected = std::move(only);
       Changed(ControlProperty::ItemStates);

@@ -239,5 +239,49 @@ TEST_F(SyntaxEdFormTest, SaveAsOffersAFileNameFromTheEditedName) {
   });
 }
 
+TEST_F(SyntaxEdFormTest, CopyTakesABlockOfAnotherSchemeAndRefusesAFileThatDoesNotRead) {
+  Run([&] {
+    files.WriteFileAtomic("/tmp/bad.sch", "not a scheme");
+    dialogs.AnswerOpenFile(FileChoice{{"/tmp/bad.sch"}});
+    dialogs.AnswerMessage(MsgResult::OK);
+    form.btnCopyBlock.Click();
+    EXPECT_THAT(ToUtf8(dialogs.Prompts().back().text),
+                ::testing::HasSubstr("Can't read syntax scheme"));
+    EXPECT_EQ(Working().SyntaxBlocks().Count(), 2);
+
+    const auto other = SchemeOf({{U"Default", 0, -1}, {U"Style", 1, 0}}, U"CSS");
+    files.WriteFileAtomic("/tmp/css.sch", other->SaveToText());
+    dialogs.AnswerOpenFile(FileChoice{{"/tmp/css.sch"}});
+    forms.QueueScript([](TForm& popup) {
+      auto& blocks = popup.FindControl<TListBox>("SelectList");
+      EXPECT_EQ(blocks.Items(), (std::vector<String>{U"Default", U"Style"}));
+      blocks.SetItemIndex(0);
+      popup.FindControl<TTreeView>("ParentTree").SetItemIndex(1);  // below "Script"
+      popup.FindControl<TButton>("OKBut").Click();
+    });
+    form.btnCopyBlock.Click();
+    EXPECT_EQ(form.CurrentBlock()->Name(), U"CSS");
+    EXPECT_EQ(form.CurrentBlock()->ParentID(), 1);
+    EXPECT_EQ(form.trvBlocks.Nodes().back(), (TTreeNode{U"CSS", 2, 2}));
+  });
+}
+
+TEST_F(SyntaxEdFormTest, EnterInsertAndDeleteWorkTheListsButtons) {
+  Run([&] {
+    form.FindControl<TCheckListBox>("lbxKWSets").SetItemIndex(0);
+    Keywords().SetSelection({0, 1});
+    TKey key = vk::Return;  // edits exactly one keyword only
+    Keywords().KeyDown(key);
+    EXPECT_EQ(key, vk::Return);
+    key = vk::Delete;
+    Keywords().KeyDown(key);
+    EXPECT_TRUE(Keywords().Items().empty());
+    AnswerPopup(U"p");
+    key = vk::Insert;
+    Keywords().KeyDown(key);
+    EXPECT_THAT(Captions(Keywords()), ElementsAre("p"));
+  });
+}
+
 }  // namespace
 }  // namespace qs
