@@ -2,20 +2,13 @@
 
 #include <algorithm>
 
+#include "dialogs/blanks.h"
 #include "support/unicodecase.h"
 #include "syntax/syntaxtokens.h"
 
 namespace qs {
 
 namespace {
-
-String Trimmed(StringView text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && text[begin] <= U' ') ++begin;
-  while (end > begin && text[end - 1] <= U' ') --end;
-  return String(text.substr(begin, end - begin));
-}
 
 // A keyword holding a separator or a quote is quoted, so it splits back whole.
 String Quoted(const String& keyword) {
@@ -53,7 +46,7 @@ int TKeywordList::IndexOf(StringView keyword) const {
 }
 
 int TKeywordList::Add(StringView keyword) {
-  const String text = Trimmed(keyword);
+  const String text = TrimBlanks(keyword);
   if (text.empty()) return -1;
   if (IndexOf(text) < 0) {
     m_items.push_back(text);
@@ -63,7 +56,7 @@ int TKeywordList::Add(StringView keyword) {
 }
 
 int TKeywordList::Replace(int index, StringView keyword) {
-  const String text = Trimmed(keyword);
+  const String text = TrimBlanks(keyword);
   if (index < 0 || index >= static_cast<int>(m_items.size()) || text.empty() || IndexOf(text) >= 0)
     return -1;
   m_items[static_cast<std::size_t>(index)] = text;

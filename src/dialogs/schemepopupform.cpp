@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 
+#include "dialogs/blanks.h"
 #include "platform/dialogs.h"
 #include "support/utf8.h"
 
@@ -34,12 +35,6 @@ constexpr std::array<NamedColor, 17> kNamedColors{{
     {U"White", clWhite},
     {U"Window", clWindow},
 }};
-
-bool IsBlank(const String& text) {
-  for (const Char c : text)
-    if (c > U' ') return false;
-  return true;
-}
 
 String SizeText(int size) {
   return FromUtf8(std::to_string(size));

@@ -1,5 +1,6 @@
 #include "dialogs/syntaxedform.h"
 
+#include "dialogs/blanks.h"
 #include "dialogs/blockedits.h"
 #include "dialogs/blocktree.h"
 #include "dialogs/listkeys.h"
@@ -18,12 +19,6 @@ namespace qs {
 namespace {
 
 constexpr StringView kSchemeFilter = U"Syntax Scheme files (*.sch)|*.sch|All files (*.*)|*.*";
-
-bool IsBlank(const String& text) {
-  for (const Char c : text)
-    if (c > U' ') return false;
-  return true;
-}
 
 std::vector<TTreeNode> TreeNodes(TSyntaxScheme& scheme, const std::vector<TBlockNode>& tree) {
   std::vector<TTreeNode> nodes;
