@@ -96,7 +96,7 @@ class TSyntaxEdForm : public TForm, public ISchemeEditHost {
   TTabSheet& AddPage(std::string name, StringView caption);
   TCheckBox& AddFlagBox(TControl& parent, std::string name, StringView caption, TBlockFlag flag);
   TTokenListBinding& AddTokenList(TControl& parent, std::string suffix, StringView caption,
-                                  TTokenListSpec spec);
+                                  TTokenListRules rules);
   TButton& AddStyleButton(TControl& parent, std::string name, StringView caption, TBlockAttr attr);
   void BuildSpecialMode(TControl& page, bool numbers);
 

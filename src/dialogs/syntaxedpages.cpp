@@ -65,14 +65,14 @@ TCheckBox& TSyntaxEdForm::AddFlagBox(TControl& parent, std::string name, StringV
 }
 
 TTokenListBinding& TSyntaxEdForm::AddTokenList(TControl& parent, std::string suffix,
-                                               StringView caption, TTokenListSpec spec) {
+                                               StringView caption, TTokenListRules rules) {
   if (!caption.empty()) parent.Add<TLabel>("lbl" + suffix).SetCaption(caption);
   auto& list = parent.Add<TCheckListBox>("lbx" + suffix);
   auto& add = parent.Add<TButton>("btnAdd" + suffix);
   auto& edit = parent.Add<TButton>("btnEdit" + suffix);
   auto& remove = parent.Add<TButton>("btnRmv" + suffix);
   auto binding =
-      std::make_unique<TTokenListBinding>(*this, list, add, edit, remove, std::move(spec));
+      std::make_unique<TTokenListBinding>(*this, list, add, edit, remove, std::move(rules));
   TTokenListBinding& ref = *binding;
   m_lists.emplace_back("lbx" + suffix, std::move(binding));
   return ref;
@@ -97,15 +97,15 @@ void TSyntaxEdForm::BuildPages() {
     };
   };
   const auto styled = [&](L list, TPopupKind popup) {
-    TTokenListSpec spec;
-    spec.tokens = listOf(list);
-    spec.popup = popup;
-    spec.styled = true;
-    return spec;
+    TTokenListRules rules;
+    rules.tokens = listOf(list);
+    rules.popup = popup;
+    rules.styled = true;
+    return rules;
   };
 
   TTabSheet& common = AddPage("tshCommon", U"&1. Common");
-  TTokenListSpec delimiters;
+  TTokenListRules delimiters;
   delimiters.tokens = [this]() -> TCollection* {
     TSyntaxBlock* block = CurrentBlock();
     return block ? &block->BlockDelimiters() : nullptr;
@@ -182,7 +182,9 @@ void TSyntaxEdForm::BuildPages() {
 
   TTabSheet& keywords = AddPage("tshKeywords", U"&7. Keywords");
   AddFlagBox(keywords, "chxUseKeywords", U"Highlight &Keywords:", F::UseKeywords);
-  TTokenListSpec sets = styled(L::Count, TPopupKind::Delimiter);
+  TTokenListRules sets;
+  sets.popup = TPopupKind::Delimiter;
+  sets.styled = true;
   sets.tokens = [this]() -> TCollection* {
     TSyntaxBlock* block = CurrentBlock();
     return block ? &block->KeywordSets() : nullptr;
@@ -217,16 +219,16 @@ void TSyntaxEdForm::BuildSpecialMode(TControl& page, bool numbers) {
       UpdateEnabling();
     };
   }
-  TTokenListSpec spec;
-  spec.tokens = [this, &group, numbers]() -> TCollection* {
+  TTokenListRules rules;
+  rules.tokens = [this, &group, numbers]() -> TCollection* {
     TSyntaxBlock* block = CurrentBlock();
     return block ? &block->List(SpecialList(numbers, ModeOf(group))) : nullptr;
   };
-  spec.lookAttr = [this, numbers] {
+  rules.lookAttr = [this, numbers] {
     const TSyntaxBlock* block = CurrentBlock();
     return block ? block->Attr(numbers ? TBlockAttr::FIIntNum : TBlockAttr::FIIdentifier) : kNoAttr;
   };
-  AddTokenList(page, numbers ? "DlmtrsPSNum" : "DlmtrsPSIdent", {}, std::move(spec));
+  AddTokenList(page, numbers ? "DlmtrsPSNum" : "DlmtrsPSIdent", {}, std::move(rules));
   group.OnClick = [this](TControl&) {
     if (m_loading) return;
     m_loading = true;
@@ -266,8 +268,8 @@ void TSyntaxEdForm::UpdateSpecialModes() {
     box.SetCaption(kBoxCaptions[static_cast<std::size_t>(mode)]);
     box.SetChecked(block && block->Has(SpecialFlag(numbers, mode)));
     TTokenListBinding& list = TokenList(numbers ? "lbxDlmtrsPSNum" : "lbxDlmtrsPSIdent");
-    list.Spec().popup = mode == kPrefixSuffix ? TPopupKind::PrefixPair : TPopupKind::Text;
-    list.Spec().leftLabel = mode == kSuffix ? U"Suffix:" : U"Prefix:";
+    list.Rules().popup = mode == kPrefixSuffix ? TPopupKind::PrefixPair : TPopupKind::Text;
+    list.Rules().leftLabel = mode == kSuffix ? U"Suffix:" : U"Prefix:";
     list.Reload();
   }
   auto& option = FindControl<TCheckBox>("chxPSNumOption");

@@ -64,13 +64,13 @@ String TokenCaption(const TCollectionItem& token) {
 }
 
 TTokenListBinding::TTokenListBinding(ISchemeEditHost& host, TCheckListBox& list, TButton& add,
-                                     TButton& edit, TButton& remove, TTokenListSpec spec)
+                                     TButton& edit, TButton& remove, TTokenListRules rules)
     : m_host(host),
       m_list(list),
       m_add(add),
       m_edit(edit),
       m_remove(remove),
-      m_spec(std::move(spec)) {
+      m_rules(std::move(rules)) {
   m_list.CheckBoxes = true;
   m_add.SetCaption(U"Add");
   m_edit.SetCaption(U"Edit");
@@ -84,11 +84,11 @@ TTokenListBinding::TTokenListBinding(ISchemeEditHost& host, TCheckListBox& list,
     PressListKey(key, m_add, m_edit, m_remove);
   };
   m_list.OnClickCheck = [this](TCheckListBox&, int index) {
-    if (TCollection* tokens = m_spec.tokens(); tokens && index < tokens->Count())
+    if (TCollection* tokens = m_rules.tokens(); tokens && index < tokens->Count())
       SetUseToken(tokens->Items(index), m_list.ItemChecked(index));
   };
   m_list.OnDragDrop = [this](TCheckListBox&, int from, int to) {
-    TCollection* tokens = m_spec.tokens();
+    TCollection* tokens = m_rules.tokens();
     if (!tokens || from >= tokens->Count() || to >= tokens->Count()) return;
     tokens->Move(from, to);
     Reload();
@@ -101,15 +101,15 @@ void TTokenListBinding::Reload() {
   std::vector<String> captions;
   std::vector<bool> checked;
   std::vector<TItemLook> looks;
-  if (TCollection* tokens = m_spec.tokens()) {
+  if (TCollection* tokens = m_rules.tokens()) {
     for (int i = 0; i < tokens->Count(); ++i) {
       const TCollectionItem& token = tokens->Items(i);
       captions.push_back(TokenCaption(token));
       checked.push_back(UseTokenOf(token));
       const auto* styled = dynamic_cast<const TToken*>(&token);
-      looks.push_back(m_host.LookOf(m_spec.lookAttr ? m_spec.lookAttr()
-                                    : styled        ? styled->FontID()
-                                                    : kNoAttr));
+      looks.push_back(m_host.LookOf(m_rules.lookAttr ? m_rules.lookAttr()
+                                    : styled         ? styled->FontID()
+                                                     : kNoAttr));
     }
   }
   const int count = static_cast<int>(captions.size());
@@ -137,12 +137,12 @@ void TTokenListBinding::Select(int index) {
 }
 
 bool TTokenListBinding::RunPopup(TCollectionItem& token) {
-  std::unique_ptr<TSchemePopupForm> popup = m_host.MakePopup(m_spec.popup);
-  if (!m_spec.leftLabel.empty()) popup->SetLeftLabel(m_spec.leftLabel);
-  if (!m_spec.rightLabel.empty()) popup->SetRightLabel(m_spec.rightLabel);
+  std::unique_ptr<TSchemePopupForm> popup = m_host.MakePopup(m_rules.popup);
+  if (!m_rules.leftLabel.empty()) popup->SetLeftLabel(m_rules.leftLabel);
+  if (!m_rules.rightLabel.empty()) popup->SetRightLabel(m_rules.rightLabel);
   FillFields(*popup, token);
   TSyntaxScheme& scheme = m_host.Working();
-  auto* styled = m_spec.styled ? dynamic_cast<TToken*>(&token) : nullptr;
+  auto* styled = m_rules.styled ? dynamic_cast<TToken*>(&token) : nullptr;
   if (styled)
     popup->SetStyle(
         StyleFieldsOf(scheme.FontTable().FindAttr(styled->FontID()), m_host.TextStyleNames()));
@@ -159,7 +159,7 @@ bool TTokenListBinding::RunPopup(TCollectionItem& token) {
 }
 
 void TTokenListBinding::AddToken() {
-  TCollection* tokens = m_spec.tokens();
+  TCollection* tokens = m_rules.tokens();
   if (!tokens || !m_add.Enabled()) return;
   const std::unique_ptr<TCollectionItem> token = tokens->Factory()();
   if (!RunPopup(*token)) return;
@@ -170,7 +170,7 @@ void TTokenListBinding::AddToken() {
 }
 
 void TTokenListBinding::EditToken() {
-  TCollection* tokens = m_spec.tokens();
+  TCollection* tokens = m_rules.tokens();
   const int index = m_list.ItemIndex();
   if (!tokens || !m_edit.Enabled() || index < 0 || index >= tokens->Count()) return;
   if (!RunPopup(tokens->Items(index))) return;
@@ -179,10 +179,10 @@ void TTokenListBinding::EditToken() {
 }
 
 void TTokenListBinding::RemoveToken() {
-  TCollection* tokens = m_spec.tokens();
+  TCollection* tokens = m_rules.tokens();
   const int index = m_list.ItemIndex();
   if (!tokens || !m_remove.Enabled() || index < 0 || index >= tokens->Count()) return;
-  if (m_spec.confirmRemove &&
+  if (m_rules.confirmRemove &&
       m_host.Dialogs().Confirm(U"Do you really want to remove keyword set '" +
                                    TokenCaption(tokens->Items(index)) + U"'?",
                                false) != MsgResult::Yes)

@@ -15,7 +15,7 @@ class ISchemeEditHost;
 class TCollection;
 class TCollectionItem;
 
-struct TTokenListSpec {
+struct TTokenListRules {
   // The tokens of the current block, nullptr without one.
   std::function<TCollection*()> tokens;
   TPopupKind popup = TPopupKind::Delimiter;
@@ -32,9 +32,9 @@ struct TTokenListSpec {
 class TTokenListBinding {
  public:
   TTokenListBinding(ISchemeEditHost& host, TCheckListBox& list, TButton& add, TButton& edit,
-                    TButton& remove, TTokenListSpec spec);
+                    TButton& remove, TTokenListRules rules);
 
-  TTokenListSpec& Spec() { return m_spec; }
+  TTokenListRules& Rules() { return m_rules; }
   TCheckListBox& List() { return m_list; }
   // Items, checks and looks from the current block; the selection is kept where it still fits.
   void Reload();
@@ -57,7 +57,7 @@ class TTokenListBinding {
   TButton& m_add;
   TButton& m_edit;
   TButton& m_remove;
-  TTokenListSpec m_spec;
+  TTokenListRules m_rules;
 };
 
 // The caption of a token: its left delimiter, "<left> and <right>" for a
