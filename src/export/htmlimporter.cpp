@@ -122,38 +122,51 @@ void THTMLImporter::Run() {
       HandleText(p.TokenView());
     else if (kind == tkSymbol && p.ScanState == hsText)
       HandleBlank();
-    else if (kind == htTag)
+    else if (kind == htTag) {
+      FlushText();
       HandleTag();
+    }
   }
+  FlushText();
   IntImporter.PopAll();
 }
 
 // A block's edge and blanks count only between content, so they wait for
 // the next text.
-void THTMLImporter::EmitPendingSpace() {
+void THTMLImporter::EmitPendingBreak() {
   if (m_pendingBreak && !IntImporter.AtLineStart()) {
     IntImporter.EmitLineBreak();
     m_pendingSpace = false;
   }
   m_pendingBreak = false;
+}
+
+void THTMLImporter::EmitPendingSpace() {
+  EmitPendingBreak();
   if (m_pendingSpace && !IntImporter.AtLineStart()) IntImporter.EmitText(U" ");
   m_pendingSpace = false;
 }
 
 void THTMLImporter::HandleText(std::string_view bytes) {
-  m_collapsed.clear();
   for (const char c : bytes) {
     if (c == ' ' && m_preDepth == 0) {
       m_pendingSpace = true;
       continue;
     }
-    if (m_collapsed.empty()) EmitPendingSpace();
-    if (m_pendingSpace) m_collapsed += ' ';
+    if (m_collapsed.empty()) EmitPendingBreak();
+    if (m_pendingSpace && !(m_collapsed.empty() && IntImporter.AtLineStart())) m_collapsed += ' ';
     m_pendingSpace = false;
     m_collapsed += c;
   }
+}
+
+// Text of one look is gathered over blanks and lines, and handed out as one
+// run when a tag may change the look.
+void THTMLImporter::FlushText() {
+  if (m_collapsed.empty()) return;
   m_decoded.clear();
   AppendHtmlText(m_collapsed, m_decoded);
+  m_collapsed.clear();
   IntImporter.EmitText(m_decoded);
 }
 
@@ -168,10 +181,11 @@ void THTMLImporter::HandleBlank() {
   for (std::size_t i = 0; i < blanks.size(); ++i) {
     const char c = blanks[i];
     if (c == '\r' || c == '\n') {
+      FlushText();
       IntImporter.EmitLineBreak();
       if (c == '\r' && i + 1 < blanks.size() && blanks[i + 1] == '\n') ++i;
     } else {
-      IntImporter.EmitText(c == '\t' ? U"\t" : U" ");
+      HandleText(std::string_view(&c, 1));
     }
   }
 }

@@ -30,6 +30,7 @@ class THTMLImporter {
   [[nodiscard]] TTagToken ReadTagToken() const;
   void HandleTag();
   void HandleText(std::string_view bytes);
+  void FlushText();
   void HandleBlank();
   // Reads name="value" pairs up to the tag's ">"; each goes to onAttribute.
   template <typename OnAttribute>
@@ -41,7 +42,9 @@ class THTMLImporter {
   void SetSizeLevel(int level);
   // A block's edge: the next text starts a line.
   void EndBlockLine();
-  // The line break of a block's edge and the space of blanks before text.
+  // The line break of a block's edge, and with the second the space of
+  // blanks, before content.
+  void EmitPendingBreak();
   void EmitPendingSpace();
 
   std::string m_text;  // the page in UTF-8 and the NUL the tokenizer stops at
