@@ -15,31 +15,31 @@ namespace {
 
 // Keys of the elements that carry formatting and so have a record.
 enum TTagKey : std::int32_t {
-  tkBold = 1,
-  tkItalic,
-  tkUnderline,
-  tkStrike,
-  tkLink,
-  tkFont,
-  tkBig,
-  tkSmall
+  keyBold = 1,
+  keyItalic,
+  keyUnderline,
+  keyStrike,
+  keyLink,
+  keyFont,
+  keyBig,
+  keySmall
 };
 
 constexpr std::array<std::pair<std::string_view, TTagKey>, 14> kFormattingTags = {
-    {{"b", tkBold},
-     {"strong", tkBold},
-     {"i", tkItalic},
-     {"em", tkItalic},
-     {"u", tkUnderline},
-     {"ins", tkUnderline},
-     {"s", tkStrike},
-     {"strike", tkStrike},
-     {"del", tkStrike},
-     {"a", tkLink},
-     {"font", tkFont},
-     {"big", tkBig},
-     {"small", tkSmall},
-     {"cite", tkItalic}}};
+    {{"b", keyBold},
+     {"strong", keyBold},
+     {"i", keyItalic},
+     {"em", keyItalic},
+     {"u", keyUnderline},
+     {"ins", keyUnderline},
+     {"s", keyStrike},
+     {"strike", keyStrike},
+     {"del", keyStrike},
+     {"a", keyLink},
+     {"font", keyFont},
+     {"big", keyBig},
+     {"small", keySmall},
+     {"cite", keyItalic}}};
 
 // Elements that start and end lines.
 constexpr std::string_view kBlockTags[] = {
@@ -116,11 +116,11 @@ THTMLImporter::THTMLImporter(TQSImporter& owner, std::string_view input)
 
 void THTMLImporter::Run() {
   TIntHTMLParser& p = *m_parser;
-  while (p.NextToken() != tkEnd) {
+  while (p.NextToken() != pkEnd) {
     const std::int32_t kind = p.TokenKind();
     if (kind == htText && p.ScanState == hsText)
       HandleText(p.TokenView());
-    else if (kind == tkSymbol && p.ScanState == hsText)
+    else if (kind == pkSymbol && p.ScanState == hsText)
       HandleBlank();
     else if (kind == htTag) {
       FlushText();
@@ -205,13 +205,13 @@ THTMLImporter::TTagToken THTMLImporter::ReadTagToken() const {
 template <typename OnAttribute>
 void THTMLImporter::ReadAttributes(OnAttribute onAttribute) {
   TIntHTMLParser& p = *m_parser;
-  while (p.ScanState == hsTag && p.NextToken() != tkEnd) {
+  while (p.ScanState == hsTag && p.NextToken() != pkEnd) {
     if (p.TokenKind() != htName) continue;
     std::string name(p.TokenView());
     for (char& c : name) c = AsciiLower(c);
     if (!p.SkipToAttributeValue()) continue;
     std::string value;
-    if (p.ScanState == hsTag && p.NextToken() != tkEnd && p.TokenKind() != htTag)
+    if (p.ScanState == hsTag && p.NextToken() != pkEnd && p.TokenKind() != htTag)
       value = Unquoted(p.TokenView());
     onAttribute(name, value);
   }
@@ -226,7 +226,7 @@ void THTMLImporter::SkipRestOfTag() {
 void THTMLImporter::SkipHead() {
   TIntHTMLParser& p = *m_parser;
   SkipRestOfTag();
-  while (p.NextToken() != tkEnd) {
+  while (p.NextToken() != pkEnd) {
     if (p.TokenKind() != htTag || p.ScanState != hsTag) continue;
     const TTagToken tag = ReadTagToken();
     if (tag.name == "head" && tag.closing) return SkipRestOfTag();
@@ -297,27 +297,27 @@ void THTMLImporter::OpenFormatting(std::int32_t key) {
   IntImporter.Push(key);
   const int level = IntImporter.Top().SizeLevel;
   switch (key) {
-    case tkBold:
+    case keyBold:
       IntImporter.SetStyle(TImportStyle::isBold, true);
       break;
-    case tkItalic:
+    case keyItalic:
       IntImporter.SetStyle(TImportStyle::isItalic, true);
       break;
-    case tkUnderline:
+    case keyUnderline:
       IntImporter.SetStyle(TImportStyle::isUnderline, true);
       break;
-    case tkStrike:
+    case keyStrike:
       IntImporter.SetStyle(TImportStyle::isStrikeOut, true);
       break;
-    case tkBig:
+    case keyBig:
       SetSizeLevel(std::min(level + 1, 7));
       break;
-    case tkSmall:
+    case keySmall:
       SetSizeLevel(std::max(level - 1, 1));
       break;
-    case tkFont:
+    case keyFont:
       return ReadFontAttributes();
-    case tkLink:
+    case keyLink:
       // Only a link is shown as one; an anchor (a name) is plain text.
       return ReadAttributes([this](const std::string& attribute, const std::string&) {
         if (attribute != "href") return;

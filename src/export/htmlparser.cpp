@@ -65,7 +65,7 @@ std::int32_t TIntHTMLParser::ScanText() {
 std::int32_t TIntHTMLParser::ScanBlank() {
   Advance();
   while (IsBlank(Byte())) Advance();
-  return tkSymbol;
+  return pkSymbol;
 }
 
 // "<" starts a tag only before a letter, "/", "!" or "?"; otherwise it is
@@ -100,7 +100,7 @@ std::int32_t TIntHTMLParser::ScanName() {
 std::int32_t TIntHTMLParser::ScanHexNumber() {
   Advance();
   while (IsHexDigit(Byte())) Advance();
-  return tkInteger;
+  return pkInteger;
 }
 
 // A comment runs to the first "-->" that begins at or after its first "-";

@@ -11,9 +11,9 @@ inline constexpr std::int32_t hsText = 0;
 inline constexpr std::int32_t hsComment = 2;
 inline constexpr std::int32_t hsTag = 3;
 
-// Token kinds besides the generic ones (a quoted value is tkString, a
-// number or "#" and hexadecimal digits tkInteger, a blank or line break in
-// text tkSymbol).
+// Token kinds besides the generic ones (a quoted value is pkString, a
+// number or "#" and hexadecimal digits pkInteger, a blank or line break in
+// text pkSymbol).
 inline constexpr std::int32_t htComment = 2;
 inline constexpr std::int32_t htTag = 10;  // "<name" or "</name" opening a tag, or its ">"
 inline constexpr std::int32_t htName = 11;

@@ -167,7 +167,7 @@ Char TRTFConverter::ByteChar(unsigned char byte, std::int32_t charset) const {
 
 void TRTFConverter::SkipGroup() {
   TQSRtfParser& p = *m_parser;
-  for (std::int64_t depth = 1; depth > 0 && p.NextToken() != tkEnd;) {
+  for (std::int64_t depth = 1; depth > 0 && p.NextToken() != pkEnd;) {
     const std::int32_t kind = p.TokenKind();
     if (kind == rtGroupStart) ++depth;
     if (kind == rtGroupEnd) --depth;
@@ -198,7 +198,7 @@ void TRTFConverter::ReadFontTable() {
   std::string face;
   std::int32_t index = -1, charset = kDefaultCharset;
   std::int64_t depth = 0;
-  while (p.NextToken() != tkEnd) {
+  while (p.NextToken() != pkEnd) {
     const std::int32_t kind = p.TokenKind();
     if (kind == rtGroupStart) {
       if (++depth == 1) face.assign(p.GroupText);
@@ -231,7 +231,7 @@ void TRTFConverter::ReadColorTable() {
   int red = 0, green = 0, blue = 0;
   bool any = false;
   std::int64_t depth = 0;
-  while (p.NextToken() != tkEnd) {
+  while (p.NextToken() != pkEnd) {
     const std::int32_t kind = p.TokenKind();
     if (kind == rtGroupStart) ++depth;
     if (kind == rtGroupEnd && depth-- == 0) return;
@@ -257,14 +257,14 @@ TRtfImporter::TRtfImporter(TQSImporter& owner, std::string_view input)
 
 void TRtfImporter::Run() {
   TQSRtfParser& p = Parser();
-  while (p.NextToken() != tkEnd) {
+  while (p.NextToken() != pkEnd) {
     const std::int32_t kind = p.TokenKind();
     const bool afterWord = m_afterWord;
     m_afterWord = false;
     switch (kind) {
       case rtText:
-      case tkInteger:
-      case tkFloat: {
+      case pkInteger:
+      case pkFloat: {
         std::string_view bytes = p.TokenView();
         if (afterWord && p.TokenStart() != p.LineStart() && !bytes.empty() && bytes[0] == ' ')
           bytes.remove_prefix(1);  // the control word's delimiter

@@ -6,7 +6,7 @@
 
 namespace qs {
 
-inline constexpr std::int32_t rtText = tkString;  // also a "\\", "\{" or "\}"
+inline constexpr std::int32_t rtText = pkString;  // also a "\\", "\{" or "\}"
 inline constexpr std::int32_t rtWord = 6;         // a word of the reserved list
 inline constexpr std::int32_t rtGroupStart = 20;
 inline constexpr std::int32_t rtGroupEnd = 21;

@@ -35,7 +35,7 @@ void TCustomQSParser::SetSource(const char* text, std::size_t length) {
   m_text = text;
   m_end = text + length;
   m_scanPos = m_lineStart = m_tokenStart = text;
-  m_tokenKind = tkNone;
+  m_tokenKind = pkNone;
 }
 
 const TCharHandler* TCustomQSParser::EntryFor(std::int32_t state,
@@ -49,14 +49,14 @@ const TCharHandler* TCustomQSParser::EntryFor(std::int32_t state,
 std::int32_t TCustomQSParser::NextToken() {
   for (;;) {
     m_tokenStart = m_scanPos;
-    if (AtTextEnd()) return m_tokenKind = tkEnd;
+    if (AtTextEnd()) return m_tokenKind = pkEnd;
     const TCharHandler* entry = EntryFor(ScanState, Byte());
-    std::int32_t kind = tkNone;
+    std::int32_t kind = pkNone;
     if (entry && entry->handler) kind = entry->handler(*this, entry->data);
     // A handler that reports nothing must still move on, or the loop would
     // never end; one byte is what a byte without a handler costs.
-    if (kind == tkNone && m_scanPos == m_tokenStart) Advance();
-    if (kind != tkNone) return m_tokenKind = kind;
+    if (kind == pkNone && m_scanPos == m_tokenStart) Advance();
+    if (kind != pkNone) return m_tokenKind = kind;
   }
 }
 
@@ -171,7 +171,7 @@ void TCustomQSParser::Advance(std::ptrdiff_t count) noexcept {
 
 std::int32_t TCustomQSParser::ScanSymbol() {
   Advance();
-  return tkSymbol;
+  return pkSymbol;
 }
 
 std::int32_t TCustomQSParser::SkipLineBreak(char partner) {
@@ -179,7 +179,7 @@ std::int32_t TCustomQSParser::SkipLineBreak(char partner) {
   Advance();
   if (!AtTextEnd() && Byte() == static_cast<unsigned char>(partner)) Advance();
   m_lineStart = m_scanPos;
-  return tkNone;
+  return pkNone;
 }
 
 bool TCustomQSParser::SkipToChar(char c) {
@@ -208,13 +208,13 @@ std::int32_t TCustomQSParser::ScanNumber() {
     Advance();
     SkipDigits();
     if (Byte() == 'E' || Byte() == 'e') skipExponent();
-    return tkFloat;
+    return pkFloat;
   }
   if (Byte() == 'E' || Byte() == 'e') {
     skipExponent();
-    return tkFloat;
+    return pkFloat;
   }
-  return tkInteger;
+  return pkInteger;
 }
 
 std::int32_t TCustomQSParser::ScanQuoted(char quote) {
@@ -222,14 +222,14 @@ std::int32_t TCustomQSParser::ScanQuoted(char quote) {
   for (;;) {
     if (!SkipToChar(quote)) {
       StringUnclosed = true;
-      return tkString;
+      return pkString;
     }
     Advance();  // the closing quote
     if (Byte() != static_cast<unsigned char>(quote)) break;
     Advance();  // a doubled quote stands for one
   }
   StringUnclosed = false;
-  return tkString;
+  return pkString;
 }
 
 }  // namespace qs

@@ -30,17 +30,17 @@ struct TCharHandler {
 };
 
 // Token kinds of the generic handlers; readers add their own above these.
-inline constexpr std::int32_t tkNone = -1;  // nothing to report, scanning goes on
-inline constexpr std::int32_t tkEnd = 0;
-inline constexpr std::int32_t tkString = 1;
-inline constexpr std::int32_t tkInteger = 4;
-inline constexpr std::int32_t tkFloat = 5;
-inline constexpr std::int32_t tkSymbol = 7;
+inline constexpr std::int32_t pkNone = -1;  // nothing to report, scanning goes on
+inline constexpr std::int32_t pkEnd = 0;
+inline constexpr std::int32_t pkString = 1;
+inline constexpr std::int32_t pkInteger = 4;
+inline constexpr std::int32_t pkFloat = 5;
+inline constexpr std::int32_t pkSymbol = 7;
 
 // One saved scanner position. Offsets from the line start rather than
 // pointers, so a restored position is rebuilt from the line start.
 struct TTokenData {
-  std::int32_t TokenKind = tkNone;
+  std::int32_t TokenKind = pkNone;
   std::int32_t ScanState = 0;
   std::int32_t LineNumber = 0;
   std::ptrdiff_t ScanOffset = 0;
@@ -69,7 +69,7 @@ class TCustomQSParser {
   [[nodiscard]] std::string TokenString() const;
   [[nodiscard]] std::string_view TokenView() const noexcept;
   [[nodiscard]] virtual TTokenPosition TokenPosition() const noexcept;
-  [[nodiscard]] bool AtEnd() const noexcept { return m_tokenKind == tkEnd; }
+  [[nodiscard]] bool AtEnd() const noexcept { return m_tokenKind == pkEnd; }
   [[nodiscard]] std::int32_t TokenKind() const noexcept { return m_tokenKind; }
 
   void SaveState();
@@ -155,7 +155,7 @@ class TCustomQSParser {
   const char* m_tokenStart = m_text;
   const char* m_scanPos = m_text;
   const char* m_lineStart = m_text;
-  std::int32_t m_tokenKind = tkNone;
+  std::int32_t m_tokenKind = pkNone;
   std::int32_t m_lineNumber = 0;
 };
 

@@ -53,7 +53,7 @@ struct Token {
 
 std::vector<Token> TokensOf(TCustomQSParser& p) {
   std::vector<Token> tokens;
-  while (p.NextToken() != tkEnd) tokens.push_back({p.TokenKind(), p.TokenString()});
+  while (p.NextToken() != pkEnd) tokens.push_back({p.TokenKind(), p.TokenString()});
   return tokens;
 }
 
@@ -68,15 +68,15 @@ TEST(CustomQSParser, TokensOfTheDefaultTableAndTheScanners) {
   } cases[] = {
       {"", {}},
       {" \t \t", {}},
-      {"A\r\nB", {{tkSymbol, "A"}, {tkSymbol, "B"}}},
-      {"1.5e+3", {{tkFloat, "1.5e+3"}}},
-      {"1.a", {{tkInteger, "1"}, {tkSymbol, "."}, {tkSymbol, "a"}}},
-      {"12e", {{tkFloat, "12e"}}},
-      {"7E-", {{tkFloat, "7E-"}}},
-      {"'it''s'", {{tkString, "'it''s'"}}},
-      {"'open\r\nx", {{tkString, "'open"}, {tkSymbol, "x"}}},
-      {"\"end", {{tkString, "\"end"}}},
-      {std::string("a\0b", 3), {{tkSymbol, "a"}, {tkSymbol, "b"}}},
+      {"A\r\nB", {{pkSymbol, "A"}, {pkSymbol, "B"}}},
+      {"1.5e+3", {{pkFloat, "1.5e+3"}}},
+      {"1.a", {{pkInteger, "1"}, {pkSymbol, "."}, {pkSymbol, "a"}}},
+      {"12e", {{pkFloat, "12e"}}},
+      {"7E-", {{pkFloat, "7E-"}}},
+      {"'it''s'", {{pkString, "'it''s'"}}},
+      {"'open\r\nx", {{pkString, "'open"}, {pkSymbol, "x"}}},
+      {"\"end", {{pkString, "\"end"}}},
+      {std::string("a\0b", 3), {{pkSymbol, "a"}, {pkSymbol, "b"}}},
   };
   for (const auto& c : cases) {
     TestParser p(c.input);
@@ -127,7 +127,7 @@ TEST(CustomQSParser, PeekLeavesEveryPartOfThePositionAlone) {
   EXPECT_EQ(p.TokenStart(), start);
   EXPECT_EQ(p.ScanPos(), pos);
   EXPECT_EQ(p.LineNumber(), line);
-  EXPECT_EQ(p.TokenKind(), tkSymbol);
+  EXPECT_EQ(p.TokenKind(), pkSymbol);
 }
 
 TEST(CustomQSParser, RestoringWithoutASavedPositionNamesWhereItHappened) {
@@ -144,12 +144,12 @@ TEST(CustomQSParser, RestoringWithoutASavedPositionNamesWhereItHappened) {
 
 TEST(CustomQSParser, AHandlerThatDoesNotMoveCostsOneByteAndAStateWithoutTableSkipsAll) {
   TestParser p("abc");
-  p.SetCharHandler("b", [](TCustomQSParser&, std::intptr_t) { return tkNone; });
-  EXPECT_EQ(TokensOf(p), (std::vector<Token>{{tkSymbol, "a"}, {tkSymbol, "c"}}));
+  p.SetCharHandler("b", [](TCustomQSParser&, std::intptr_t) { return pkNone; });
+  EXPECT_EQ(TokensOf(p), (std::vector<Token>{{pkSymbol, "a"}, {pkSymbol, "c"}}));
 
   TestParser q("abc");
   q.ScanState = 9;  // no table was ever made for it
-  EXPECT_EQ(q.NextToken(), tkEnd);
+  EXPECT_EQ(q.NextToken(), pkEnd);
 }
 
 TEST(CustomQSParser, ReservedWordsAreTrimmedSortedAndFoundWithoutCase) {
