@@ -16,7 +16,7 @@
 
 namespace qs {
 
-inline constexpr std::size_t kMaxImportDepth = 1024;
+inline constexpr std::size_t kMaxImportDepth = 256;
 // The bounds a size in points is kept in (what the RTF writer writes).
 inline constexpr std::int32_t kMinImportPoints = 1;
 inline constexpr std::int32_t kMaxImportPoints = 1638;
