@@ -9,19 +9,12 @@
 namespace qs {
 namespace {
 
-using testing::Import;
 using testing::ImportedRun;
 using testing::RunWith;
 using testing::TextOf;
 
-std::vector<ImportedRun> ImportHtml(std::string_view input) {
-  TQSHTMLImporter importer;
-  return Import(importer, input);
-}
-
-std::string HtmlText(std::string_view input) {
-  return TextOf(ImportHtml(input));
-}
+constexpr auto ImportHtml = &testing::ImportWith<TQSHTMLImporter>;
+constexpr auto HtmlText = &testing::TextImportedBy<TQSHTMLImporter>;
 
 TEST(HtmlImporter, WorkedExampleGivesFacesSizesColoursAndLinks) {
   const auto runs = ImportHtml(

@@ -28,11 +28,22 @@ inline std::vector<ImportedRun> Import(TQSImporter& importer, std::string_view i
   return runs;
 }
 
+template <typename Importer>
+std::vector<ImportedRun> ImportWith(std::string_view input) {
+  Importer importer;
+  return Import(importer, input);
+}
+
 // The runs' text joined, in UTF-8 for readable failures.
 inline std::string TextOf(const std::vector<ImportedRun>& runs) {
   String text;
   for (const ImportedRun& run : runs) text += run.text;
   return ToUtf8(text);
+}
+
+template <typename Importer>
+std::string TextImportedBy(std::string_view input) {
+  return TextOf(ImportWith<Importer>(input));
 }
 
 // The run that holds the first occurrence of piece, or nullptr.

@@ -8,19 +8,12 @@
 namespace qs {
 namespace {
 
-using testing::Import;
 using testing::ImportedRun;
 using testing::RunWith;
 using testing::TextOf;
 
-std::vector<ImportedRun> ImportRtf(std::string_view input) {
-  TQSRtfImporter importer;
-  return Import(importer, input);
-}
-
-std::string RtfText(std::string_view input) {
-  return TextOf(ImportRtf(input));
-}
+constexpr auto ImportRtf = &testing::ImportWith<TQSRtfImporter>;
+constexpr auto RtfText = &testing::TextImportedBy<TQSRtfImporter>;
 
 TEST(RtfImporter, WorkedExampleGivesFontsSizesColoursAndCharsets) {
   const auto runs = ImportRtf(
