@@ -39,8 +39,18 @@ TShortcutsPage::TShortcutsPage(TPageControl& pages, IFormHost& host, IDialogs& d
       m_actions(actions),
       m_defaults(std::move(defaults)) {
   lvShortcuts.SetColumns({U"Action", U"ShortCut", U"Hint"});
-  lvShortcuts.OnDblClick = [this](TControl&) {
-    if (lvShortcuts.ItemIndex() >= 0) EditRow(lvShortcuts.ItemIndex());
+  lvShortcuts.OnDblClick = [this](TControl&) { EditSelectedRow(); };
+  // Enter edits the row too, so the list works from the keyboard; the key
+  // goes no further, where it would press the preferences' OK.
+  lvShortcuts.OnKeyDown = [this](TControl&, TKey& key, TShiftState) {
+    if (key != vk::Return) return;
+    key = 0;
+    EditSelectedRow();
+  };
+  // Coming to the page puts the keyboard on the list.
+  pages.OnChange = [this, &pages, previous = pages.OnChange](TControl& sender) {
+    if (previous) previous(sender);
+    if (pages.ActivePage() == &Page) lvShortcuts.SetFocus();
   };
   ResetBtn.SetCaption(U"Reset to defaults");
   ResetBtn.OnClick = [this](TControl&) { ResetToDefaults(); };
@@ -57,6 +67,11 @@ void TShortcutsPage::Fill() {
     rows.push_back(std::move(row));
   }
   lvShortcuts.SetRows(std::move(rows));
+  lvShortcuts.SetItemIndex(0);
+}
+
+void TShortcutsPage::EditSelectedRow() {
+  if (lvShortcuts.ItemIndex() >= 0) EditRow(lvShortcuts.ItemIndex());
 }
 
 void TShortcutsPage::Apply() {

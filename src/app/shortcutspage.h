@@ -1,6 +1,6 @@
 // The "Keyboard ShortCuts" page of the preferences: one row per command in
-// table order (caption, shortcut text, long hint). A double click edits a
-// row's shortcut in "Edit ShortCut", taking the keys away from any other row
+// table order (caption, shortcut text, long hint). A double click or Enter
+// edits a row's shortcut in "Edit ShortCut", taking the keys away from any other row
 // that had them; "Reset to defaults" brings back the built-in shortcuts. The
 // commands change only when the preferences close with OK.
 #pragma once
@@ -39,6 +39,7 @@ class TShortcutsPage {
   const String& RowText(int row) const;
 
  private:
+  void EditSelectedRow();
   void SetRowText(int row, const String& text);
   // The caption of the command that has text: a row's, else a command whose
   // fixed further key it is (Save's F2); empty for none.

@@ -111,6 +111,23 @@ TEST_F(ShortcutsPageTest, CancelKeepsTheCommandsAndResetBringsBackEveryBuiltInSh
         << actions.At(i).Name();
 }
 
+TEST_F(ShortcutsPageTest, EnterOnTheListEditsTheSelectedRowAndLeavesThePreferencesOpen) {
+  WhenEditing([](TShortcutDlg& dialog) {
+    EXPECT_EQ(dialog.Caption(), U"Edit ShortCut: Code Templates");  // the first row
+    Choose(dialog, U"E", true);
+    dialog.PressKey(vk::Return);
+  });
+  const TModalResult result = ShowPreferences([this](TOptionsForm& form, TShortcutsPage& page) {
+    form.PageControl.SetActivePageIndex(1);
+    EXPECT_TRUE(page.lvShortcuts.Focused());
+    form.PressKey(vk::Return);
+    EXPECT_EQ(form.ModalResult(), mrNone);
+    EXPECT_EQ(page.RowText(Row("CodeTemplatesAct")), U"Ctrl+E");
+    form.CancelBtn.Click();
+  });
+  EXPECT_EQ(result, mrCancel);
+}
+
 // Save keeps its fixed second key F2; giving F2 to another command names Save
 // as its holder, and the command's own key wins over Save's second one.
 TEST_F(ShortcutsPageTest, SavesFixedF2TakesPartInTheConflictCheck) {
