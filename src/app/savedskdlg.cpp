@@ -1,19 +1,9 @@
 #include "app/savedskdlg.h"
 
 #include "app/desktops.h"
+#include "app/formrows.h"
 
 namespace qs {
-
-namespace {
-
-template <class T>
-T& AddCaptioned(TControl& parent, std::string name, StringView caption) {
-  T& control = parent.Add<T>(std::move(name));
-  control.SetCaption(caption);
-  return control;
-}
-
-}  // namespace
 
 TSaveDskDlg::TSaveDskDlg(IFormHost& host, Purpose purpose, std::vector<String> names)
     : TForm(host, "SaveDskDlg"),

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/formrows.h"
 #include "app/shortcuttext.h"
 #include "platform/dialogs.h"
 #include "support/utf8.h"
@@ -24,13 +25,6 @@ std::vector<String> KeyNames() {
 bool IsFunctionKey(StringView key) {
   const std::optional<TKey> code = KeyFromText(key);
   return key.size() > 1 && code && *code >= vk::F1 && *code < vk::F1 + 12;
-}
-
-template <class T>
-T& AddCaptioned(TControl& parent, std::string name, StringView caption) {
-  T& control = parent.Add<T>(std::move(name));
-  control.SetCaption(caption);
-  return control;
 }
 
 }  // namespace
