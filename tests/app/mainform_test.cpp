@@ -427,9 +427,11 @@ TEST_F(MainFormTest, CommandStatesFollowTheSelectionUndoAndClipboard) {
 
 TEST_F(MainFormTest, CommandsOfLaterSubsystemsAreListedButDisabled) {
   Start();
-  for (const char* name : {"TidyAct", "TidyBatchAct", "HTMLValidatorOptionsAct", "CodeExplorerAct",
-                           "HelpTopicsAct", "TopicSearchAct", "PHPRefAct", "EditorOptionsAct",
-                           "EditSyntaxAct", "CheckNewVerAct", "CodeTemplatesAct"}) {
+  for (const char* name :
+       {"TidyAct", "TidyBatchAct",
+        "HTMLValidatorOptionsAct", "CodeExplorerAct",
+        "HelpTopicsAct", "TopicSearchAct", "PHPRefAct", "EditorOptionsAct", "EditSyntaxAct",
+        "CheckNewVerAct", "CodeTemplatesAct"}) {
     TAction& action = form->Action(name);
     EXPECT_FALSE(action.Enabled()) << name;
     EXPECT_FALSE(action.Execute()) << name;
