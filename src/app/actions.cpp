@@ -5,63 +5,6 @@
 
 namespace qs {
 
-namespace {
-
-String KeyName(TKey key) {
-  if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return String(1, Char(key));
-  if (key >= vk::F1 && key <= vk::F24) {
-    std::string digits = std::to_string(key - vk::F1 + 1);
-    return U"F" + String(digits.begin(), digits.end());
-  }
-  switch (key) {
-    case vk::Space:
-      return U"Space";
-    case vk::Escape:
-      return U"Esc";
-    case vk::Return:
-      return U"Enter";
-    case vk::Tab:
-      return U"Tab";
-    case vk::Back:
-      return U"Backspace";
-    case vk::Insert:
-      return U"Ins";
-    case vk::Delete:
-      return U"Del";
-    case vk::Home:
-      return U"Home";
-    case vk::End:
-      return U"End";
-    case vk::Prior:
-      return U"PgUp";
-    case vk::Next:
-      return U"PgDn";
-    case vk::Left:
-      return U"Left";
-    case vk::Right:
-      return U"Right";
-    case vk::Up:
-      return U"Up";
-    case vk::Down:
-      return U"Down";
-    default:
-      break;
-  }
-  std::string hex = "#" + std::to_string(key);
-  return String(hex.begin(), hex.end());
-}
-
-}  // namespace
-
-String ShortCutToText(TShortCut shortCut) {
-  if (shortCut.IsEmpty()) return {};
-  String text;
-  if (shortCut.shift & ssShift) text += U"Shift+";
-  if (shortCut.shift & ssCtrl) text += U"Ctrl+";
-  if (shortCut.shift & ssAlt) text += U"Alt+";
-  return text + KeyName(shortCut.key);
-}
-
 TAction::TAction(std::string name, String category, String caption)
     : m_name(std::move(name)), m_category(std::move(category)), m_caption(std::move(caption)) {}
 
@@ -74,6 +17,10 @@ void TAction::SetShortCut(TShortCut shortCut) {
 bool TAction::Answers(TShortCut shortCut) const {
   if (shortCut.IsEmpty()) return false;
   if (m_shortCut == shortCut) return true;
+  return AnswersSecondary(shortCut);
+}
+
+bool TAction::AnswersSecondary(TShortCut shortCut) const {
   for (const TShortCut& other : m_secondary)
     if (other == shortCut) return true;
   return false;
@@ -128,8 +75,11 @@ TAction& TActionList::Get(std::string_view name) const {
 }
 
 TAction* TActionList::ForShortCut(TShortCut shortCut) const {
+  if (shortCut.IsEmpty()) return nullptr;
   for (const auto& action : m_actions)
-    if (action->Answers(shortCut)) return action.get();
+    if (action->ShortCut() == shortCut) return action.get();
+  for (const auto& action : m_actions)
+    if (action->AnswersSecondary(shortCut)) return action.get();
   return nullptr;
 }
 

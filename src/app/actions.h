@@ -9,21 +9,12 @@
 #include <string_view>
 #include <vector>
 
+#include "app/shortcuttext.h"
 #include "platform/keys.h"
 #include "support/notifier.h"
 #include "support/qschar.h"
 
 namespace qs {
-
-struct TShortCut {
-  TKey key = 0;
-  TShiftState shift = 0;  // only ssShift, ssCtrl and ssAlt count
-  [[nodiscard]] bool IsEmpty() const noexcept { return key == 0; }
-  bool operator==(const TShortCut&) const = default;
-};
-
-// "Ctrl+J", "Shift+Ctrl+Space", "Ctrl+Alt+U", "F11"; empty for none.
-String ShortCutToText(TShortCut shortCut);
 
 class TAction {
  public:
@@ -52,6 +43,7 @@ class TAction {
   const std::vector<TShortCut>& SecondaryShortCuts() const noexcept { return m_secondary; }
   void AddSecondaryShortCut(TShortCut shortCut) { m_secondary.push_back(shortCut); }
   bool Answers(TShortCut shortCut) const;
+  bool AnswersSecondary(TShortCut shortCut) const;
 
   // A command with no operation stays disabled whatever is asked of it.
   bool HasOperation() const noexcept { return static_cast<bool>(m_execute); }
@@ -95,7 +87,9 @@ class TActionList {
   TAction* Find(std::string_view name) const;
   // Throws std::out_of_range for an unknown name: a programming error.
   TAction& Get(std::string_view name) const;
-  // The first enabled-or-not action whose shortcut matches, or nullptr.
+  // The action, enabled or not, whose own shortcut matches, else the first
+  // whose fixed further key does: a key given to a command on purpose wins
+  // over a fixed second key of another. nullptr for none.
   TAction* ForShortCut(TShortCut shortCut) const;
   int Count() const noexcept { return static_cast<int>(m_actions.size()); }
   TAction& At(int index) const { return *m_actions.at(static_cast<std::size_t>(index)); }

@@ -1,5 +1,6 @@
 #include "app/appoptions.h"
 
+#include "app/shortcutsoptions.h"
 #include "app/systopt.h"
 #include "editor/memoenvoptions.h"
 #include "support/optionobject.h"
@@ -11,7 +12,7 @@ namespace qs {
 TApplicationOptions::TApplicationOptions(SettingsStore& store) : m_store(store) {
   OptionRegistry::SetStore(&store);
   m_created = {&MemoEnvOptions(), &TMemoSourceOptions::Instance(), &TSearchOptions::Instance(),
-               &TSysOptions::Instance()};
+               &TSysOptions::Instance(), &TShortCutsOptions::Instance()};
 }
 
 void TApplicationOptions::SaveAll() {

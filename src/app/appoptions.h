@@ -12,7 +12,7 @@ class TOptionExt;
 
 class TApplicationOptions {
  public:
-  // Makes the editor, editing, search and application options, each reset
+  // Makes the editor, editing, search, application and shortcut options, each reset
   // and then loaded from store, in that order.
   explicit TApplicationOptions(SettingsStore& store);
 

@@ -1,4 +1,4 @@
-// Building blocks the insertion dialogs share: a captioned row, a colour box
+// Building blocks the dialogs share: a captioned control or row, a colour box
 // with its "..." button, the image file choice, and the OK / Cancel pair.
 #pragma once
 
@@ -8,6 +8,14 @@
 #include "platform/dialogs.h"
 
 namespace qs {
+
+// A control of kind T with its caption (a button's, a check box's, a label's).
+template <class T>
+T& AddCaptioned(TControl& parent, std::string name, StringView caption) {
+  T& control = parent.Add<T>(std::move(name));
+  control.SetCaption(caption);
+  return control;
+}
 
 // A horizontal panel named name + "Row" holding a label with caption.
 TPanel& AddCaptionedRow(TControl& parent, const std::string& name, StringView caption);

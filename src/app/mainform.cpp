@@ -7,6 +7,7 @@
 #include "app/binaryprobe.h"
 #include "app/browserdlg.h"
 #include "app/commandtable.h"
+#include "app/desktops.h"
 #include "app/documentformat.h"
 #include "app/htmlinsertion.h"
 #include "app/localwebserver.h"
@@ -93,12 +94,14 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
   m_openDialog.filter = FromUtf8(kOpenFilter);
   m_saveDialog.filter = FromUtf8(kSaveFilter);
   BuildCommandTable(m_actions);
+  LoadStoredShortCuts();
   AttachOperations();
   AttachSearch();
   AttachInsertions();
   AttachPreviewOperations();
   ApplyInitialEditorSettings();
   BuildMenus();
+  AttachDesktops();
   Charset(false);
   FillSchemeSelector();
   if (auto* catalogue = dynamic_cast<TSyntaxList*>(&m_schemes))

@@ -26,10 +26,13 @@
 
 namespace qs {
 
+class ILayoutHost;
 class ILocalWebServer;
 class ISchemeCatalogue;
 class THtmlInsertion;
 class TBrowserDlg;
+class TDesktops;
+enum class TLayoutLoad;
 class TPreviewFile;
 class TRecoveryKeeper;
 struct TOrphanRecord;
@@ -195,6 +198,25 @@ class TMainForm {
   // The folder for copies of documents that have no folder of their own.
   std::function<std::string()> PrivateTempFolder;
 
+  // ---- Shortcuts (mainformshortcuts.cpp) -------------------------------------
+  // Every command's built-in shortcut in table order, as it was before the
+  // stored ones were applied.
+  const std::vector<TShortCut>& DefaultShortCuts() const noexcept { return m_defaultShortCuts; }
+  // Writes the commands' shortcuts into the settings: the window is closing.
+  void SaveShortCuts();
+  // Whether the editor reads the keys as the first of two strokes.
+  bool StartsEditorSequence(TShortCut shortCut);
+
+  // ---- Dock panels and desktops (mainformdesktops.cpp) ------------------------
+  // The toolkit's side of the panels; without one (nullptr) the layout and
+  // desktop commands are disabled.
+  void SetLayoutHost(ILayoutHost* host);
+  TDesktops& Desktops() noexcept { return *m_desktops; }
+  void LoadLayout();
+  void LoadDesktop(const String& name);
+  void SaveDesktopAs();
+  void DeleteDesktop();
+
   // The preferences dialog needs a form host that can show it.
   void SetFormsAvailable(bool available);
 
@@ -224,6 +246,10 @@ class TMainForm {
   void ConfirmOpeningBinary(const std::string& path);
   void ToggleBookmarkShown(int number);
   void ShowPreferences();
+  void LoadStoredShortCuts();
+  void AttachDesktops();
+  void FillDesktopsMenu(TMenuItem& menu);
+  void ShowLayoutLoad(TLayoutLoad result, const String& what);
   void AttachSearch();
   void AttachInsertions();
   void Find();
@@ -292,6 +318,8 @@ class TMainForm {
   FileDialogOptions m_saveDialog;
 
   TActionList m_actions;
+  std::vector<TShortCut> m_defaultShortCuts;
+  std::unique_ptr<TDesktops> m_desktops;
   TMenuItem m_mainMenu;
   std::vector<TToolItem> m_toolBar;
   TMenuItem m_recentMenu;

@@ -5,6 +5,7 @@
 #include "app/browserdlg.h"
 #include "app/mainform.h"
 #include "app/optionsform.h"
+#include "app/shortcutspage.h"
 #include "app/syntaxlist.h"
 #include "app/syntaxschemesform.h"
 #include "app/systopt.h"
@@ -98,6 +99,8 @@ void TMainForm::SchemeSaved(const std::string& fileName) {
 
 void TMainForm::ShowPreferences() {
   TOptionsForm form(m_platform.forms, m_platform.dialogs, m_platform.files, m_options);
+  form.AddShortcutsPage(m_actions, m_defaultShortCuts).StartsEditorSequence =
+      [this](TShortCut shortCut) { return StartsEditorSequence(shortCut); };
   form.ShowModal();
   UpdatePreviewTabCaptions();
 }

@@ -18,6 +18,14 @@ TMenuItem Unavailable(String caption) {
   return item;
 }
 
+// An item the window gives its handler later, found by its name.
+TMenuItem NamedItem(std::string name, String caption) {
+  TMenuItem item;
+  item.name = std::move(name);
+  item.caption = std::move(caption);
+  return item;
+}
+
 String BookmarkCaption(int digit) {
   return U"Bookmark " + String(1, Char(U'0' + digit));
 }
@@ -53,8 +61,8 @@ void TMainForm::BuildMenus() {
       TMenuItem::Submenu(
           "ViewMenu", U"&View",
           {act("CodeExplorerAct"), sep, act("CodeTemplatesAct"), act("InsertFilesAct"),
-           act("WordWrapAct"), act("AutoIndentAct"), Unavailable(U"Save Layout"),
-           Unavailable(U"Load Layout"), sep,
+           act("WordWrapAct"), act("AutoIndentAct"), NamedItem("SaveLayoutItem", U"Save Layout"),
+           NamedItem("LoadLayoutItem", U"Load Layout"), sep,
            TMenuItem::Submenu("DesktopsMenu", U"Desktops",
                               {sep, act("SaveDesctopAsAct"), act("DeleteDesktopAct")})}),
       TMenuItem::Submenu(

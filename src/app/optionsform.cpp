@@ -1,5 +1,7 @@
 #include "app/optionsform.h"
 
+#include "app/formrows.h"
+#include "app/shortcutspage.h"
 #include "app/systopt.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
@@ -18,13 +20,6 @@ TTabSheet& AddPage(TPageControl& pages, std::string name, StringView caption) {
   TTabSheet& page = pages.Add<TTabSheet>(std::move(name));
   page.SetCaption(caption);
   return page;
-}
-
-template <class T>
-T& AddCaptioned(TControl& parent, std::string name, StringView caption) {
-  T& control = parent.Add<T>(std::move(name));
-  control.SetCaption(caption);
-  return control;
 }
 
 }  // namespace
@@ -64,12 +59,22 @@ TOptionsForm::TOptionsForm(IFormHost& host, IDialogs& dialogs, const IFileSystem
   OnShow = [this](TForm&) { FormShow(); };
 }
 
+TOptionsForm::~TOptionsForm() = default;
+
+TShortcutsPage& TOptionsForm::AddShortcutsPage(TActionList& actions,
+                                               std::vector<TShortCut> defaults) {
+  m_shortcuts = std::make_unique<TShortcutsPage>(PageControl, Host(), m_dialogs, actions,
+                                                 std::move(defaults));
+  return *m_shortcuts;
+}
+
 void TOptionsForm::FormShow() {
   PageControl.SetActivePageIndex(0);
   edServerUrl.SetText(m_options.ServerUrl());
   edServerPath.SetText(m_options.ServerPath());
   cbEscExit.SetChecked(m_options.UseEscKey());
   cbCodePage.SetText(m_options.CodePage());
+  if (m_shortcuts) m_shortcuts->Fill();
 }
 
 void TOptionsForm::BrowseBtnClick() {
@@ -84,6 +89,7 @@ void TOptionsForm::OkBtnClick() {
   m_options.SetServerPath(edServerPath.Text());
   m_options.SetUseEscKey(cbEscExit.Checked());
   m_options.SetCodePage(cbCodePage.Text());
+  if (m_shortcuts) m_shortcuts->Apply();
   SetModalResult(mrOk);
 }
 

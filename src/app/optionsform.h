@@ -4,6 +4,10 @@
 // The pages for integration and shortcuts join it with their subsystems.
 #pragma once
 
+#include <memory>
+#include <vector>
+
+#include "app/actions.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
 
@@ -11,11 +15,18 @@ namespace qs {
 
 class IDialogs;
 class IFileSystem;
+class TShortcutsPage;
 class TSysOptions;
 
 class TOptionsForm : public TForm {
  public:
   TOptionsForm(IFormHost& host, IDialogs& dialogs, const IFileSystem& files, TSysOptions& options);
+  ~TOptionsForm() override;
+
+  // The "Keyboard ShortCuts" page over the commands, with their built-in
+  // shortcuts in table order; OK gives the commands the page's shortcuts.
+  TShortcutsPage& AddShortcutsPage(TActionList& actions, std::vector<TShortCut> defaults);
+  TShortcutsPage* ShortcutsPage() const noexcept { return m_shortcuts.get(); }
 
   TPageControl& PageControl;
   TEdit& edServerUrl;
@@ -34,6 +45,7 @@ class TOptionsForm : public TForm {
   IDialogs& m_dialogs;
   const IFileSystem& m_files;
   TSysOptions& m_options;
+  std::unique_ptr<TShortcutsPage> m_shortcuts;
 };
 
 }  // namespace qs

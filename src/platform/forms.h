@@ -47,6 +47,8 @@ class TForm : public TControl {
   void Close();
   TModalResult ShowModal();
   [[nodiscard]] bool IsModal() const { return m_modal; }
+  // What shows the form, for the dialogs it opens in turn.
+  [[nodiscard]] IFormHost& Host() const { return m_host; }
   [[nodiscard]] TModalResult ModalResult() const { return m_modalResult; }
   void SetModalResult(TModalResult result);
 

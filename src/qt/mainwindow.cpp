@@ -22,6 +22,7 @@
 #include "qt/colorswatch.h"
 #include "qt/qtcommands.h"
 #include "qt/qtconvert.h"
+#include "qt/qtdocking.h"
 #include "qt/qtmemowidget.h"
 #include "qt/qtpreviewviews.h"
 #include "qt/windowplacement.h"
@@ -56,6 +57,8 @@ MainWindow::MainWindow(Platform& platform, ISchemeCatalogue& schemes, TSysOption
   BuildToolBar();
   BuildStatusBar();
   m_previewViews = new QtPreviewViews(*this, *m_form, *m_toolBar, platform.browser);
+  m_docking = new QtDocking(*this);
+  m_form->SetLayoutHost(m_docking);
   m_form->OnStateChange = [this] { ShowState(); };
   m_form->OnClose = [this] { close(); };
   m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -72,6 +75,7 @@ MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
   m_form->OnStateChange = nullptr;
   m_form->OnClose = nullptr;
+  m_form->SetLayoutHost(nullptr);
 }
 
 void MainWindow::BuildMenuBar() {
@@ -230,6 +234,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (m_form->IsClosed() || m_form->CloseQuery()) {
     GuardedCall([&] { SaveWindowPlacement(*this, SettingsStore::Instance()); });
+    GuardedCall([&] { m_form->SaveShortCuts(); });
     event->accept();
   } else {
     event->ignore();

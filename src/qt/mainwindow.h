@@ -25,6 +25,7 @@ namespace qs::qt {
 
 class ColorSwatch;
 class QtCommands;
+class QtDocking;
 class QtMemoWidget;
 class QtPreviewViews;
 
@@ -41,6 +42,7 @@ class MainWindow : public QMainWindow {
   QComboBox& SchemeSelector() noexcept { return *m_schemeSelector; }
   QToolBar& ToolBar() noexcept { return *m_toolBar; }
   QtPreviewViews& PreviewViews() noexcept { return *m_previewViews; }
+  QtDocking& Docking() noexcept { return *m_docking; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,6 +66,7 @@ class MainWindow : public QMainWindow {
   QToolBar* m_toolBar = nullptr;
   QComboBox* m_schemeSelector = nullptr;
   QtPreviewViews* m_previewViews = nullptr;
+  QtDocking* m_docking = nullptr;
   std::array<QLabel*, 4> m_panels{};
   ColorSwatch* m_swatch = nullptr;
   bool m_showingState = false;

@@ -28,7 +28,6 @@ QtCommands::QtCommands(TActionList& actions, QObject* parent) : QObject(parent) 
     qaction->setIcon(CommandIcon(action.ImageName()));
     const String& hint = action.Hint();
     const std::size_t bar = hint.find(U'|');
-    qaction->setToolTip(ToQString(StringView(hint).substr(0, bar)));
     qaction->setStatusTip(
         ToQString(bar == String::npos ? StringView(hint) : StringView(hint).substr(bar + 1)));
     qaction->setCheckable(action.Checkable());
@@ -51,6 +50,11 @@ void QtCommands::Sync(TAction& action, QAction& qaction) {
   if (!keys.empty()) text += QStringLiteral("\t") + ToQString(StringView(keys));
   qaction.setText(text);
   qaction.setIconText(ToQString(StringView(StripAccelerator(action.Caption()))));
+  // The toolbar's tip: the short hint and, when there is one, the shortcut.
+  const String& hint = action.Hint();
+  QString tip = ToQString(StringView(hint).substr(0, hint.find(U'|')));
+  if (!keys.empty()) tip += QStringLiteral(" (") + ToQString(StringView(keys)) + QLatin1Char(')');
+  qaction.setToolTip(tip);
   qaction.setEnabled(action.Enabled());
   qaction.setChecked(action.Checked());
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/appoptions.h"
+#include "app/shortcutsoptions.h"
 #include "app/systopt.h"
 #include "editor/memoenvoptions.h"
 #include "support/registry.h"
@@ -24,9 +25,9 @@ TEST(ApplicationOptions, CreatesInOrderAndPersistsEveryOptionObjectAcrossARestar
     SettingsStore store;
     store.SetFileName(file);
     TApplicationOptions app(store);
-    const std::vector<TOptionExt*> expected = {&MemoEnvOptions(), &TMemoSourceOptions::Instance(),
-                                               &TSearchOptions::Instance(),
-                                               &TSysOptions::Instance()};
+    const std::vector<TOptionExt*> expected = {
+        &MemoEnvOptions(), &TMemoSourceOptions::Instance(), &TSearchOptions::Instance(),
+        &TSysOptions::Instance(), &TShortCutsOptions::Instance()};
     EXPECT_EQ(app.Created(), expected);
     TSysOptions::Instance().SetMaxRecent(7);
     MemoEnvOptions().SetMarginPos(66);

@@ -429,7 +429,7 @@ TEST_F(MainFormTest, CommandsOfLaterSubsystemsAreListedButDisabled) {
   Start();
   for (const char* name :
        {"TidyAct", "TidyBatchAct",
-        "HTMLValidatorOptionsAct", "CodeExplorerAct", "DeleteDesktopAct", "SaveDesctopAsAct",
+        "HTMLValidatorOptionsAct", "CodeExplorerAct",
         "HelpTopicsAct", "TopicSearchAct", "PHPRefAct", "EditorOptionsAct", "EditSyntaxAct",
         "CheckNewVerAct", "CodeTemplatesAct"}) {
     TAction& action = form->Action(name);
