@@ -30,6 +30,7 @@ class ILocalWebServer;
 class ISchemeCatalogue;
 class THtmlInsertion;
 class TBrowserDlg;
+class TDesktopServices;
 class TPreviewFile;
 class TRecoveryKeeper;
 struct TOrphanRecord;
@@ -97,6 +98,16 @@ class TMainForm {
   // reloaded, or the user asked when the document has unsaved changes.
   void WindowActivated();
   const TRecoveryKeeper* Recovery() const noexcept { return m_recovery.get(); }
+
+  // ---- Desktop integration (mainformintegration.cpp) --------------------
+  // The associations, "Open with" entry and editor settings, made on first
+  // use for the user's desktop folders; tests put their own in first.
+  TDesktopServices& Desktop();
+  void SetDesktopServices(std::unique_ptr<TDesktopServices> services);
+  // At first show: offers to take back extensions another program took.
+  void VerifyAssociations();
+  // A web page, or a mail address (with or without "mailto:").
+  void OpenUrl(const String& address);
 
   // ---- Closing --------------------------------------------------------
   // The save question; false refuses the close. A failure is shown.
@@ -226,6 +237,7 @@ class TMainForm {
   void ShowPreferences();
   void AttachSearch();
   void AttachInsertions();
+  void AttachVendorPages();
   void Find();
   void ToggleWordWrap();
   void EditSyntaxSchemes();
@@ -296,6 +308,7 @@ class TMainForm {
   TMenuItem m_editorMenu;
   TMenuItem m_gutterMenu;
   std::unique_ptr<THtmlInsertion> m_html;
+  std::unique_ptr<TDesktopServices> m_desktop;
 };
 
 }  // namespace qs

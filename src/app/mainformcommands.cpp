@@ -88,7 +88,7 @@ void TMainForm::EditSyntaxSchemes() {
 }
 
 void TMainForm::ShowPreferences() {
-  TOptionsForm form(m_platform.forms, m_platform.dialogs, m_platform.files, m_options);
+  TOptionsForm form(m_platform.forms, m_platform.dialogs, m_platform.files, m_options, Desktop());
   form.ShowModal();
   UpdatePreviewTabCaptions();
 }

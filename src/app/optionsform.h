@@ -1,9 +1,10 @@
-// The "Preferences" dialog as far as it edits the settings of TSysOptions:
+// The "Preferences" dialog: the "Integration" page (integrationpage.h) and
 // the "Web Server" page (server URL, document root, quick exit with Esc, the
 // code page of files that are not UTF).
-// The pages for integration and shortcuts join it with their subsystems.
+// The page for shortcuts joins it with its subsystem.
 #pragma once
 
+#include "app/integrationpage.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
 
@@ -15,9 +16,15 @@ class TSysOptions;
 
 class TOptionsForm : public TForm {
  public:
-  TOptionsForm(IFormHost& host, IDialogs& dialogs, const IFileSystem& files, TSysOptions& options);
+  TOptionsForm(IFormHost& host, IDialogs& dialogs, const IFileSystem& files, TSysOptions& options,
+               TDesktopServices& desktop);
+
+  // Opens on "Web Server" instead of the first page (the preview asks for
+  // the server mapping).
+  bool OpenOnWebServer = false;
 
   TPageControl& PageControl;
+  TIntegrationPage Integration;
   TEdit& edServerUrl;
   TEdit& edServerPath;
   TButton& BrowseBtn;

@@ -222,7 +222,7 @@ void TDesktopIntegration::SetContextMenu(bool on) {
 }
 
 void TDesktopIntegration::NotifyShell() {
-  if (!m_changed) return;
+  if (!m_changed || !m_hooks.runTool) return;
   m_changed = false;
   const std::string applications = m_paths.dataHome + "/applications";
   if (m_files.IsDirectory(applications))

@@ -33,6 +33,7 @@ struct TDesktopPaths {
   [[nodiscard]] std::vector<std::string> GlobFiles() const;
 };
 
+// An empty hook does nothing and finds nothing installed.
 struct TDesktopHooks {
   // Runs a desktop tool with its arguments and waits for it; a tool that is
   // not installed is left out.

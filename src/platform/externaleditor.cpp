@@ -46,7 +46,8 @@ std::string TExternalEditor::OwnValue() const {
 }
 
 bool TExternalEditor::Available() const {
-  return m_hooks.isInstalled(m_setting.program) || m_files.Exists(ConfigFile());
+  return (m_hooks.isInstalled && m_hooks.isInstalled(m_setting.program)) ||
+         m_files.Exists(ConfigFile());
 }
 
 bool TExternalEditor::IsThisProgram() const {
