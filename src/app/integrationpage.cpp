@@ -38,18 +38,29 @@ std::string Dotted(const std::vector<std::string>& extensions) {
   return text.empty() ? "none" : text;
 }
 
+// The groups come first, right under their heading.
+std::vector<TCheckBox*> AddGroupBoxes(TTabSheet& page) {
+  AddCaptioned<TLabel>(page, "lbAssociate", U"Associate Quillon with:");
+  std::vector<TCheckBox*> boxes;
+  for (const TAssociationGroup& group : kAssociationGroups)
+    boxes.push_back(&AddCaptioned<TCheckBox>(page, std::string(group.name), group.caption));
+  return boxes;
+}
+
 }  // namespace
 
 TIntegrationPage::TIntegrationPage(TTabSheet& page, TDesktopServices& services,
                                    TSysOptions& options)
-    : SelectAllBtn((AddCaptioned<TLabel>(page, "lbAssociate", U"Associate Quillon with:"),
-                    AddCaptioned<TButton>(page, "SelectAllBtn", U"Select All"))),
+    : GroupBoxes(AddGroupBoxes(page)),
+      SelectAllBtn(AddCaptioned<TButton>(page, "SelectAllBtn", U"Select All")),
       edExts(
           (AddCaptioned<TLabel>(page, "lbExts", U"Other extensions:"), page.Add<TEdit>("edExts"))),
       cbVerify(AddCaptioned<TCheckBox>(page, "cbVerify",
                                        U"&Verify these file associations when starting Quillon")),
-      cbContextMenu(AddCaptioned<TCheckBox>(
-          page, "cbContextMenu", U"Add Quillon to the \"Open with\" menu of all text files")),
+      cbContextMenu(
+          (AddCaptioned<TLabel>(page, "lbSystem", U"System Integration"),
+           AddCaptioned<TCheckBox>(page, "cbContextMenu",
+                                   U"Add Quillon to the \"Open with\" menu of all text files"))),
       cbViewSource(AddCaptioned<TCheckBox>(page, "cbViewSource", U"HTML source viewer in IE")),
       cbHtmlEditor(AddCaptioned<TCheckBox>(page, "cbHtmlEditor", U"HTML editor for IE")),
       cbOperaViewSource(
@@ -59,12 +70,8 @@ TIntegrationPage::TIntegrationPage(TTabSheet& page, TDesktopServices& services,
       m_services(services),
       m_options(options),
       m_partial(std::size(kAssociationGroups), false) {
-  for (std::size_t i = 0; i < std::size(kAssociationGroups); ++i) {
-    TCheckBox& box = AddCaptioned<TCheckBox>(page, std::string(kAssociationGroups[i].name),
-                                             kAssociationGroups[i].caption);
-    box.OnClick = [this, i](TControl&) { GroupClicked(i); };
-    GroupBoxes.push_back(&box);
-  }
+  for (std::size_t i = 0; i < GroupBoxes.size(); ++i)
+    GroupBoxes[i]->OnClick = [this, i](TControl&) { GroupClicked(i); };
   // Nothing on this desktop keeps a browser's source viewer or an SFTP
   // client's editor in a file that can be changed safely while it runs.
   for (TCheckBox* box : {&cbViewSource, &cbHtmlEditor, &cbOperaViewSource, &cbWinSCP})
