@@ -431,7 +431,7 @@ TEST_F(MainFormTest, CommandsOfLaterSubsystemsAreListedButDisabled) {
        {"TidyAct", "TidyBatchAct",
         "HTMLValidatorOptionsAct", "CodeExplorerAct", "DeleteDesktopAct", "SaveDesctopAsAct",
         "HelpTopicsAct", "TopicSearchAct", "PHPRefAct", "EditorOptionsAct", "EditSyntaxAct",
-        "CheckNewVerAct", "CodeTemplatesAct"}) {
+        "CodeTemplatesAct"}) {
     TAction& action = form->Action(name);
     EXPECT_FALSE(action.Enabled()) << name;
     EXPECT_FALSE(action.Execute()) << name;
