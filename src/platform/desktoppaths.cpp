@@ -7,6 +7,7 @@
 #include "platform/desktopentry.h"
 #include "platform/process.h"
 #include "support/errorlog.h"
+#include "support/errors.h"
 #include "support/xdgfolders.h"
 
 namespace qs {
@@ -50,9 +51,16 @@ std::string RunningProgram() {
   return path;
 }
 
+// The caches only speed the desktop up: a refresh that fails is logged, and
+// the change itself (already written) stands.
 void RunToolIfInstalled(const std::vector<std::string>& argv) {
   if (argv.empty() || FindProgram(argv.front()).empty()) return;
-  const int status = WaitProcess(SpawnProcess(argv, ChildOutput::Discard));
+  int status = -1;
+  try {
+    status = WaitProcess(SpawnProcess(argv, ChildOutput::Discard));
+  } catch (const Error& error) {
+    LogLine(error.what());
+  }
   if (status != 0)
     LogLine(argv.front() + " ended with status " + std::to_string(status) +
             "; the desktop may show the change only after its next refresh");
