@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/mimeglobs.h"
+#include "support/asciicase.h"
 #include "support/errors.h"
 #include "support/utf8.h"
 
@@ -25,7 +26,7 @@ std::vector<std::string> ParseExtensionList(StringView text) {
     if (kSeparators.find(c) != StringView::npos || c == U'\t' || c == U'\n' || c == U'\r')
       flush();
     else
-      part += c >= U'A' && c <= U'Z' ? static_cast<Char>(c - U'A' + U'a') : c;
+      part += AsciiLower(c);
   }
   flush();
   std::sort(parts.begin(), parts.end());

@@ -6,6 +6,7 @@
 
 #include "platform/desktopentry.h"
 #include "platform/process.h"
+#include "support/asciicase.h"
 #include "support/errorlog.h"
 #include "support/errors.h"
 #include "support/xdgfolders.h"
@@ -38,8 +39,7 @@ std::vector<std::string> SplitPaths(const char* variable, std::vector<std::strin
 std::vector<std::string> CurrentDesktops() {
   std::vector<std::string> names = ColonList("XDG_CURRENT_DESKTOP");
   for (std::string& name : names)
-    for (char& c : name)
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    for (char& c : name) c = AsciiLower(c);
   return names;
 }
 

@@ -2,22 +2,12 @@
 
 #include <charconv>
 
+#include "support/asciicase.h"
 #include "support/errors.h"
 
 namespace qs {
 
 namespace {
-
-char LowerAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  return true;
-}
 
 // The next ":"-separated field of line, consumed.
 std::string_view NextField(std::string_view& line) {
@@ -56,7 +46,7 @@ std::optional<TMimeGlobMatch> MatchExtensionGlob(std::string_view globs2,
         std::from_chars(weightText.data(), weightText.data() + weightText.size(), weight);
     if (error != std::errc() || rest != weightText.data() + weightText.size() || type.empty())
       continue;
-    if (!EqualsNoCase(glob, wanted)) continue;
+    if (!EqualsIgnoringAsciiCase(glob, wanted)) continue;
     if (!best || weight > best->weight) best = TMimeGlobMatch{std::string(type), weight};
   }
   return best;
@@ -64,7 +54,7 @@ std::optional<TMimeGlobMatch> MatchExtensionGlob(std::string_view globs2,
 
 std::string OwnMimeType(std::string_view extension) {
   std::string type = "text/x-quillon-";
-  for (const char c : extension) type += LowerAscii(c);
+  for (const char c : extension) type += AsciiLower(c);
   return type;
 }
 
