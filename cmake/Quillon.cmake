@@ -38,7 +38,9 @@ function(quillon_tests folder)
   gtest_discover_tests(test_${folder} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS ${folder})
   quillon_test_environment(test_${folder}
     "QUILLON_SETTINGS_FILE=${CMAKE_BINARY_DIR}/test-settings/${folder}.ini"
-    "QUILLON_LOG_FILE=${CMAKE_BINARY_DIR}/test-logs/${folder}.log")
+    "QUILLON_LOG_FILE=${CMAKE_BINARY_DIR}/test-logs/${folder}.log"
+    "XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-xdg/${folder}/config"
+    "XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-xdg/${folder}/data")
 endfunction()
 
 # Gives every test that the discovery of target finds the environment

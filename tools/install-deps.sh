@@ -17,6 +17,9 @@ packages+=(poppler-utils)
 # The embedded browser (Qt WebEngine with its widgets), and a PHP command line whose
 # built-in web server the server preview can start and its test runs.
 packages+=(qt6-webengine-dev php-cli)
+# The desktop's own tools for associations: the MIME and desktop-entry caches,
+# and xdg-mime, which the association test asks for the default program.
+packages+=(xdg-utils desktop-file-utils shared-mime-info)
 packages+=("$@")
 
 missing=()

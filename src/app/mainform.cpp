@@ -8,6 +8,7 @@
 #include "app/browserdlg.h"
 #include "app/commandtable.h"
 #include "app/desktops.h"
+#include "app/desktopservices.h"
 #include "app/documentformat.h"
 #include "app/htmlinsertion.h"
 #include "app/localwebserver.h"
@@ -98,6 +99,7 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
   AttachOperations();
   AttachSearch();
   AttachInsertions();
+  AttachVendorPages();
   AttachPreviewOperations();
   ApplyInitialEditorSettings();
   BuildMenus();
@@ -169,6 +171,7 @@ void TMainForm::ApplyEditorOptions() {
 void TMainForm::FormShow() {
   UpdateCaretStatus();
   const TCommandLine command = ParseCommandLine(m_args, m_platform.files);
+  RunCommand([this] { VerifyAssociations(); });
   RunCommand([&] { OpenFile(command.fileName, okText); });
   if (command.print) RunCommand([this] { FilePrint(); });
   if (m_recovery) RunCommand([this] { OfferRecovery(); });

@@ -33,6 +33,7 @@ class THtmlInsertion;
 class TBrowserDlg;
 class TDesktops;
 enum class TLayoutLoad;
+class TDesktopServices;
 class TPreviewFile;
 class TRecoveryKeeper;
 struct TOrphanRecord;
@@ -100,6 +101,16 @@ class TMainForm {
   // reloaded, or the user asked when the document has unsaved changes.
   void WindowActivated();
   const TRecoveryKeeper* Recovery() const noexcept { return m_recovery.get(); }
+
+  // ---- Desktop integration (mainformintegration.cpp) --------------------
+  // The associations, "Open with" entry and editor settings, made on first
+  // use for the user's desktop folders; tests put their own in first.
+  TDesktopServices& Desktop();
+  void SetDesktopServices(std::unique_ptr<TDesktopServices> services);
+  // At first show: offers to take back extensions another program took.
+  void VerifyAssociations();
+  // A web page, or a mail address (with or without "mailto:").
+  void OpenUrl(const String& address);
 
   // ---- Closing --------------------------------------------------------
   // The save question; false refuses the close. A failure is shown.
@@ -252,6 +263,7 @@ class TMainForm {
   void ShowLayoutLoad(TLayoutLoad result, const String& what);
   void AttachSearch();
   void AttachInsertions();
+  void AttachVendorPages();
   void Find();
   void ToggleWordWrap();
   void EditSyntaxSchemes();
@@ -327,6 +339,7 @@ class TMainForm {
   TMenuItem m_editorMenu;
   TMenuItem m_gutterMenu;
   std::unique_ptr<THtmlInsertion> m_html;
+  std::unique_ptr<TDesktopServices> m_desktop;
 };
 
 }  // namespace qs

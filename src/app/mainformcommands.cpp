@@ -98,7 +98,7 @@ void TMainForm::SchemeSaved(const std::string& fileName) {
 }
 
 void TMainForm::ShowPreferences() {
-  TOptionsForm form(m_platform.forms, m_platform.dialogs, m_platform.files, m_options);
+  TOptionsForm form(m_platform.forms, m_platform.dialogs, m_platform.files, m_options, Desktop());
   form.AddShortcutsPage(m_actions, m_defaultShortCuts).StartsEditorSequence =
       [this](TShortCut shortCut) { return StartsEditorSequence(shortCut); };
   form.ShowModal();

@@ -163,7 +163,8 @@ bool TMainForm::ConfigureMapping() {
   if (m_platform.dialogs.MessageBox(U"Configure mapping?", U"Error", MsgButtons::YesNo,
                                     MsgIcon::Error) != MsgResult::Yes)
     return false;
-  TOptionsForm form(m_platform.forms, m_platform.dialogs, m_platform.files, m_options);
+  TOptionsForm form(m_platform.forms, m_platform.dialogs, m_platform.files, m_options, Desktop());
+  form.OpenOnWebServer = true;
   const bool accepted = form.ShowModal() == mrOk;
   UpdatePreviewTabCaptions();
   if (!accepted) return false;

@@ -1,5 +1,7 @@
 #include "app/optionsform.h"
 
+#include <algorithm>
+
 #include "app/formrows.h"
 #include "app/shortcutspage.h"
 #include "app/systopt.h"
@@ -11,6 +13,8 @@
 namespace qs {
 
 namespace {
+
+constexpr std::string_view kWebServerPage = "WebServerPage";
 
 constexpr StringView kServerExplanation =
     U"Mapping are used by Quillon to pass documents trough a web server, enabling you to "
@@ -25,22 +29,24 @@ TTabSheet& AddPage(TPageControl& pages, std::string name, StringView caption) {
 }  // namespace
 
 TOptionsForm::TOptionsForm(IFormHost& host, IDialogs& dialogs, const IFileSystem& files,
-                           TSysOptions& options)
+                           TSysOptions& options, TDesktopServices& desktop)
     : TForm(host, "OptionsForm"),
       PageControl(Add<TPageControl>("PageControl")),
-      edServerUrl(AddPage(PageControl, "WebServerPage", U"Web Server").Add<TEdit>("edServerUrl")),
-      edServerPath(PageControl.Pages().front()->Add<TEdit>("edServerPath")),
-      BrowseBtn(AddCaptioned<TButton>(*PageControl.Pages().front(), "BrowseBtn", U"...")),
-      cbEscExit(AddCaptioned<TCheckBox>(*PageControl.Pages().front(), "cbEscExit",
+      Integration(AddPage(PageControl, "IntegrationPage", U"Integration"), desktop, options),
+      edServerUrl(AddPage(PageControl, std::string(kWebServerPage), U"Web Server")
+                      .Add<TEdit>("edServerUrl")),
+      edServerPath(PageControl.Pages().back()->Add<TEdit>("edServerPath")),
+      BrowseBtn(AddCaptioned<TButton>(*PageControl.Pages().back(), "BrowseBtn", U"...")),
+      cbEscExit(AddCaptioned<TCheckBox>(*PageControl.Pages().back(), "cbEscExit",
                                         U"Quick exit (ESC Key)")),
-      cbCodePage(PageControl.Pages().front()->Add<TComboBox>("cbCodePage")),
+      cbCodePage(PageControl.Pages().back()->Add<TComboBox>("cbCodePage")),
       OkBtn(AddCaptioned<TButton>(*this, "OkBtn", U"OK")),
       CancelBtn(AddCaptioned<TButton>(*this, "CancelBtn", U"Cancel")),
       m_dialogs(dialogs),
       m_files(files),
       m_options(options) {
   SetCaption(U"Preferences");
-  TTabSheet& page = *PageControl.Pages().front();
+  TTabSheet& page = *PageControl.Pages().back();
   AddCaptioned<TLabel>(page, "lbServerUrl", U"Server:");
   AddCaptioned<TLabel>(page, "lbServerPath", U"Document Root:");
   AddCaptioned<TLabel>(page, "lbExplanation", kServerExplanation);
@@ -69,7 +75,11 @@ TShortcutsPage& TOptionsForm::AddShortcutsPage(TActionList& actions,
 }
 
 void TOptionsForm::FormShow() {
-  PageControl.SetActivePageIndex(0);
+  const std::vector<TTabSheet*> pages = PageControl.Pages();
+  const auto webServer = std::find_if(pages.begin(), pages.end(),
+                                      [](TTabSheet* p) { return p->Name() == kWebServerPage; });
+  PageControl.SetActivePageIndex(OpenOnWebServer ? static_cast<int>(webServer - pages.begin()) : 0);
+  Integration.Show();
   edServerUrl.SetText(m_options.ServerUrl());
   edServerPath.SetText(m_options.ServerPath());
   cbEscExit.SetChecked(m_options.UseEscKey());
@@ -85,11 +95,14 @@ void TOptionsForm::BrowseBtnClick() {
 }
 
 void TOptionsForm::OkBtnClick() {
+  Integration.Validate();
   m_options.SetServerUrl(edServerUrl.Text());
   m_options.SetServerPath(edServerPath.Text());
   m_options.SetUseEscKey(cbEscExit.Checked());
   m_options.SetCodePage(cbCodePage.Text());
   if (m_shortcuts) m_shortcuts->Apply();
+  m_options.SetUseRMSystemMenu(Integration.cbContextMenu.Checked());
+  Integration.Apply();
   SetModalResult(mrOk);
 }
 

@@ -1,13 +1,14 @@
-// The "Preferences" dialog as far as it edits the settings of TSysOptions:
+// The "Preferences" dialog: the "Integration" page (integrationpage.h) and
 // the "Web Server" page (server URL, document root, quick exit with Esc, the
 // code page of files that are not UTF).
-// The pages for integration and shortcuts join it with their subsystems.
+// The page for shortcuts joins it with its subsystem.
 #pragma once
 
 #include <memory>
 #include <vector>
 
 #include "app/actions.h"
+#include "app/integrationpage.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
 
@@ -20,7 +21,8 @@ class TSysOptions;
 
 class TOptionsForm : public TForm {
  public:
-  TOptionsForm(IFormHost& host, IDialogs& dialogs, const IFileSystem& files, TSysOptions& options);
+  TOptionsForm(IFormHost& host, IDialogs& dialogs, const IFileSystem& files, TSysOptions& options,
+               TDesktopServices& desktop);
   ~TOptionsForm() override;
 
   // The "Keyboard ShortCuts" page over the commands, with their built-in
@@ -28,7 +30,12 @@ class TOptionsForm : public TForm {
   TShortcutsPage& AddShortcutsPage(TActionList& actions, std::vector<TShortCut> defaults);
   TShortcutsPage* ShortcutsPage() const noexcept { return m_shortcuts.get(); }
 
+  // Opens on "Web Server" instead of the first page (the preview asks for
+  // the server mapping).
+  bool OpenOnWebServer = false;
+
   TPageControl& PageControl;
+  TIntegrationPage Integration;
   TEdit& edServerUrl;
   TEdit& edServerPath;
   TButton& BrowseBtn;

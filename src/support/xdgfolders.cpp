@@ -39,16 +39,18 @@ FolderRule RuleOf(XdgFolder kind) {
 
 }  // namespace
 
-std::string UserFolder(XdgFolder kind) {
+std::string BaseFolder(XdgFolder kind) {
   const FolderRule rule = RuleOf(kind);
-  std::string base = Environment(rule.variable);
+  const std::string base = Environment(rule.variable);
   // A relative path is invalid by the rules and is ignored.
-  if (base.empty() || base.front() != '/') {
-    const std::string home = HomeFolder();
-    if (home.empty()) return {};
-    base = home + rule.underHome;
-  }
-  return base + "/quillon";
+  if (!base.empty() && base.front() == '/') return base;
+  const std::string home = HomeFolder();
+  return home.empty() ? std::string() : home + rule.underHome;
+}
+
+std::string UserFolder(XdgFolder kind) {
+  const std::string base = BaseFolder(kind);
+  return base.empty() ? base : base + "/quillon";
 }
 
 }  // namespace qs

@@ -13,5 +13,8 @@ enum class XdgFolder { Config, Data, State };
 // $XDG_STATE_HOME (an absolute path only), else ~/.config, ~/.local/share or
 // ~/.local/state, with "/quillon" added; empty when no home folder is known.
 [[nodiscard]] std::string UserFolder(XdgFolder kind);
+// The same folder without "/quillon": where the desktop's own files of that
+// kind live (mimeapps.list, desktop entries, MIME packages).
+[[nodiscard]] std::string BaseFolder(XdgFolder kind);
 
 }  // namespace qs

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/desktopservices.h"
 #include "app/optionsform.h"
 #include "app/systopt.h"
 #include "platform/headlessformhost.h"
@@ -11,9 +12,10 @@ namespace {
 
 class OptionsFormTest : public ::testing::Test {
  protected:
-  TModalResult Show(FormScript script) {
+  TModalResult Show(FormScript script, bool onWebServer = false) {
     forms.QueueScript(std::move(script));
-    TOptionsForm form(forms, dialogs, files, options);
+    TOptionsForm form(forms, dialogs, files, options, desktop);
+    form.OpenOnWebServer = onWebServer;
     return form.ShowModal();
   }
 
@@ -21,23 +23,33 @@ class OptionsFormTest : public ::testing::Test {
   ScriptedDialogs dialogs;
   MemoryFileSystem files;
   TSysOptions options;
+  TDesktopServices desktop{files, TDesktopPaths{}, TDesktopHooks{}};
 };
 
-TEST_F(OptionsFormTest, OpensOnTheWebServerPageAndOkStoresNormalisedValues) {
-  options.SetServerUrl(U"http://127.0.0.1:8080/");
-  const TModalResult result = Show([](TForm& f) {
-    auto& form = static_cast<TOptionsForm&>(f);
-    EXPECT_EQ(form.Text(), U"Preferences");
-    EXPECT_EQ(form.PageControl.ActivePage()->Text(), U"Web Server");
-    EXPECT_EQ(form.edServerUrl.Text(), U"http://127.0.0.1:8080/");
-    EXPECT_FALSE(form.cbEscExit.Checked());
-    EXPECT_EQ(form.cbCodePage.Text(), U"windows-1252");
-    form.cbCodePage.SetItemIndex(3);
-    form.edServerUrl.SetText(U"http:\\\\localhost\\site");
-    form.edServerPath.SetText(U"d:/www/site");
-    form.cbEscExit.Click();
-    form.OkBtn.Click();
+TEST_F(OptionsFormTest, OpensOnIntegrationUnlessThePreviewAsksForTheServer) {
+  Show([](TForm& f) {
+    EXPECT_EQ(static_cast<TOptionsForm&>(f).PageControl.ActivePage()->Text(), U"Integration");
+    static_cast<TOptionsForm&>(f).CancelBtn.Click();
   });
+}
+
+TEST_F(OptionsFormTest, OpensOnTheWebServerPageWhenAskedAndOkStoresNormalisedValues) {
+  options.SetServerUrl(U"http://127.0.0.1:8080/");
+  const TModalResult result = Show(
+      [](TForm& f) {
+        auto& form = static_cast<TOptionsForm&>(f);
+        EXPECT_EQ(form.Text(), U"Preferences");
+        EXPECT_EQ(form.PageControl.ActivePage()->Text(), U"Web Server");
+        EXPECT_EQ(form.edServerUrl.Text(), U"http://127.0.0.1:8080/");
+        EXPECT_FALSE(form.cbEscExit.Checked());
+        EXPECT_EQ(form.cbCodePage.Text(), U"windows-1252");
+        form.cbCodePage.SetItemIndex(3);
+        form.edServerUrl.SetText(U"http:\\\\localhost\\site");
+        form.edServerPath.SetText(U"d:/www/site");
+        form.cbEscExit.Click();
+        form.OkBtn.Click();
+      },
+      true);
   EXPECT_EQ(result, mrOk);
   EXPECT_EQ(options.ServerUrl(), U"http://localhost/site/");
   EXPECT_EQ(options.ServerPath(), U"d:/www/site/");

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "app/commandtable.h"
+#include "app/desktopservices.h"
 #include "app/optionsform.h"
 #include "app/shortcutdlg.h"
 #include "app/systopt.h"
@@ -30,7 +33,7 @@ class ShortcutsPageTest : public ::testing::Test {
       script(options, *options.ShortcutsPage());
     });
     if (m_editing) forms.QueueScript(std::exchange(m_editing, nullptr));
-    TOptionsForm form(forms, dialogs, files, options);
+    TOptionsForm form(forms, dialogs, files, options, desktop);
     form.AddShortcutsPage(actions, defaults);
     return form.ShowModal();
   }
@@ -53,6 +56,7 @@ class ShortcutsPageTest : public ::testing::Test {
   ScriptedDialogs dialogs;
   MemoryFileSystem files;
   TSysOptions options;
+  TDesktopServices desktop{files, TDesktopPaths{}, TDesktopHooks{}};
   TActionList actions;
   std::vector<TShortCut> defaults;
   FormScript m_editing;
@@ -118,7 +122,9 @@ TEST_F(ShortcutsPageTest, EnterOnTheListEditsTheSelectedRowAndLeavesThePreferenc
     dialog.PressKey(vk::Return);
   });
   const TModalResult result = ShowPreferences([this](TOptionsForm& form, TShortcutsPage& page) {
-    form.PageControl.SetActivePageIndex(1);
+    const std::vector<TTabSheet*> pages = form.PageControl.Pages();
+    form.PageControl.SetActivePageIndex(
+        static_cast<int>(std::find(pages.begin(), pages.end(), &page.Page) - pages.begin()));
     EXPECT_TRUE(page.lvShortcuts.Focused());
     form.PressKey(vk::Return);
     EXPECT_EQ(form.ModalResult(), mrNone);
