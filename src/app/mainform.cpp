@@ -416,7 +416,8 @@ void TMainForm::RefreshCommandStates() {
     Action(name).SetEnabled(selected);
   Action("UndoAct").SetEnabled(source.CanUndo());
   Action("RedoAct").SetEnabled(source.CanRedo());
-  Action("PasteAct").SetEnabled(!source.ReadOnly() && m_platform.clipboard.HasText());
+  // With RTF offered beside text, rich text alone on the clipboard pastes too.
+  Action("PasteAct").SetEnabled(m_editor.CanPaste());
   m_panels[2] = TCustomMemoSource::OverwriteMode() ? U"Overwrite" : U"Insert";
 }
 

@@ -85,6 +85,19 @@ TEST_F(MainFormImportTest, AFailedImportLeavesTheDocumentItsNameAndItsScheme) {
   EXPECT_TRUE(editor.Source().DocModified());
 }
 
+// Another program may fill the clipboard after the window last looked, and
+// with rich text alone.
+TEST_F(MainFormImportTest, CtrlVPastesRichTextAnotherProgramPutOnTheClipboard) {
+  Start();
+  headless.clipboard.Clear();
+  form->RefreshCommandStates();
+  headless.clipboard.SimulateOtherProgram(std::nullopt, "{\\rtf1 red}");
+  ScriptedImporter::Script({ImportRun(U"red", U"Arial", 10, true, false, kRed)});
+  EXPECT_TRUE(form->KeyDown('V', ssCtrl));
+  EXPECT_EQ(editor.Source().Lines().Text(), U"red");
+  EXPECT_EQ(ColorAt(0), kRed);
+}
+
 TEST_F(MainFormImportTest, TheRtfFilterOffersRtfFilesOnly) {
   Start();
   const std::string filter = ToUtf8(form->OpenDialog().filter);
