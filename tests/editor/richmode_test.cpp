@@ -3,6 +3,9 @@
 #include "common/scriptedimporter.h"
 #include "editor/attributeparser.h"
 #include "editor/memoattributes.h"
+#include "export/htmlexporter.h"
+#include "export/outputstream.h"
+#include "export/rtfexporter.h"
 #include "mousefixture.h"
 
 namespace qs::testing {
@@ -268,6 +271,38 @@ TEST_F(RichModeTest, AnAddressInFormattedTextIsMarkedWithoutLosingItsFormat) {
   Src().SetHighlightUrls(false);
   EXPECT_EQ(static_cast<unsigned char>(Src().GetStyleBytes(0)[5]),
             static_cast<unsigned char>(Src().GetStyleBytes(0)[0]));
+}
+
+// Needs the readers built in (MakeRtfImporter, MakeHtmlImporter): enable it
+// once they are.
+TEST_F(RichModeTest, DISABLED_OurOwnExportsReadBackToTheSameTextAndColours) {
+  struct Case {
+    const char* name;
+    TExporterClass exporter;
+    TImporterClass importer;
+  };
+  for (const Case& c : {Case{"RTF", &TQSRTFExporter::Create, &MakeRtfImporter},
+                        Case{"HTML", &TQSHTMLExporter::Create, &MakeHtmlImporter}}) {
+    SetText(U"abcd\nxy");
+    Format(0, 2, Colored(kRed));
+    Format(2, 4, Colored(kGreen));
+    TStringStream exported;
+    memo.ExportToStream(exported, c.exporter, false);
+
+    HeadlessWindowHost otherHost({0, 0, 320, 160});
+    HeadlessCanvas otherMeasure(320, 160);
+    TQSMemo other(otherHost, otherMeasure);
+    other.SetRtfImporterClass(c.importer);
+    other.SetHtmlImporterClass(c.importer);
+    (void)other.LoadFromRtfStream(exported.Bytes());
+    EXPECT_EQ(other.Source().Lines().Text(), U"abcd\r\nxy") << c.name;
+    const std::string& bytes = other.Source().GetLineItem(0)->StyleBytes;
+    ASSERT_EQ(bytes.size(), 4u) << c.name;
+    for (std::size_t i = 0; i < 4; ++i)
+      EXPECT_EQ(other.AttributeParser()->Attributes(static_cast<unsigned char>(bytes[i])).color,
+                i < 2 ? kRed : kGreen)
+          << c.name << " " << i;
+  }
 }
 
 }  // namespace
