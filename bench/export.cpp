@@ -20,6 +20,7 @@
 #include <functional>
 #include <string>
 
+#include "benchreport.h"
 #include "editor/globalstyleresolver.h"
 #include "editor/memoenvoptions.h"
 #include "editor/qsmemo.h"
@@ -37,12 +38,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-void Report(const std::string& name, double value, const char* unit, double baseline) {
-  std::printf("BENCH %s %.3f %s baseline=%.3f ratio=%.3f\n", name.c_str(), value, unit, baseline,
-              baseline > 0 ? value / baseline : 0.0);
-  std::fflush(stdout);
-}
 
 [[noreturn]] void Fail(const std::string& why) {
   std::fprintf(stderr, "bench_export: %s\n", why.c_str());

@@ -31,6 +31,7 @@ function(quillon_tests folder)
     target_link_libraries(test_${folder} PRIVATE qs_${dep})
   endforeach()
   target_link_libraries(test_${folder} PRIVATE GTest::gtest GTest::gmock GTest::gtest_main)
+  quillon_test_compile_options(test_${folder})
   target_include_directories(test_${folder} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(test_${folder} PRIVATE
     QUILLON_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
@@ -53,4 +54,14 @@ function(quillon_test_environment target)
     "  set_tests_properties(\"\${name}\" PROPERTIES ENVIRONMENT \"${assignments}\")\n"
     "endforeach()\n")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${file})
+endfunction()
+
+# Test code is compiled for a quick build rather than for speed: the code under
+# test keeps the build type's optimisation, the tests themselves (mostly the
+# expansion of the framework's macros) get a light one and line tables only,
+# and each test target reads the framework's headers once.
+function(quillon_test_compile_options target)
+  target_compile_options(${target} PRIVATE $<$<CONFIG:RelWithDebInfo,Release>:-O1 -g1>)
+  target_precompile_headers(${target} PRIVATE
+    <gmock/gmock.h> <gtest/gtest.h> <functional> <memory> <string> <string_view> <vector>)
 endfunction()

@@ -13,6 +13,7 @@
 #include "app/previewfile.h"
 #include "app/recoverykeeper.h"
 #include "app/schemecatalogue.h"
+#include "app/syntaxlist.h"
 #include "app/systopt.h"
 #include "editor/memoenvoptions.h"
 #include "platform/clipboard.h"
@@ -100,6 +101,8 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
   BuildMenus();
   Charset(false);
   FillSchemeSelector();
+  if (auto* catalogue = dynamic_cast<TSyntaxList*>(&m_schemes))
+    catalogue->OnSchemeSaved = [this](const std::string& file) { SchemeSaved(file); };
   m_link = m_editor.Source().Listen(
       [this](TCustomMemoSource&, std::int32_t, std::int32_t) { EditorChange(); }, this, false);
   SetDocumentName(String(kUntitled));
@@ -115,6 +118,7 @@ TMainForm::~TMainForm() {
   m_previewFile.reset();
   m_recovery.reset();
   m_link.Reset();
+  if (auto* catalogue = dynamic_cast<TSyntaxList*>(&m_schemes)) catalogue->OnSchemeSaved = nullptr;
   if (m_editor.SyntaxParser() == &m_parser) m_editor.SetSyntaxParser(nullptr);
 }
 

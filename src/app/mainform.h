@@ -235,6 +235,9 @@ class TMainForm {
   void Find();
   void ToggleWordWrap();
   void EditSyntaxSchemes();
+  // A scheme file was written: the selector follows its name, and the
+  // document shows it anew when it uses it.
+  void SchemeSaved(const std::string& fileName);
   void ToggleLineNumbers();
   void ToggleMemoOption(TMemoOption option);
   void ToggleHighlightUrls();

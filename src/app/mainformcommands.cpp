@@ -87,6 +87,15 @@ void TMainForm::EditSyntaxSchemes() {
   FillSchemeSelector();
 }
 
+void TMainForm::SchemeSaved(const std::string& fileName) {
+  auto& catalogue = dynamic_cast<TSyntaxList&>(m_schemes);
+  const bool shown = m_schemeIndex > 0 && m_schemeIndex <= catalogue.Count() &&
+                     catalogue.Items(m_schemeIndex - 1).FileName() == fileName;
+  FillSchemeSelector();
+  if (const int entry = catalogue.IndexOfFile(fileName); shown && entry >= 0)
+    SyntaxComboBoxChange(entry + 1);
+}
+
 void TMainForm::ShowPreferences() {
   TOptionsForm form(m_platform.forms, m_platform.dialogs, m_platform.files, m_options);
   form.ShowModal();

@@ -29,22 +29,6 @@ bool IsSchemeFileName(std::string_view name) {
          name.find('\0') == std::string_view::npos && name != "." && name != "..";
 }
 
-void LoadSchemeFile(IFileSystem& files, const std::string& path, TSyntaxScheme& scheme) {
-  TSyntaxScheme fresh;
-  // Refused by its size first: what is built from a scheme takes many times its bytes.
-  if (files.Exists(path) && files.FileSize(path) > kMaxSchemeFileBytes)
-    throw Error(FileErrorMessage("Cannot read file", path, TooLargeReason(kMaxSchemeFileBytes)));
-  try {
-    const ObjectNode root = ReadObjectText(files.ReadFile(path));
-    fresh.Clear();
-    ReadHolder(root, fresh);
-  } catch (const Error&) {
-    throw Error("Can't read syntax scheme from file \"" + path + "\".");
-  }
-  scheme.Clear();
-  scheme.Assign(fresh);
-}
-
 TSchemeFolders::TSchemeFolders(IFileSystem& files, std::string shippedFolder,
                                std::string userDataFolder)
     : m_files(files),

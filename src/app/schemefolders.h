@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/filesystem.h"
+#include "syntax/schemefileio.h"
 
 namespace qs {
 
@@ -63,9 +64,6 @@ class TSchemeFolders {
 // A catalogue entry may name only a plain "*.sch" file inside a folder: no
 // separator, no "." or "..", so a damaged catalogue cannot reach elsewhere.
 [[nodiscard]] bool IsSchemeFileName(std::string_view name);
-
-// Reads a scheme file through the file system, with the scheme file's error.
-void LoadSchemeFile(IFileSystem& files, const std::string& path, TSyntaxScheme& scheme);
 
 // The shipped folder of that name ("syntaxschemes", "help"): beside the
 // executable when it is there (the build tree), else share/quillon/<name> of

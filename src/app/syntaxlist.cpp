@@ -145,18 +145,22 @@ bool TSyntaxList::DeleteScheme(const std::string& name) {
   return true;
 }
 
-TModalResult TSyntaxList::EditSchemeFile(const std::string& fileName, String& name,
-                                         String& extensions, bool keepExtensions,
-                                         const SchemeEditor& editor) {
+bool TSyntaxList::EditSchemeFile(const std::string& fileName, String& name, String& extensions,
+                                 bool keepExtensions, const SchemeEditor& editor) {
   TSyntaxScheme scheme;
   if (m_folders.Exists(fileName)) LoadReporting(fileName, scheme);
-  const TModalResult result = editor(scheme);
-  if (keepExtensions) scheme.SetExtensions(extensions);
-  name = scheme.Name();
-  extensions = scheme.Extensions();
-  m_folders.SaveScheme(fileName, scheme);
-  SyncWithFolder();
-  return result;
+  const String keptExtensions = extensions;
+  bool saved = false;
+  editor(scheme, [&] {
+    if (keepExtensions) scheme.SetExtensions(keptExtensions);
+    m_folders.SaveScheme(fileName, scheme);
+    saved = true;
+    name = scheme.Name();
+    extensions = scheme.Extensions();
+    SyncWithFolder();
+    if (OnSchemeSaved) OnSchemeSaved(fileName);
+  });
+  return saved;
 }
 
 std::vector<TSchemeEntry> TSyntaxList::Entries() const {

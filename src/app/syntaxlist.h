@@ -22,8 +22,9 @@ namespace qs {
 class TControl;
 class TSyntaxScheme;
 
-// Shows the scheme editor on a scheme and returns its result.
-using SchemeEditor = std::function<TModalResult(TSyntaxScheme& scheme)>;
+// Shows the scheme editor on a scheme; store keeps the scheme as it is now
+// and is called after each change the user commits (Apply, OK).
+using SchemeEditor = std::function<void(TSyntaxScheme& scheme, const std::function<void()>& store)>;
 
 class TSyntaxListItem : public TNamedCollectionItem {
  public:
@@ -86,14 +87,19 @@ class TSyntaxList : public TOwnedCollection<TSyntaxListItem>, public ISchemeCata
   bool DeleteScheme(const std::string& name);
 
   // Edits the scheme file of that name: it is read when either folder has it
-  // (else the editor starts from an empty scheme), the editor runs, then with
-  // keepExtensions the scheme takes the extensions passed in. Whatever the
-  // editor's result, name and extensions receive the scheme's, the scheme is
-  // written to the user's folder and the catalogue synchronised. A file that
-  // exists but cannot be read throws before the editor runs and nothing is
-  // written, so a damaged scheme is never replaced by an empty one.
-  TModalResult EditSchemeFile(const std::string& fileName, String& name, String& extensions,
-                              bool keepExtensions, const SchemeEditor& editor);
+  // (else the editor starts from an empty scheme) and the editor runs. Each
+  // time the editor stores, with keepExtensions the scheme takes the
+  // extensions passed in, name and extensions receive the scheme's, the
+  // scheme is written to the user's folder, the catalogue synchronised and
+  // OnSchemeSaved told. An editor that never stores writes nothing, so a
+  // shipped scheme gets no user copy. A file that exists but cannot be read
+  // throws before the editor runs, so a damaged scheme is never replaced by
+  // an empty one. Returns whether the scheme was written.
+  bool EditSchemeFile(const std::string& fileName, String& name, String& extensions,
+                      bool keepExtensions, const SchemeEditor& editor);
+  // Told the file name of every scheme EditSchemeFile writes, so that the
+  // documents using it can be highlighted anew.
+  std::function<void(const std::string& fileName)> OnSchemeSaved;
 
   std::vector<TSchemeEntry> Entries() const;
 

@@ -1,5 +1,6 @@
 #include "app/syntaxschemesform.h"
 
+#include "app/editscheme.h"
 #include "app/syntaxlist.h"
 #include "platform/dialogs.h"
 #include "support/errors.h"
@@ -48,6 +49,8 @@ TSyntaxSchemesForm::TSyntaxSchemesForm(IFormHost& host, IDialogs& dialogs, TSynt
 
   SchemesList.OnChange = [this](TControl&) { UpdateButtons(); };
   AddBut.OnClick = [this](TControl&) { AddButClick(); };
+  EditBut.OnClick = [this](TControl&) { EditButClick(); };
+  SchemesList.OnDblClick = [this](TControl&) { EditButClick(); };
   DeleteBut.OnClick = [this](TControl&) { DeleteButClick(); };
   UpBut.OnClick = [this](TControl&) {
     MoveRow(SchemesList.ItemIndex(), SchemesList.ItemIndex() - 1);
@@ -77,8 +80,7 @@ void TSyntaxSchemesForm::FillRows() {
 void TSyntaxSchemesForm::UpdateButtons() {
   const int selected = SchemesList.ItemIndex();
   const int last = static_cast<int>(SchemesList.Rows().size()) - 1;
-  // Editing waits for the scheme editor.
-  EditBut.SetEnabled(false);
+  EditBut.SetEnabled(selected >= 0);
   DeleteBut.SetEnabled(selected >= 0);
   UpBut.SetEnabled(selected > 0);
   DownBut.SetEnabled(selected >= 0 && selected < last);
@@ -124,6 +126,27 @@ void TSyntaxSchemesForm::AddButClick() {
   }
   SchemesList.AddRow({*name, {String(), FromUtf8(file)}});
   SelectRow(static_cast<int>(SchemesList.Rows().size()) - 1);
+}
+
+void TSyntaxSchemesForm::EditButClick() {
+  const TListItem* row = SchemesList.Selected();
+  if (!row) return;
+  const int index = SchemesList.ItemIndex();
+  String name = row->caption;
+  String extensions = row->subItems[kExtensions - 1];
+  try {
+    if (!EditSchemeInEditor(m_catalogue, m_formHost, m_dialogs, ToUtf8(FileNameOf(*row)), name,
+                            extensions))
+      return;
+  } catch (const Error& e) {
+    m_dialogs.ShowError(FromUtf8(e.what()));
+    return;
+  }
+  std::vector<TListItem> rows = SchemesList.Rows();
+  rows[static_cast<std::size_t>(index)].caption = name;
+  rows[static_cast<std::size_t>(index)].subItems[kExtensions - 1] = extensions;
+  SchemesList.SetRows(std::move(rows));
+  SelectRow(index);
 }
 
 void TSyntaxSchemesForm::DeleteButClick() {

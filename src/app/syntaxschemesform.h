@@ -35,6 +35,8 @@ class TSyntaxSchemesForm : public TForm {
   void FillRows();
   void UpdateButtons();
   void AddButClick();
+  // Opens the scheme editor on the selected scheme; its row follows a save.
+  void EditButClick();
   void DeleteButClick();
   void SelectRow(int index);
   // OK: the catalogue takes the rows' order; always: synchronise and save.

@@ -39,6 +39,7 @@ enum class ControlProperty {
   ActivePage,  // a page control's page
   Focus,
   Selection,  // the caret and selection of an edit part
+  ItemStates,  // a list's check marks, item looks and multiple selection
 };
 
 // A backend's side of a control. It hears of every state change (including

@@ -28,8 +28,11 @@
 #include <limits>
 #include <unordered_map>
 
+#include "platform/checklistbox.h"
 #include "platform/controls.h"
+#include "platform/treeview.h"
 #include "qt/qtconvert.h"
+#include "qt/qtitemviews.h"
 #include "support/guardedcall.h"
 
 namespace qs::qt {
@@ -225,6 +228,10 @@ class Realisation final : public QObject, public ControlPeer {
       return w;
     }
     if (dynamic_cast<TRadioGroup*>(&control)) return new QGroupBox(parent);
+    if (auto* list = dynamic_cast<TCheckListBox*>(&control))
+      return CreateCheckList(*list, parent, Guard());
+    if (auto* tree = dynamic_cast<TTreeView*>(&control))
+      return CreateTreeView(*tree, parent, Guard());
     if (dynamic_cast<TListBox*>(&control)) {
       auto* w = new QListWidget(parent);
       Connect(w, &QListWidget::currentRowChanged,
@@ -276,6 +283,10 @@ class Realisation final : public QObject, public ControlPeer {
     return w;
   }
 
+  GuardedStep Guard() {
+    return [this](const std::function<void()>& step) { Guarded(&m_dialog, step); };
+  }
+
   QWidget* CreateCombo(TComboBox& combo, QWidget* parent) {
     auto* w = new QComboBox(parent);
     w->setEditable(combo.Style == ComboStyle::DropDown);
@@ -308,7 +319,7 @@ class Realisation final : public QObject, public ControlPeer {
           ControlProperty::Text, ControlProperty::ItemIndex, ControlProperty::Checked,
           ControlProperty::ReadOnly, ControlProperty::ActivePage, ControlProperty::Enabled,
           ControlProperty::Hint, ControlProperty::Visible, ControlProperty::Selection,
-          ControlProperty::Focus})
+          ControlProperty::ItemStates, ControlProperty::Focus})
       Apply(control, widget, what);
   }
 
@@ -363,6 +374,10 @@ class Realisation final : public QObject, public ControlPeer {
       ApplyCombo(control, w, what, text);
       if (what == ControlProperty::Selection)
         ApplyComboSelection(static_cast<TComboBox&>(control), w);
+    } else if (auto* list = dynamic_cast<TCheckListBox*>(&control)) {
+      ApplyCheckList(*list, qobject_cast<QListWidget*>(widget), what);
+    } else if (auto* tree = dynamic_cast<TTreeView*>(&control)) {
+      ApplyTreeView(*tree, qobject_cast<QTreeWidget*>(widget), what);
     } else if (auto* w = qobject_cast<QListWidget*>(widget)) {
       if (what == ControlProperty::Items) {
         w->clear();

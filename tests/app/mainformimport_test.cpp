@@ -50,6 +50,30 @@ TEST_F(MainFormImportTest, AnImportOpensFormattedTextUnderTheFileNameWithoutASch
   EXPECT_EQ(editor.AttributeParser(), nullptr);
 }
 
+// The window's own readers, as the program runs them.
+TEST_F(MainFormImportTest, TheImportFiltersReadRealRtfAndHtml) {
+  editor.SetRtfImporterClass(&MakeRtfImporter);
+  editor.SetHtmlImporterClass(&MakeHtmlImporter);
+  Start();
+  Import(Write("note.rtf",
+               "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+               "\\f0 plain {\\b\\cf1 red}\\par}"),
+         okImportRtf);
+  EXPECT_EQ(editor.Source().Lines().Text(), U"plain red\r\n");
+  EXPECT_EQ(ColorAt(6), kRed);
+  Import(Write("page.html", "<p>a <font color=#FF0000>red</font></p>"), okImportHtml);
+  TCustomMemoSource& source = editor.Source();
+  bool found = false;
+  for (std::int32_t line = 0; line < source.LineCount() && !found; ++line) {
+    const std::size_t at = String(source.StoredLine(line)).find(U"a red");
+    if (at == String::npos) continue;
+    found = true;
+    const auto byte = static_cast<unsigned char>(source.GetLineItem(line)->StyleBytes.at(at + 2));
+    EXPECT_EQ(editor.AttributeParser()->Attributes(byte).color, kRed);
+  }
+  EXPECT_TRUE(found) << ToUtf8(source.Lines().Text());
+}
+
 TEST_F(MainFormImportTest, SaveAsksForATextNameInsteadOfOverwritingTheImport) {
   const std::string rtf = Write("letter.rtf", "{\\rtf1 original}");
   Start();

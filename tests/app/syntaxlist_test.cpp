@@ -308,48 +308,62 @@ TEST_F(EditSchemeFileTest, TheEditedSchemeBecomesTheUsersCopyAndTheCatalogueFoll
   Ship("php.sch", U"PHP", U"php");
   const std::string shippedBytes = files.ReadFile(std::string(kShipped) + "/php.sch");
   TSyntaxList list(folders);
+  std::vector<std::string> told;
+  list.OnSchemeSaved = [&](const std::string& file) { told.push_back(file); };
   const struct {
     bool keepExtensions;
-    TModalResult editorResult;
     const char* extensions;
-  } cases[] = {{false, mrCancel, "php;phtml"}, {true, mrOk, "inc"}};
+  } cases[] = {{false, "php;phtml"}, {true, "inc"}};
   for (const auto& c : cases) {
     String name;
     String extensions = U"inc";
-    const TModalResult result =
-        list.EditSchemeFile("php.sch", name, extensions, c.keepExtensions, [&](TSyntaxScheme& s) {
-          EXPECT_EQ(s.Name(), U"PHP");  // the editor starts from the file
-          s.SetName(U"Edited PHP");
-          s.SetExtensions(U"php;phtml");
-          return c.editorResult;
-        });
-    EXPECT_EQ(result, c.editorResult);
+    const bool saved =
+        list.EditSchemeFile("php.sch", name, extensions, c.keepExtensions,
+                            [&](TSyntaxScheme& s, const std::function<void()>& store) {
+                              EXPECT_EQ(s.Name(), U"PHP");  // the editor starts from the file
+                              s.SetName(U"Edited PHP");
+                              s.SetExtensions(U"php;phtml");
+                              store();
+                            });
+    EXPECT_TRUE(saved);
     EXPECT_EQ(name, U"Edited PHP");
     EXPECT_EQ(ToUtf8(extensions), c.extensions);
     EXPECT_EQ(Describe(list)[0], std::string("php.sch|Edited PHP|") + c.extensions);
     files.Delete(std::string(kUserSchemes) + "/php.sch");  // the next case starts shipped
     list.SyncWithFolder();
   }
+  EXPECT_THAT(told, ElementsAre("php.sch", "php.sch"));
   EXPECT_EQ(files.ReadFile(std::string(kShipped) + "/php.sch"), shippedBytes);
+}
+
+TEST_F(EditSchemeFileTest, AnEditorThatNeverStoresWritesNothing) {
+  Ship("php.sch", U"PHP", U"php");
+  TSyntaxList list(folders);
+  String name, extensions;
+  EXPECT_FALSE(list.EditSchemeFile(
+      "php.sch", name, extensions, false,
+      [](TSyntaxScheme& s, const std::function<void()>&) { s.SetName(U"Cancelled"); }));
+  EXPECT_FALSE(files.Exists(std::string(kUserSchemes) + "/php.sch"));
+  EXPECT_EQ(Describe(list)[0], "php.sch|PHP|php");
 }
 
 TEST_F(EditSchemeFileTest, ANewFileStartsEmptyAndADamagedOneIsNotReplaced) {
   TSyntaxList list(folders);
   String name, extensions;
-  list.EditSchemeFile("new.sch", name, extensions, false, [](TSyntaxScheme& s) {
-    EXPECT_EQ(s.Name(), U"");
-    s.SetName(U"New");
-    return mrOk;
-  });
+  list.EditSchemeFile("new.sch", name, extensions, false,
+                      [](TSyntaxScheme& s, const std::function<void()>& store) {
+                        EXPECT_EQ(s.Name(), U"");
+                        s.SetName(U"New");
+                        store();
+                      });
   EXPECT_THAT(Describe(list), ElementsAre("new.sch|New|"));
 
   files.WriteFileAtomic(std::string(kUserSchemes) + "/new.sch", "damaged");
   bool editorRan = false;
   EXPECT_THAT(MessageOf([&] {
-                list.EditSchemeFile("new.sch", name, extensions, false, [&](TSyntaxScheme&) {
-                  editorRan = true;
-                  return mrOk;
-                });
+                list.EditSchemeFile(
+                    "new.sch", name, extensions, false,
+                    [&](TSyntaxScheme&, const std::function<void()>&) { editorRan = true; });
               }),
               HasSubstr("Can't read syntax scheme"));
   EXPECT_FALSE(editorRan);

@@ -273,9 +273,7 @@ TEST_F(RichModeTest, AnAddressInFormattedTextIsMarkedWithoutLosingItsFormat) {
             static_cast<unsigned char>(Src().GetStyleBytes(0)[0]));
 }
 
-// Needs the readers built in (MakeRtfImporter, MakeHtmlImporter): enable it
-// once they are.
-TEST_F(RichModeTest, DISABLED_OurOwnExportsReadBackToTheSameTextAndColours) {
+TEST_F(RichModeTest, OurOwnExportsReadBackToTheSameTextAndColours) {
   struct Case {
     const char* name;
     TExporterClass exporter;

@@ -217,7 +217,7 @@ TEST(QtFormHost, TheSyntaxSchemesDialogWorksThroughItsWidgets) {
     const bool before = !del->isEnabled() && rows->topLevelItem(1)->text(2) == "b.sch";
     rows->setCurrentItem(rows->topLevelItem(1));
     deleteFollowed =
-        before && del->isEnabled() && !Widget<QPushButton>(dialog, "EditBut")->isEnabled();
+        before && del->isEnabled() && Widget<QPushButton>(dialog, "EditBut")->isEnabled();
     Widget<QPushButton>(dialog, "UpBut")->click();
     Widget<QPushButton>(dialog, "OKBut")->click();
   });
