@@ -33,7 +33,7 @@ namespace {
 
 constexpr const char* kOpenFilter =
     "Open as text (All files)|*|Import HTML (*.HTM, *.HTML)|*.HTM;*.HTML|"
-    "Import RTF (*.RTF, *.DOC)|*.RTF;*.DOC";
+    "Import RTF (*.RTF)|*.RTF";
 constexpr const char* kSaveFilter =
     "Save as text (All files)|*|Save HTML (*.HTM, *.HTML)|*.HTM;*.HTML|Save RTF (*.RTF)|*.RTF";
 constexpr TMemoOptions kSchemeOptions =
@@ -180,11 +180,12 @@ void TMainForm::FormShow() {
 // ---- Documents --------------------------------------------------------------
 
 void TMainForm::OpenFile(const std::string& name, int kind) {
-  if (kind == okImportHtml || kind == okImportRtf)
-    throw Error(kind == okImportHtml ? "Importing HTML is not available in this version."
-                                     : "Importing RTF is not available in this version.");
   if (!name.empty() && m_platform.files.IsDirectory(name))
     throw Error("\"" + name + "\" is a folder");
+  if (kind == okImportHtml || kind == okImportRtf) {
+    ImportFile(AbsolutePath(name), kind);
+    return;
+  }
   if (name.empty()) {
     SetDocumentName(String(kUntitled));
     ClearDocument();
@@ -208,10 +209,12 @@ void TMainForm::OpenFile(const std::string& name, int kind) {
       throw;
     }
     m_loading = false;
+    LeaveRichMode();
     SetDialogDefaults(FolderPart(path), ToUtf8(FileNamePart(FromUtf8(path))));
     SetDocumentPath(path);
     if (exists) m_options.AddRecentFile(path, m_platform.files);
   }
+  m_imported = false;
   SetModifiedState(false);
   DocumentIsFile(m_documentPath);
   AutoParser(FromUtf8(name));
@@ -241,6 +244,8 @@ void TMainForm::ClearDocument() {
   // An empty load: a new document in UTF-8 with LF breaks.
   m_editor.Source().LoadFromBytes({});
   m_loading = false;
+  LeaveRichMode();
+  m_imported = false;
 }
 
 void TMainForm::SetDocumentName(const String& name) {
@@ -312,7 +317,7 @@ bool TMainForm::SaveTextTo(const std::string& name) {
 }
 
 void TMainForm::FileSave() {
-  if (m_documentPath.empty() || IsBrowserCachePath(m_documentName)) {
+  if (m_documentPath.empty() || m_imported || IsBrowserCachePath(m_documentName)) {
     FileSaveAs();
     return;
   }
@@ -355,6 +360,7 @@ void TMainForm::SaveAsAccepted(const FileChoice& choice) {
     return;
   }
   SaveTextTo(name);
+  m_imported = false;
   SetDocumentPath(name);
   m_saveDialog.initialDir = FolderPart(name);
   m_saveDialog.fileName = ToUtf8(FileNamePart(FromUtf8(name)));
@@ -420,7 +426,8 @@ void TMainForm::RefreshCommandStates() {
     Action(name).SetEnabled(selected);
   Action("UndoAct").SetEnabled(source.CanUndo());
   Action("RedoAct").SetEnabled(source.CanRedo());
-  Action("PasteAct").SetEnabled(!source.ReadOnly() && m_platform.clipboard.HasText());
+  // With RTF offered beside text, rich text alone on the clipboard pastes too.
+  Action("PasteAct").SetEnabled(m_editor.CanPaste());
   m_panels[2] = TCustomMemoSource::OverwriteMode() ? U"Overwrite" : U"Insert";
 }
 
@@ -483,7 +490,8 @@ void TMainForm::SyntaxComboBoxChange(int index) {
   TCustomMemoSource& source = m_editor.Source();
   TMemoEnvOptions& env = MemoEnvOptions();
   if (index <= 0 || index >= static_cast<int>(m_schemeItems.size())) {
-    m_editor.SetSyntaxParser(nullptr);
+    // Formats of imported or pasted text stay without a scheme.
+    if (m_editor.AttributeParser() == nullptr) m_editor.SetSyntaxParser(nullptr);
     source.SetTemplatesType(kTemplatesNone);
     source.CodeTemplates().Clear();
     env.SetOptions(env.Options() & ~kSchemeOptions);

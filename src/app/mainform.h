@@ -254,6 +254,12 @@ class TMainForm {
   bool SaveTextTo(const std::string& name);
   void SaveAsAccepted(const FileChoice& choice);
   void ClearDocument();
+  // Formatted text read into the document (mainformimport.cpp). The file is
+  // the source of the text, not where it is saved: Save asks for a name.
+  void ImportFile(const std::string& name, int kind);
+  void ReportDroppedFormats(int runs);
+  // A document loaded or begun as text leaves the formats of an import.
+  void LeaveRichMode();
   void ConfirmOpeningBinary(const std::string& path);
   void ToggleBookmarkShown(int number);
   void ShowPreferences();
@@ -306,6 +312,7 @@ class TMainForm {
   String m_statusHint;
   bool m_previewLoaded = false;
   bool m_loading = false;
+  bool m_imported = false;  // the document came from an HTML or RTF import
   bool m_closed = false;
   bool m_formsAvailable = true;
   TColor m_statusBarColor = clBtnFace;

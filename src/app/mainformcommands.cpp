@@ -169,7 +169,10 @@ bool TMainForm::KeyDown(TKey key, TShiftState shift) {
   TAction* action = m_actions.ForShortCut(pressed);
   if (action == nullptr) return false;
   // The command's key stays the command's even while it is disabled, so
-  // the editor never runs its own meaning of it instead.
+  // the editor never runs its own meaning of it instead. The states are
+  // brought up to date first: another program may have filled the clipboard
+  // since they were last set.
+  RefreshCommandStates();
   action->Execute();
   return true;
 }

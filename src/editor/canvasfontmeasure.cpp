@@ -5,8 +5,6 @@
 
 namespace qs {
 
-namespace {
-
 FontPitch ToPitch(TFontPitch pitch) {
   switch (pitch) {
     case fpFixed:
@@ -18,6 +16,20 @@ FontPitch ToPitch(TFontPitch pitch) {
   }
   return FontPitch::Default;
 }
+
+TFontPitch FromPitch(FontPitch pitch) {
+  switch (pitch) {
+    case FontPitch::Fixed:
+      return fpFixed;
+    case FontPitch::Variable:
+      return fpVariable;
+    case FontPitch::Default:
+      break;
+  }
+  return fpDefault;
+}
+
+namespace {
 
 // Measures with the font selected, whatever the measurement throws.
 template <class F>

@@ -3,6 +3,8 @@
 // to the canvas's font description.
 #pragma once
 
+#include <cstdint>
+
 #include "editor/fontmeasure.h"
 #include "platform/font.h"
 
@@ -10,8 +12,11 @@ namespace qs {
 
 class ICanvas;
 class TMemoFont;
+enum class TFontPitch : std::uint8_t;
 
 FontSpec ToFontSpec(const TMemoFont& font);
+FontPitch ToPitch(TFontPitch pitch);
+TFontPitch FromPitch(FontPitch pitch);
 
 // Selects each font into the canvas for the measurement and puts the
 // canvas's own font back afterwards.

@@ -6,6 +6,7 @@
 #include "export/rtfexporter.h"
 #include "platform/clipboard.h"
 #include "platform/platform.h"
+#include "textmodel/sharededitstate.h"
 #include "textmodel/updatebracket.h"
 
 namespace qs {
@@ -30,9 +31,32 @@ void TCustomQSMemo::CutToClipboard() {
   s.DeleteBlock();
 }
 
+// In RTF mode formatted text from the clipboard keeps its format wherever
+// the control has no scheme highlighter to colour it.
 void TCustomQSMemo::PasteFromClipboard() {
-  if (Source().GetReadOnly()) return;
-  Source().PasteFromClipboard();
+  TCustomMemoSource& s = Source();
+  if (s.GetReadOnly()) return;
+  const IClipboard& clipboard = ThePlatform().clipboard;
+  if (m_clipboardType != cbRtf || !clipboard.HasRtf() || !RichModeAvailable()) {
+    s.PasteFromClipboard();
+    return;
+  }
+  const std::string rtf = clipboard.GetRtf();
+  // Made before the selection goes, so a reader that cannot be had changes nothing.
+  const std::unique_ptr<TQSImporter> importer = m_rtfImporterClass();
+  int dropped = 0;
+  {
+    const TUpdateBracket update(s, upd::kInsertLines);
+    if (!clipboard.IsOwner()) TSharedEditState::Current().columnClipboard = false;
+    if (s.HasSelection() && s.HasOption(soOverwriteBlocks) && !s.HasOption(soPersistentBlocks))
+      s.DeleteBlock();
+    dropped = ImportWith(rtf, *importer);
+  }
+  if (dropped > 0)
+    throw Error(
+        "The pasted text has more different character formats than the document can "
+        "hold; " +
+        std::to_string(dropped) + " of its parts kept the default format.");
 }
 
 void TCustomQSMemo::Clear() {

@@ -74,7 +74,7 @@ class TExportWalk {
         m_exporter(exporter),
         m_selectionOnly(selectionOnly),
         m_keepsTabs(exporter.KeepsTabs()),
-        m_syntaxColors(m_source.SyntaxParser() != nullptr && memo.HasOption(moColorSyntax)),
+        m_syntaxColors(memo.ShowsStyleBytes()),
         m_highlighted(m_syntaxColors || m_source.HighlightUrls()) {}
 
   void Run() {
@@ -277,7 +277,7 @@ class TExportWalk {
   // The painter's rule: without syntax colours only URL marks keep their
   // style, and the rest is the control's own text.
   int EffectiveStyle(unsigned char byte) const {
-    return !m_memo.HasOption(moColorSyntax) && byte != kUrlStyle ? 0 : byte;
+    return !m_syntaxColors && byte != kUrlStyle ? 0 : byte;
   }
 
   int LookIdAt(const TLinePart& part, std::size_t i) const {

@@ -37,8 +37,7 @@ TLookContext TCustomQSMemo::LookContext(std::int32_t line) const {
   c.styles = &m_styles;
   c.controlFont = &m_font;
   c.controlColor = HasOption(moUseReadOnlyColor) && s.ReadOnly() ? m_readOnlyColor : m_color;
-  if (HasOption(moColorSyntax) && s.SyntaxParser() != nullptr)
-    c.attributes = s.SyntaxParser()->AttributeSource();
+  if (ShowsStyleBytes()) c.attributes = s.SyntaxParser()->AttributeSource();
   if (line >= 0 && line < s.LineCount()) {
     const int lineStyle = s.GetLineStyle(line);
     if (lineStyle > 0 && lineStyle < m_styles.Count()) c.lineStyle = &m_styles.Items(lineStyle);
@@ -52,6 +51,13 @@ TLookContext TCustomQSMemo::LookContext(std::int32_t line) const {
   c.disabled = !m_enabled;
   c.disabledColor = m_disabledColor;
   return c;
+}
+
+// Formats of rich attribute mode are content, shown whatever the colouring
+// option says; a scheme's colours only with it.
+bool TCustomQSMemo::ShowsStyleBytes() const {
+  const TSimpleParser* parser = Source().SyntaxParser();
+  return parser != nullptr && (HasOption(moColorSyntax) || parser->KeepsStyleBytes());
 }
 
 void TCustomQSMemo::EnsureParsed(std::int32_t firstLine, std::int32_t lastLine) {
@@ -161,8 +167,7 @@ void TCustomQSMemo::PaintLineNumber(ICanvas& canvas, const TMemoLayout& layout, 
 TDisplayRow TCustomQSMemo::DisplayRow(std::int32_t line) {
   const TCustomMemoSource& s = Source();
   TDisplayRowOptions options;
-  options.withStyles =
-      (s.SyntaxParser() != nullptr && HasOption(moColorSyntax)) || s.HighlightUrls();
+  options.withStyles = ShowsStyleBytes() || s.HighlightUrls();
   if (HasOption(moDrawSpecialSymbols)) options.symbols = &m_specialSymbols;
   options.markBlanks = m_useMonoFont;
   options.dosCharset = m_font.Charset() == OEM_CHARSET;
@@ -177,7 +182,7 @@ TRunOptions TCustomQSMemo::RunOptionsFor(std::int32_t line) const {
     options.selection = {from, to};
   }
   options.found = FoundSpan(s.FoundRect(), line);
-  options.urlsOnly = !HasOption(moColorSyntax);
+  options.urlsOnly = !ShowsStyleBytes();
   return options;
 }
 

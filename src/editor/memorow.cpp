@@ -6,6 +6,7 @@
 #include "editor/specialsymbols.h"
 #include "support/codepages.h"
 #include "textmodel/qsstring.h"
+#include "textmodel/urlmarker.h"
 
 namespace qs {
 
@@ -34,7 +35,9 @@ TDisplayRow BuildDisplayRow(const TCustomMemoSource& source, std::int32_t line,
   const Char tabMark = options.markBlanks && symbols != nullptr ? symbols->TabChar() : 0;
   const StringView stored = source.StoredLine(line);
   const TStringItem* item = source.GetLineItem(line);
-  const std::string& bytes = item->StyleBytes;
+  std::string marked;
+  if (withStyles && MarksUrlsOnRead(source)) marked = WithUrlMarks(stored, item->StyleBytes);
+  const std::string& bytes = marked.empty() ? item->StyleBytes : marked;
   row.text.reserve(stored.size());
   if (withStyles) row.styles.reserve(stored.size());
   for (std::size_t i = 0; i < stored.size(); ++i) {

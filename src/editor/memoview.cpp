@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "editor/memorichmode.h"
 #include "editor/qsmemo.h"
 
 namespace qs {
@@ -185,6 +186,7 @@ void TCustomQSMemo::Resized() {
 
 void TCustomQSMemo::SourceChanged(TCustomMemoSource& source, std::int32_t first,
                                   std::int32_t last) {
+  m_rich->SourceChanged(source);
   const bool rowsMoved = FollowSourceWrap(source);
   const TMemoStates changes = source.Changes();
   const std::int32_t oldTop = m_topLine;

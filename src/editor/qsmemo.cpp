@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/memoenvoptions.h"
+#include "editor/memorichmode.h"
 
 namespace qs {
 
@@ -20,6 +21,7 @@ TCustomQSMemo::TCustomQSMemo(IWindowHost& host, ICanvas& measureCanvas)
   m_marginPen.SetOnChange([this] { Repaint(); });
   m_metrics.RecomputeUniformFont(Fonts());
   InitPaintParts();
+  m_rich = std::make_unique<TMemoRichMode>(*this);
   Attach(m_internal);
   ResetKeys();
 }
@@ -27,6 +29,7 @@ TCustomQSMemo::TCustomQSMemo(IWindowHost& host, ICanvas& measureCanvas)
 TCustomQSMemo::~TCustomQSMemo() {
   RemoveMoveHooks(Source());
   m_link.Reset();
+  m_rich.reset();
   // The measuring canvas may go with the control.
   FontManager().Forget(m_measureCanvas);
 }

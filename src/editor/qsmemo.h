@@ -32,6 +32,7 @@
 #include "editor/textstyles.h"
 #include "editor/wordwrap.h"
 #include "export/exporter.h"
+#include "export/importers.h"
 #include "platform/canvas.h"
 #include "platform/keys.h"
 #include "platform/popupmenu.h"
@@ -60,6 +61,9 @@ using TMemoErrorEvent = std::function<void(TCustomQSMemo&, const Error&)>;
 // Sees (and may change) each piece of converted text before it is written.
 using TExportStringEvent = std::function<void(TQSExporter& sender, std::string& s)>;
 class TExportWalk;
+class TMemoRichMode;
+class TMemoAttributes;
+class TAttributeParser;
 
 class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarget {
  public:
@@ -241,6 +245,40 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   void SaveToHtml(const std::string& fileName, bool selectionOnly = false);
   void SaveToRtf(const std::string& fileName, bool selectionOnly = false);
   TExportStringEvent OnExportString;
+
+  // ---- Rich attribute mode and import ---------------------------------------
+  // The format of the selection (of the caret without one). Reading it gives
+  // a control without a highlighter the attribute highlighter.
+  TMemoAttributes& SelectionAttributes();
+  // The attribute highlighter while it is the control's highlighter.
+  TAttributeParser* AttributeParser() const noexcept;
+  // No highlighter, or the attribute one: formatted text keeps its format.
+  bool RichModeAvailable() const noexcept;
+  // Frees every format but the control's own.
+  void ClearAttributes();
+  // Whether the painter colours text by its style bytes.
+  bool ShowsStyleBytes() const;
+  // Inserts what the importer reads from input at the caret (formatted in
+  // rich attribute mode). Returns how many runs kept the control's format
+  // because the table of formats was full.
+  int ImportFromStream(std::string_view input, TImporterClass importerClass);
+  // Replace the document with the import; a failure leaves the document,
+  // its formats and its history as they were. Return as ImportFromStream.
+  int LoadFromHtmlStream(std::string_view input);
+  int LoadFromRtfStream(std::string_view input);
+  int LoadFromHtmlFile(const std::string& fileName);
+  int LoadFromRtfFile(const std::string& fileName);
+  TImporterClass RtfImporterClass() const noexcept { return m_rtfImporterClass; }
+  void SetRtfImporterClass(TImporterClass c) noexcept { m_rtfImporterClass = c; }
+  TImporterClass HtmlImporterClass() const noexcept { return m_htmlImporterClass; }
+  void SetHtmlImporterClass(TImporterClass c) noexcept { m_htmlImporterClass = c; }
+
+ private:
+  int ImportWith(std::string_view input, TQSImporter& importer);
+  int LoadFromImport(std::string_view input, TImporterClass importerClass);
+  // A drop inside the control in rich attribute mode: the selection goes
+  // through RTF, so its formats travel with it.
+  void DropFormatted(bool copy);
 
  private:
   friend class TExportWalk;
@@ -606,6 +644,10 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   bool m_oemConvert = false;
   // Counts key-list rebuilds, so a command that rebuilt the list is noticed.
   std::uint32_t m_keyListBuilds = 0;
+  // Rich attribute mode
+  std::unique_ptr<TMemoRichMode> m_rich;
+  TImporterClass m_rtfImporterClass = &MakeRtfImporter;
+  TImporterClass m_htmlImporterClass = &MakeHtmlImporter;
 };
 
 // Publishes the behaviour of TCustomQSMemo.

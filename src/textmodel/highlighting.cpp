@@ -26,9 +26,10 @@ void TCustomMemoSource::ParserChanged() {
   ResetHighlighting();
 }
 
-// Only the scheme highlighter's bytes name attributes of their own.
+// Only the scheme highlighter's bytes name attributes of its own that it
+// scans for; the bytes of a highlighter that keeps them are formats.
 bool TCustomMemoSource::IsSchemeParser() const {
-  return m_parser && m_parser->AttributeSource() != nullptr;
+  return m_parser && m_parser->AttributeSource() != nullptr && !m_parser->KeepsStyleBytes();
 }
 
 void TCustomMemoSource::ResetHighlighting() {

@@ -164,7 +164,10 @@ inline constexpr int kUnindentBlock = 66;
 inline constexpr int kQuoteBlock = 67;
 inline constexpr int kCopyBlock = 69;
 inline constexpr int kReadOnly = 70;
+inline constexpr int kImport = 72;
 inline constexpr int kFolding = 73;
+// A format applied in rich attribute mode: its own step, apart from typing.
+inline constexpr int kApplyFormat = 74;
 // Edits made through the Lines facade; each discards the undo history.
 inline constexpr int kLinesPut = 80;
 inline constexpr int kLinesInsert = 81;

@@ -266,6 +266,8 @@ class TCustomMemoSource {
   bool CanUndo() const noexcept { return !m_undo.Empty(); }
   bool CanRedo() const noexcept { return !m_redo.Empty(); }
   void ClearUndo();
+  // Drops what could be redone, leaving the undo history.
+  void DiscardRedo() { m_redo.Clear(); }
   void BeginUndoBlock() noexcept { ++m_undoBlockDepth; }
   void EndUndoBlock();
   // The new record for the caller to fill, or nullptr while AllowUndo is off.

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "textmodel/qsstring.h"
+#include "textmodel/urlmarker.h"
 
 namespace qs {
 namespace {
@@ -33,7 +34,9 @@ std::string TCustomMemoSource::GetStyleBytes(std::int32_t line) {
   // A line at or below the first unparsed one may keep its parsed mark with
   // bytes from before an edit above changed the state it starts in.
   if (!GetLineItem(line)->IsParsed() || line >= m_firstUnparsed) ParseAhead(line, false);
-  return GetLineItem(line)->StyleBytes;
+  const TStringItem& item = *GetLineItem(line);
+  if (MarksUrlsOnRead(*this)) return WithUrlMarks(item.Text(), item.StyleBytes);
+  return item.StyleBytes;
 }
 
 std::string TCustomMemoSource::GetExpandedStyleBytes(std::int32_t line) {

@@ -68,28 +68,18 @@ void MarkUrls(StringView text, std::string& styleBytes) {
 
 void MarkLineUrls(TCustomMemoSource& source, std::int32_t line) {
   TStringItem* item = source.GetLineItem(line);
-  if (!item) return;
-  if (!source.KeepsStyleBytes()) {
-    MarkUrls(item->Text(), item->StyleBytes);
-    return;
-  }
-  std::string marked = item->StyleBytes;
-  MarkUrls(item->Text(), marked);
-  if (marked.size() != item->StyleBytes.size()) return;
-  // One replacement per changed run; the item is looked up again after each,
-  // as a replacement tells the document's listeners.
-  for (std::size_t i = 0; i < marked.size();) {
-    const TStringItem* now = source.GetLineItem(line);
-    if (!now || now->StyleBytes.size() != marked.size()) return;
-    if (now->StyleBytes[i] == marked[i]) {
-      ++i;
-      continue;
-    }
-    std::size_t end = i;
-    while (end < marked.size() && now->StyleBytes[end] != marked[end]) ++end;
-    source.ReplaceStyleBytes(line, static_cast<std::int32_t>(i + 1), marked.substr(i, end - i));
-    i = end;
-  }
+  if (!item || source.KeepsStyleBytes()) return;
+  MarkUrls(item->Text(), item->StyleBytes);
+}
+
+bool MarksUrlsOnRead(const TCustomMemoSource& source) {
+  return source.HighlightUrls() && source.KeepsStyleBytes();
+}
+
+std::string WithUrlMarks(StringView text, std::string bytes) {
+  bytes.resize(text.size(), '\0');
+  MarkUrls(text, bytes);
+  return bytes;
 }
 
 }  // namespace qs

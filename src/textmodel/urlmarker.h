@@ -19,8 +19,13 @@ void MarkUrls(StringView text, std::string& styleBytes);
 class TCustomMemoSource;
 
 // Marks the addresses of a parsed line of the document. Where style bytes are
-// document content (attribute-keeping mode) each mark is a replacement of
-// the line's bytes like any other, so undo and repainting see it.
+// document content (attribute-keeping mode) they are the characters' formats
+// and are left alone: the marks are laid over them where they are read.
 void MarkLineUrls(TCustomMemoSource& source, std::int32_t line);
+
+// Whether readers of the source's style bytes lay the address marks over them.
+[[nodiscard]] bool MarksUrlsOnRead(const TCustomMemoSource& source);
+// bytes fitted to the text's length, with its addresses marked.
+[[nodiscard]] std::string WithUrlMarks(StringView text, std::string bytes);
 
 }  // namespace qs

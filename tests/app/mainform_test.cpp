@@ -186,16 +186,6 @@ TEST_F(MainFormTest, SaveAsHtmlAndRtfExportAndTheDocumentStaysOnItsTextFile) {
   EXPECT_EQ(Read(PathOf("page.html")), html);
 }
 
-TEST_F(MainFormTest, ImportFiltersSayTheyAreNotThereAndReadNothing) {
-  Start();
-  const std::string rtf = Write("letter.rtf", "{\\rtf1}");
-  headless.dialogs.AnswerOpenFile(Choice(rtf, 3));
-  headless.dialogs.AnswerMessage(MsgResult::OK);
-  form->Action("FileOpenAct").Execute();
-  EXPECT_EQ(ToUtf8(form->DocumentName()), "Untitled");
-  EXPECT_EQ(headless.dialogs.Prompts().back().caption, U"Error");
-}
-
 TEST_F(MainFormTest, SaveOfANamedDocumentWritesInPlaceAndF2SavesToo) {
   const std::string path = Write("b.txt", "one");
   Start({path});

@@ -53,10 +53,9 @@ class ContentParser : public TSimpleParser {
   bool m_keeps;
 };
 
-// Where bytes are content, a mark is an attribute change the document
-// records and repaints; elsewhere it is part of highlighting and leaves
-// nothing to undo.
-TEST(UrlMarking, InAttributeKeepingModeMarksAreRecordedReplacements) {
+// Where bytes are content they are the characters' formats: the marks are
+// laid over them where the bytes are read, and nothing is stored or recorded.
+TEST(UrlMarking, InAttributeKeepingModeMarksAreLaidOverTheStoredFormats) {
   for (const bool keeps : {true, false}) {
     TMemoSource source;
     test::Fill(source, {"go www.a.b x", "plain"});
@@ -70,7 +69,8 @@ TEST(UrlMarking, InAttributeKeepingModeMarksAreRecordedReplacements) {
     expected.replace(3, 7, 7, static_cast<char>(kUrlStyleByte));
     EXPECT_EQ(bytes, expected) << keeps;
     EXPECT_EQ(source.GetStyleBytes(1), std::string(5, '\1')) << keeps;
-    EXPECT_EQ(source.CanUndo(), keeps);
+    EXPECT_FALSE(source.CanUndo()) << keeps;
+    EXPECT_EQ(source.GetLineItem(0)->StyleBytes, keeps ? std::string(12, '\1') : expected) << keeps;
   }
 }
 
