@@ -8,6 +8,7 @@
 #include "app/browserdlg.h"
 #include "app/commandtable.h"
 #include "app/documentformat.h"
+#include "app/functionhints.h"
 #include "app/htmlinsertion.h"
 #include "app/localwebserver.h"
 #include "app/previewfile.h"
@@ -98,6 +99,7 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
   AttachPreviewOperations();
   ApplyInitialEditorSettings();
   BuildMenus();
+  AttachHints();
   Charset(false);
   FillSchemeSelector();
   m_link = m_editor.Source().Listen(

@@ -27,6 +27,7 @@
 namespace qs {
 
 class ILocalWebServer;
+class TFunctionHints;
 class ISchemeCatalogue;
 class THtmlInsertion;
 class TBrowserDlg;
@@ -198,6 +199,9 @@ class TMainForm {
   // The preferences dialog needs a form host that can show it.
   void SetFormsAvailable(bool available);
 
+  // Function hints, completion lists and context help (mainformhints.cpp).
+  TFunctionHints& Hints() noexcept { return *m_hints; }
+
   // The HTML insertion commands and the toolbar's colour selector.
   THtmlInsertion& Html() noexcept { return *m_html; }
 
@@ -226,6 +230,8 @@ class TMainForm {
   void ShowPreferences();
   void AttachSearch();
   void AttachInsertions();
+  void AttachHints();
+  bool HintsKeyDown(TKey key, TShiftState shift);
   void Find();
   void ToggleWordWrap();
   void EditSyntaxSchemes();
@@ -296,6 +302,7 @@ class TMainForm {
   TMenuItem m_editorMenu;
   TMenuItem m_gutterMenu;
   std::unique_ptr<THtmlInsertion> m_html;
+  std::unique_ptr<TFunctionHints> m_hints;
 };
 
 }  // namespace qs
