@@ -20,12 +20,18 @@ namespace {
 constexpr int kMaxLinesBack = 100;
 constexpr std::int64_t kMaxPositions = 20000;
 
-constexpr std::array<std::pair<StringView, StringView>, 5> kBlockLanguages{{
+// The blocks of the shipped schemes that stand for a language of another
+// name: the markup of the page schemes, and the parts of a style sheet.
+constexpr std::array<std::pair<StringView, StringView>, 9> kBlockLanguages{{
     {U"tag", U"html"},
     {U"style tag", U"html"},
     {U"script tag", U"html"},
     {U"attribute value", U"html"},
     {U"style", U"css"},
+    {U"selectors", U"css"},
+    {U"group rule", U"css"},
+    {U"declarations", U"css"},
+    {U"value", U"css"},
 }};
 
 bool IsIdentChar(Char c) {
@@ -79,8 +85,9 @@ class TBackwardWalk {
   TBackwardWalk(TCustomMemoSource& source, TSyntaxParser& parser, TPosition caret)
       : m_source(source), m_parser(parser), m_line(caret.Line) {
     const StringView stored = source.StoredLine(caret.Line);
+    // ColumnToIndex counts from 1: the character at the caret's column.
     m_pos = static_cast<std::size_t>(
-        std::clamp<std::int64_t>(source.ColumnToIndex(stored, caret.Column), 0,
+        std::clamp<std::int64_t>(source.ColumnToIndex(stored, caret.Column) - 1, 0,
                                  static_cast<std::int64_t>(stored.size())));
     m_tokens.emplace(source, parser, m_line, m_pos);
   }

@@ -14,8 +14,9 @@ class TSyntaxParser;
 
 // The language a syntax block stands for: its lower-cased name, with the
 // markup blocks of the page schemes ("Tag", "Style tag", "Script tag",
-// "Attribute value") taken as "html" and a "Style" block as "css"; reduced
-// to what may name a file. Empty for "default" and for no name.
+// "Attribute value") taken as "html" and the blocks of a style sheet
+// ("Style", "Selectors", "Group rule", "Declarations", "Value") as "css";
+// reduced to what may name a file. Empty for "default" and for no name.
 [[nodiscard]] String LanguageOfBlock(StringView blockName);
 
 // The language at the caret; empty when parser is not highlighting source.

@@ -28,6 +28,8 @@ String MarkArgument(StringView declaration, int argument) {
   while (start < declaration.size() && IsSkippedBeforeArgument(declaration[start])) ++start;
   std::size_t end = start;
   while (end < declaration.size() && !IsArgumentEnd(declaration[end])) ++end;
+  // More arguments typed than declared: nothing to mark.
+  if (end == start) return String(declaration);
   String marked(declaration.substr(0, start));
   marked += U'~';
   marked += declaration.substr(start, end - start);

@@ -10,7 +10,7 @@ namespace qs {
 // The declaration with argument (1-based) between two "~": the argument
 // starts after the argument-th of "(", ")" and "," counted from the left
 // (blanks, brackets and commas skipped) and runs to the next "(", ")", ",",
-// "[" or "]". Unchanged when there is no such argument.
+// "[" or "]". Unchanged when the declaration has no such argument.
 [[nodiscard]] String MarkArgument(StringView declaration, int argument);
 
 // The marked declaration, CR LF, and the description of a list value
