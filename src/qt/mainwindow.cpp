@@ -22,6 +22,7 @@
 #include "qt/colorswatch.h"
 #include "qt/qtcommands.h"
 #include "qt/qtconvert.h"
+#include "qt/qthintpopups.h"
 #include "qt/qtmemowidget.h"
 #include "qt/qtpreviewviews.h"
 #include "qt/windowplacement.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(Platform& platform, ISchemeCatalogue& schemes, TSysOption
   BuildToolBar();
   BuildStatusBar();
   m_previewViews = new QtPreviewViews(*this, *m_form, *m_toolBar, platform.browser);
+  m_hintPopups = std::make_unique<QtHintPopups>(*this, *m_editor, m_form->Hints());
   m_form->OnStateChange = [this] { ShowState(); };
   m_form->OnClose = [this] { close(); };
   m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
