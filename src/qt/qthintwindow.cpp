@@ -38,6 +38,7 @@ QFont BoldOf(QFont font) {
 QtHintWindow::QtHintWindow(QWidget* owner)
     : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus) {
   setObjectName(QStringLiteral("FunctionHint"));
+  setWindowTitle(QStringLiteral("Function hint"));
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::NoFocus);
   setForegroundRole(QPalette::ToolTipText);

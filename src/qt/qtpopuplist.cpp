@@ -55,6 +55,7 @@ QtPopupList::QtPopupList(QWidget* owner)
     : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
       m_list(new QListWidget(this)) {
   setObjectName(QStringLiteral("CompletionList"));
+  setWindowTitle(QStringLiteral("Completion list"));
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::NoFocus);
   m_list->setObjectName(QStringLiteral("CompletionEntries"));
@@ -64,7 +65,7 @@ QtPopupList::QtPopupList(QWidget* owner)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(1, 1, 1, 1);
   layout->addWidget(m_list);
-  resize(kWidth, kHeight);
+  setFixedSize(kWidth, kHeight);
   connect(m_list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     GuardedCall([&] {
       if (OnAccept) OnAccept(m_list->row(item));
