@@ -195,8 +195,8 @@ std::optional<TFunctionHintInfo> FindCall(TCustomMemoSource& source, TSyntaxPars
   if (info.language.empty()) return std::nullopt;
   if (!FindOpeningBracket(walk, block, info.argumentNumber)) return std::nullopt;
   const StringView text = walk.Tokens().Text();
-  info.bracket = {walk.Line(), source.TabRack().IndexToColumn(
-                                   text, static_cast<std::int64_t>(walk.Pos()) - 1)};
+  info.bracket = {walk.Line(),
+                  source.TabRack().IndexToColumn(text, static_cast<std::int64_t>(walk.Pos()) - 1)};
   if (!walk.Back()) return std::nullopt;
   info.functionName = NameBefore(walk);
   if (info.functionName.empty()) return std::nullopt;

@@ -38,8 +38,8 @@ class TDashInWords {
 
 String LineBeforeCaret(const TCustomMemoSource& source) {
   const String line = source.ExpandedLine(source.CaretLine());
-  return line.substr(0, std::min(line.size(), static_cast<std::size_t>(
-                                                  std::max(source.CaretColumn(), 0))));
+  return line.substr(
+      0, std::min(line.size(), static_cast<std::size_t>(std::max(source.CaretColumn(), 0))));
 }
 
 }  // namespace

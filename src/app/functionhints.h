@@ -26,8 +26,8 @@ struct Platform;
 class TFunctionHints {
  public:
   // dataFolder holds the function lists, helpFolder the help books.
-  TFunctionHints(TQSMemo& editor, TSyntaxParser& parser, Platform& platform,
-                 std::string dataFolder, std::string helpFolder);
+  TFunctionHints(TQSMemo& editor, TSyntaxParser& parser, Platform& platform, std::string dataFolder,
+                 std::string helpFolder);
   // Closes the popups and the help windows the window opened.
   ~TFunctionHints();
   TFunctionHints(const TFunctionHints&) = delete;

@@ -21,8 +21,7 @@ QtHelpViewer::~QtHelpViewer() {
 int QtHelpViewer::ShowTopic(const std::string& helpFile, const std::string& topic) {
   const HelpPage page = ResolveHelpPage(helpFile, topic);
   const QString path = ToQString(page.path);
-  if (!QFileInfo(path).isFile())
-    throw Error("The help page \"" + page.path + "\" was not found.");
+  if (!QFileInfo(path).isFile()) throw Error("The help page \"" + page.path + "\" was not found.");
   if (m_window.isNull()) {
     m_window = new QTextBrowser();
     m_window->setObjectName(QStringLiteral("HelpViewer"));

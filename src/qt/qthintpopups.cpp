@@ -25,11 +25,10 @@ QtHintPopups::QtHintPopups(QWidget& window, QWidget& editor, TFunctionHints& hin
 
 bool QtHintPopups::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  const bool closes = (watched == &m_window && (type == QEvent::Resize ||
-                                                 type == QEvent::WindowDeactivate ||
-                                                 type == QEvent::Close)) ||
-                      (watched == &m_editor && type == QEvent::FocusOut) ||
-                      type == QEvent::MouseButtonPress;
+  const bool closes =
+      (watched == &m_window &&
+       (type == QEvent::Resize || type == QEvent::WindowDeactivate || type == QEvent::Close)) ||
+      (watched == &m_editor && type == QEvent::FocusOut) || type == QEvent::MouseButtonPress;
   if (closes && watched != m_hint && watched != m_list) GuardedCall([this] { m_hints.HideAll(); });
   return QObject::eventFilter(watched, event);
 }

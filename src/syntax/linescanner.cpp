@@ -193,7 +193,8 @@ std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset
     const int attr = AttrOf(t);
     if (bytes) FillBytes(bytes + m_pos, bytes + t.end, static_cast<char>(attr));
     if (last) *last = TTokenInfo{m_blockIndex, attr, t.id, t.item};
-    if (runs) runs->push_back(TTokenRun{m_pos, t.end, TTokenInfo{m_blockIndex, attr, t.id, t.item}});
+    if (runs)
+      runs->push_back(TTokenRun{m_pos, t.end, TTokenInfo{m_blockIndex, attr, t.id, t.item}});
     if (t.id >= tkDirective) m_allowDirective = false;
     if (t.id != tkText) m_allowFullLine = false;
     lastId = t.id;

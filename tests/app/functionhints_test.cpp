@@ -35,8 +35,8 @@ class FunctionHintsTest : public MainFormTest {
     const String before = plain.substr(0, bar);
     const auto line = static_cast<std::int32_t>(std::count(before.begin(), before.end(), U'\n'));
     const std::size_t lineStart = before.rfind(U'\n');
-    const auto column = static_cast<std::int32_t>(
-        lineStart == String::npos ? bar : bar - lineStart - 1);
+    const auto column =
+        static_cast<std::int32_t>(lineStart == String::npos ? bar : bar - lineStart - 1);
     source.SetCaretPos(column, line);
   }
   TFunctionHints& Hints() { return form->Hints(); }
@@ -85,7 +85,7 @@ TEST_F(FunctionHintsTest, TheSplitAtTheFirstDashLeavesNoStrayDash) {
 
 struct CallCase {
   const char* name;
-  const char32_t* text;  // "|" marks the caret
+  const char32_t* text;      // "|" marks the caret
   const char32_t* function;  // empty: no call
   int argument;
 };
@@ -215,7 +215,8 @@ TEST_F(FunctionHintsTest, TheListIsPlacedAboveTheLineAtTheScreenBottomAndLeftAtI
   headless.screen.workArea = {0, 0, below.X + 10, below.Y + 10};
   Key(vk::Space, ssCtrl);
   const TSize size = List().ListSize();
-  EXPECT_EQ(List().Position(), (TPoint{below.X - size.cx, below.Y - editor.LineHeight() - size.cy}));
+  EXPECT_EQ(List().Position(),
+            (TPoint{below.X - size.cx, below.Y - editor.LineHeight() - size.cy}));
 }
 
 class TemplatesTest : public FunctionHintsTest {
@@ -297,8 +298,8 @@ TEST_F(FunctionHintsTest, F1OpensThePageForTheWordAtTheCaret) {
        "en/function.str-replace.html"},
       {"PHP keyword", "php", U"<?php for|each ($a as $b); ?>", "php_manual_en",
        "en/control-structures.foreach.html"},
-      {"CSS property in a style block", "html",
-       U"<style>\np { padding-le|ft: 1px; }\n</style>", "cssref", "box/padding-left.html"},
+      {"CSS property in a style block", "html", U"<style>\np { padding-le|ft: 1px; }\n</style>",
+       "cssref", "box/padding-left.html"},
       {"CSS in a style attribute", "html", U"<p style=\"padding-le|ft: 2px\">", "cssref",
        "box/padding-left.html"},
       {"upper-case tag", "html", U"<TA|BLE>", "htmlref", "tables/table.html"},
@@ -346,7 +347,8 @@ TEST_F(FunctionHintsTest, TheHelpCommandsOpenTheirBooks) {
   EXPECT_EQ(std::filesystem::path(shown[3].helpFile).filename(), "htmlref");
   // Every page the books open is shipped.
   for (const HelpRequest& r : shown)
-    EXPECT_TRUE(std::filesystem::exists(r.helpFile + "/" + (r.topic.empty() ? "index.html" : r.topic)))
+    EXPECT_TRUE(
+        std::filesystem::exists(r.helpFile + "/" + (r.topic.empty() ? "index.html" : r.topic)))
         << r.helpFile << " " << r.topic;
 }
 

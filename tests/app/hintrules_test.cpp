@@ -38,7 +38,8 @@ TEST(HintText, TheArgumentAfterTheNthBracketOrCommaIsMarked) {
 TEST(FunctionLists, ListsAreReadOnceByASafeNameAndLookedUpIgnoringCase) {
   MemoryFileSystem files;
   files.CreateDirectories("/data");
-  files.WriteFileAtomic("/data/php.ini", "strlen=int strlen(string $s) - Length.\r\nSubStr=x\n=bare\n");
+  files.WriteFileAtomic("/data/php.ini",
+                        "strlen=int strlen(string $s) - Length.\r\nSubStr=x\n=bare\n");
   files.WriteFileAtomic("/secret.ini", "leak=yes\n");
   TFunctionLists lists(files, "/data");
 
@@ -94,7 +95,8 @@ TEST(HelpTopics, WordsAndTheirPages) {
   const TFunctionsListItem& php = lists.GetFunctionList(U"php");
 
   EXPECT_EQ(TopicWord(U"!\"DOCTYPE\""), U"doctype");
-  EXPECT_EQ(PhpTopic(U"server_name", php)->page, "en/reserved.variables.html#reserved.variables.server");
+  EXPECT_EQ(PhpTopic(U"server_name", php)->page,
+            "en/reserved.variables.html#reserved.variables.server");
   EXPECT_EQ(PhpTopic(U"elseif", php)->page, "en/control-structures.elseif.html");
   EXPECT_EQ(PhpTopic(U"str_replace", php)->page, "en/function.str-replace.html");
   EXPECT_FALSE(PhpTopic(U"strpos", php).has_value());
