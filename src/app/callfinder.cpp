@@ -34,11 +34,6 @@ constexpr std::array<std::pair<StringView, StringView>, 9> kBlockLanguages{{
     {U"value", U"css"},
 }};
 
-bool IsIdentChar(Char c) {
-  return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') ||
-         c == U'_';
-}
-
 bool Highlights(const TCustomMemoSource& source, const TSyntaxParser& parser) {
   return source.SyntaxParser() == &parser && parser.SyntaxScheme().SyntaxBlocks().Count() > 0;
 }
@@ -164,7 +159,7 @@ String NameBefore(TBackwardWalk& walk) {
     if (!walk.Back()) return {};
   const StringView text = walk.Tokens().Text().substr(0, walk.Pos());
   std::size_t start = text.size();
-  while (start > 0 && IsIdentChar(text[start - 1])) --start;
+  while (start > 0 && IsIdentifierChar(text[start - 1])) --start;
   return String(text.substr(start));
 }
 

@@ -12,6 +12,12 @@ namespace qs {
 class TCustomMemoSource;
 class TSyntaxParser;
 
+// The characters of a function name: 0-9, A-Z, a-z and "_".
+[[nodiscard]] constexpr bool IsIdentifierChar(Char c) {
+  return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') ||
+         c == U'_';
+}
+
 // The language a syntax block stands for: its lower-cased name, with the
 // markup blocks of the page schemes ("Tag", "Style tag", "Script tag",
 // "Attribute value") taken as "html" and the blocks of a style sheet

@@ -20,11 +20,6 @@ namespace {
 // Rows a page key moves the list by.
 constexpr int kListPage = 7;
 
-bool IsIdentChar(Char c) {
-  return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') ||
-         c == U'_';
-}
-
 // The identifier around the caret; empty, starting at the caret, when the
 // caret is beyond its line.
 TTemplateWord WordAroundCaret(const TCustomMemoSource& source) {
@@ -42,8 +37,8 @@ TTemplateWord WordBeforeCaret(const TCustomMemoSource& source) {
   TTemplateWord word;
   word.Start = word.End = caret.Column;
   const auto column = static_cast<std::size_t>(std::max(caret.Column, 0));
-  if (column > text.size() || (column < text.size() && IsIdentChar(text[column]))) return word;
-  while (word.Start > 0 && IsIdentChar(text[static_cast<std::size_t>(word.Start - 1)]))
+  if (column > text.size() || (column < text.size() && IsIdentifierChar(text[column]))) return word;
+  while (word.Start > 0 && IsIdentifierChar(text[static_cast<std::size_t>(word.Start - 1)]))
     --word.Start;
   word.Word = text.substr(static_cast<std::size_t>(word.Start), column - word.Start);
   return word;
