@@ -430,7 +430,7 @@ TEST_F(MainFormTest, CommandsOfLaterSubsystemsAreListedButDisabled) {
   for (const char* name :
        {"TidyAct", "TidyBatchAct",
         "HTMLValidatorOptionsAct", "CodeExplorerAct", "DeleteDesktopAct", "SaveDesctopAsAct",
-        "HelpTopicsAct", "TopicSearchAct", "PHPRefAct", "EditorOptionsAct", "EditSyntaxAct",
+        "EditorOptionsAct", "EditSyntaxAct",
         "CheckNewVerAct", "CodeTemplatesAct"}) {
     TAction& action = form->Action(name);
     EXPECT_FALSE(action.Enabled()) << name;
