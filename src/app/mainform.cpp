@@ -10,6 +10,7 @@
 #include "app/desktops.h"
 #include "app/desktopservices.h"
 #include "app/documentformat.h"
+#include "app/functionhints.h"
 #include "app/htmlinsertion.h"
 #include "app/localwebserver.h"
 #include "app/previewfile.h"
@@ -104,6 +105,7 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
   ApplyInitialEditorSettings();
   BuildMenus();
   AttachDesktops();
+  AttachHints();
   Charset(false);
   FillSchemeSelector();
   if (auto* catalogue = dynamic_cast<TSyntaxList*>(&m_schemes))

@@ -28,6 +28,7 @@ namespace qs {
 
 class ILayoutHost;
 class ILocalWebServer;
+class TFunctionHints;
 class ISchemeCatalogue;
 class THtmlInsertion;
 class TBrowserDlg;
@@ -231,6 +232,9 @@ class TMainForm {
   // The preferences dialog needs a form host that can show it.
   void SetFormsAvailable(bool available);
 
+  // Function hints, completion lists and context help (mainformhints.cpp).
+  TFunctionHints& Hints() noexcept { return *m_hints; }
+
   // The HTML insertion commands and the toolbar's colour selector.
   THtmlInsertion& Html() noexcept { return *m_html; }
 
@@ -270,6 +274,8 @@ class TMainForm {
   void AttachSearch();
   void AttachInsertions();
   void AttachVendorPages();
+  void AttachHints();
+  bool HintsKeyDown(TKey key, TShiftState shift);
   void Find();
   void ToggleWordWrap();
   void EditSyntaxSchemes();
@@ -347,6 +353,7 @@ class TMainForm {
   TMenuItem m_gutterMenu;
   std::unique_ptr<THtmlInsertion> m_html;
   std::unique_ptr<TDesktopServices> m_desktop;
+  std::unique_ptr<TFunctionHints> m_hints;
 };
 
 }  // namespace qs

@@ -156,6 +156,7 @@ void TMainForm::ToggleBookmarkShown(int number) {
 
 bool TMainForm::KeyDown(TKey key, TShiftState shift) {
   const bool sequencePending = EditorKeySequencePending && EditorKeySequencePending();
+  if (!sequencePending && HintsKeyDown(key, shift)) return true;
   if (key == vk::Escape) {
     if (HidePopupOnEscape && HidePopupOnEscape()) return true;
     if (!m_options.UseEscKey() || (shift & ssCtrl) != 0 || sequencePending) return false;

@@ -30,6 +30,16 @@ int TCustomQSMemo::ColumnX(const TMemoLayout& layout, std::int64_t column) {
                     static_cast<std::int64_t>(CharWidth()) * (column - m_leftChar));
 }
 
+TPoint TCustomQSMemo::PositionToClient(TPosition p) {
+  const TMemoLayout layout = Layout();
+  const std::int64_t row = static_cast<std::int64_t>(PositionToRow(p)) - m_topLine;
+  return {ColumnX(layout, RowColumnOf(p)), ClampToInt(row * LineHeight())};
+}
+
+TPoint TCustomQSMemo::ClientToScreen(TPoint p) const {
+  return m_host.ClientToScreen(p);
+}
+
 std::int32_t TCustomQSMemo::LastRow() const {
   return std::max(RowCount() - 1, 0);
 }

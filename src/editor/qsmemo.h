@@ -151,6 +151,10 @@ class TCustomQSMemo : public TPersistent, public IStyleHost, public IMessageTarg
   int VisibleRows() { return Layout().visibleRows; }
   // Scrolls so that the caret is inside the view.
   void MakeCaretVisible();
+  // The client pixel of the top left of p's character cell, and the screen
+  // pixel of a client one: where popups over the text are placed.
+  TPoint PositionToClient(TPosition p);
+  [[nodiscard]] TPoint ClientToScreen(TPoint p) const;
 
   // ---- Window events --------------------------------------------------------
   // Paints the part of the client area inside clip. Never throws.

@@ -1,15 +1,13 @@
 #include "platform/shellhelpviewer.h"
 
+#include "platform/helppage.h"
 #include "platform/shell.h"
-#include "support/errors.h"
 
 namespace qs {
 
+// The shell opens files, not places in them: the page opens at its top.
 int ShellHelpViewer::ShowTopic(const std::string& helpFile, const std::string& topic) {
-  const std::string page = topic.empty() ? "index.html" : topic;
-  if (page.front() == '/' || page.find("..") != std::string::npos)
-    throw Error("The help topic \"" + topic + "\" is not a page of the help.");
-  m_shell.OpenDocument(helpFile + "/" + page);
+  m_shell.OpenDocument(ResolveHelpPage(helpFile, topic).path);
   return 0;
 }
 

@@ -15,8 +15,7 @@ class ShellHelpViewer final : public IHelpViewer {
   explicit ShellHelpViewer(IShell& shell) : m_shell(shell) {}
 
   bool IsAvailable() const override { return true; }
-  // Opens helpFile/topic (helpFile/index.html for an empty topic). A topic
-  // that climbs out of the folder is refused with qs::Error.
+  // Opens the topic's page (see ResolveHelpPage).
   int ShowTopic(const std::string& helpFile, const std::string& topic) override;
   bool IsWindowOpen(int) const override { return false; }
   void CloseAll() override {}

@@ -23,6 +23,7 @@
 #include "qt/qtcommands.h"
 #include "qt/qtconvert.h"
 #include "qt/qtdocking.h"
+#include "qt/qthintpopups.h"
 #include "qt/qtmemowidget.h"
 #include "qt/qtpreviewviews.h"
 #include "qt/windowplacement.h"
@@ -59,6 +60,7 @@ MainWindow::MainWindow(Platform& platform, ISchemeCatalogue& schemes, TSysOption
   m_previewViews = new QtPreviewViews(*this, *m_form, *m_toolBar, platform.browser);
   m_docking = new QtDocking(*this);
   m_form->SetLayoutHost(m_docking);
+  m_hintPopups = std::make_unique<QtHintPopups>(*this, *m_editor, m_form->Hints());
   m_form->OnStateChange = [this] { ShowState(); };
   m_form->OnClose = [this] { close(); };
   m_editor->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -24,6 +24,7 @@ struct Platform;
 namespace qs::qt {
 
 class ColorSwatch;
+class QtHintPopups;
 class QtCommands;
 class QtDocking;
 class QtMemoWidget;
@@ -70,6 +71,8 @@ class MainWindow : public QMainWindow {
   std::array<QLabel*, 4> m_panels{};
   ColorSwatch* m_swatch = nullptr;
   bool m_showingState = false;
+  // Goes before the form whose hints it drives.
+  std::unique_ptr<QtHintPopups> m_hintPopups;
 };
 
 }  // namespace qs::qt

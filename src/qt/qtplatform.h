@@ -1,15 +1,15 @@
 // The platform services of the desktop program, one of each, for as long as
-// the program runs; help pages open in the desktop's browser.
+// the program runs; help pages open in a help window of its own.
 #pragma once
 
 #include "platform/forms.h"
 #include "platform/localfilesystem.h"
 #include "platform/localshell.h"
 #include "platform/platform.h"
-#include "platform/shellhelpviewer.h"
 #include "qt/qtclipboard.h"
 #include "qt/qtdialogs.h"
 #include "qt/qtformhost.h"
+#include "qt/qthelpviewer.h"
 #include "qt/qtprinter.h"
 #include "qt/qtscreen.h"
 #include "qt/qttimers.h"
@@ -37,7 +37,7 @@ class QtPlatform {
   LocalShell m_shell;
   QtPrinter m_printer;
   QtWebBrowser m_browser;
-  ShellHelpViewer m_help{m_shell};
+  QtHelpViewer m_help;
   QtScreen m_screen;
   Platform m_platform;
 };

@@ -151,7 +151,8 @@ void TLineScanner::SetOuterCloser(int below) {
 // ---- The line --------------------------------------------------------------
 
 std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset, char* bytes,
-                                TTokenInfo* last, const TTokenCallback* onToken) {
+                                TTokenInfo* last, const TTokenCallback* onToken,
+                                std::vector<TTokenRun>* runs) {
   if (onToken && !*onToken) onToken = nullptr;  // tested once, not at every token
   m_text = text;
   m_rootCase = m_scheme.Blocks().front().caseSensitive;
@@ -192,6 +193,8 @@ std::uint32_t TLineScanner::Run(StringView text, std::uint32_t state, bool reset
     const int attr = AttrOf(t);
     if (bytes) FillBytes(bytes + m_pos, bytes + t.end, static_cast<char>(attr));
     if (last) *last = TTokenInfo{m_blockIndex, attr, t.id, t.item};
+    if (runs)
+      runs->push_back(TTokenRun{m_pos, t.end, TTokenInfo{m_blockIndex, attr, t.id, t.item}});
     if (t.id >= tkDirective) m_allowDirective = false;
     if (t.id != tkText) m_allowFullLine = false;
     lastId = t.id;

@@ -37,8 +37,10 @@ class TLineScanner {
 
   // bytes: text.size() style bytes to fill, or null. last: receives the last
   // token. onToken: told of every token that ends with nothing pending.
+  // runs: receives every token with its place, in line order.
   std::uint32_t Run(StringView text, std::uint32_t state, bool reset, char* bytes,
-                    TTokenInfo* last = nullptr, const TTokenCallback* onToken = nullptr);
+                    TTokenInfo* last = nullptr, const TTokenCallback* onToken = nullptr,
+                    std::vector<TTokenRun>* runs = nullptr);
 
   // A state checked against the compiled tables: a stack index out of range,
   // or one whose recorded opening pair does not match, decodes as the root;

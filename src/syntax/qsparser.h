@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "syntax/qsSyntax.h"
 #include "syntax/tokeninfo.h"
@@ -54,6 +55,9 @@ class TSyntaxParser : public TSimpleParser, public IAttributeSource {
                          std::string& styleBytes) override;
   // The token at the end of text[0..column] parsed from startState.
   TTokenInfo TokenAt(StringView text, std::int32_t startState, std::int64_t column, bool reset);
+  // Every token of the line parsed from startState, in order: one pass that
+  // answers TokenAt for each column.
+  std::vector<TTokenRun> TokenRuns(StringView text, std::int32_t startState, bool reset);
 
   const TAttrFont& GetAttrFont(std::int32_t id) const { return m_scheme->GetAttrFont(id); }
   bool GetAttrBackColor(std::int32_t id, TColor& color) const;

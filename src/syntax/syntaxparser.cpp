@@ -92,6 +92,14 @@ TTokenInfo TSyntaxParser::TokenAt(StringView text, std::int32_t startState, std:
   return info;
 }
 
+std::vector<TTokenRun> TSyntaxParser::TokenRuns(StringView text, std::int32_t startState,
+                                                bool reset) {
+  std::vector<TTokenRun> runs;
+  m_scanner->Run(text, static_cast<std::uint32_t>(startState), reset, nullptr, nullptr, nullptr,
+                 &runs);
+  return runs;
+}
+
 bool TSyntaxParser::GetAttrBackColor(std::int32_t id, TColor& color) const {
   color = m_scheme->GetAttrBackColor(id);
   return true;

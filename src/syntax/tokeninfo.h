@@ -3,6 +3,8 @@
 // highlighter.
 #pragma once
 
+#include <cstddef>
+
 namespace qs {
 
 enum TTokenKind : int {
@@ -28,6 +30,13 @@ struct TTokenInfo {
   int attr = 0;   // the style byte
   int tokenId = tkText;
   int item = -1;  // comment or string item, or keyword set: its collection index
+};
+
+// One token of a line: characters [start, end) and what they are.
+struct TTokenRun {
+  std::size_t start = 0;
+  std::size_t end = 0;
+  TTokenInfo info;
 };
 
 }  // namespace qs

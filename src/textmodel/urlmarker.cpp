@@ -58,6 +58,8 @@ void MarkUrls(StringView text, std::string& styleBytes) {
     }
     std::size_t end = i;
     while (end < text.size() && IsUrlChar(text[end])) ++end;
+    // A full stop or comma that ends an address belongs to the sentence.
+    while (end > i + 1 && (text[end - 1] == U'.' || text[end - 1] == U',')) --end;
     if (IsUrl(text.substr(i, end - i)))
       std::fill(styleBytes.begin() + static_cast<std::ptrdiff_t>(i),
                 styleBytes.begin() + static_cast<std::ptrdiff_t>(end),

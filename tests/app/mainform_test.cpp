@@ -417,9 +417,8 @@ TEST_F(MainFormTest, CommandStatesFollowTheSelectionUndoAndClipboard) {
 
 TEST_F(MainFormTest, CommandsOfLaterSubsystemsAreListedButDisabled) {
   Start();
-  for (const char* name :
-       {"TidyAct", "TidyBatchAct", "HTMLValidatorOptionsAct", "CodeExplorerAct", "HelpTopicsAct",
-        "TopicSearchAct", "PHPRefAct", "EditorOptionsAct", "EditSyntaxAct", "CodeTemplatesAct"}) {
+  for (const char* name : {"TidyAct", "TidyBatchAct", "HTMLValidatorOptionsAct", "CodeExplorerAct",
+                           "EditorOptionsAct", "EditSyntaxAct", "CodeTemplatesAct"}) {
     TAction& action = form->Action(name);
     EXPECT_FALSE(action.Enabled()) << name;
     EXPECT_FALSE(action.Execute()) << name;
