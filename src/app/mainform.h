@@ -224,6 +224,8 @@ class TMainForm {
   void ConfirmOpeningBinary(const std::string& path);
   void ToggleBookmarkShown(int number);
   void ShowPreferences();
+  // "Editor Properties"; the document and the scheme selector follow on OK.
+  void ShowEditorProperties();
   void AttachSearch();
   void AttachInsertions();
   void Find();

@@ -48,6 +48,7 @@ void TMainForm::AttachOperations() {
   bind("ShowMarginAct", [this] { ToggleMemoOption(moDrawMargin); });
   bind("HighlightURLsAct", [this] { ToggleHighlightUrls(); });
   bind("ConfigurationAct", [this] { ShowPreferences(); });
+  bind("EditorOptionsAct", [this] { ShowEditorProperties(); });
   // Only a catalogue kept in step with the scheme folders can be edited.
   if (dynamic_cast<TSyntaxList*>(&m_schemes) != nullptr)
     bind("EditSyntaxAct", [this] { EditSyntaxSchemes(); });
@@ -74,6 +75,7 @@ void TMainForm::FilePrint() {
 void TMainForm::SetFormsAvailable(bool available) {
   m_formsAvailable = available;
   Action("ConfigurationAct").SetEnabled(available);
+  Action("EditorOptionsAct").SetEnabled(available);
   if (dynamic_cast<TSyntaxList*>(&m_schemes) != nullptr)
     Action("EditSyntaxAct").SetEnabled(available);
 }

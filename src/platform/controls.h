@@ -36,6 +36,12 @@ class TEdit : public TControl {
   bool m_readOnly = false;
 };
 
+// An edit of several lines, "\n" between them in Text.
+class TMemoBox : public TEdit {
+ public:
+  using TEdit::TEdit;
+};
+
 // Clicking toggles Checked; every change of Checked fires OnClick.
 class TCheckBox : public TControl {
  public:

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -197,6 +198,13 @@ class Realisation final : public QObject, public ControlPeer {
       return w;
     }
     if (dynamic_cast<TLabel*>(&control)) return new QLabel(parent);
+    if (auto* memo = dynamic_cast<TMemoBox*>(&control)) {
+      auto* w = new QPlainTextEdit(parent);
+      w->setLineWrapMode(QPlainTextEdit::NoWrap);
+      Connect(w, &QPlainTextEdit::textChanged,
+              [memo, w] { memo->SetText(FromQString(w->toPlainText())); });
+      return w;
+    }
     if (auto* edit = dynamic_cast<TEdit*>(&control)) {
       auto* w = new QLineEdit(parent);
       Connect(w, &QLineEdit::textChanged,
@@ -353,6 +361,10 @@ class Realisation final : public QObject, public ControlPeer {
       if (what == ControlProperty::Checked) w->setChecked(control.Checked());
     } else if (auto* w = qobject_cast<QLabel*>(widget)) {
       if (what == ControlProperty::Text) w->setText(text);
+    } else if (auto* w = qobject_cast<QPlainTextEdit*>(widget)) {
+      if (what == ControlProperty::Text && w->toPlainText() != text) w->setPlainText(text);
+      if (what == ControlProperty::ReadOnly)
+        w->setReadOnly(static_cast<TEdit&>(control).ReadOnly());
     } else if (auto* w = qobject_cast<QLineEdit*>(widget)) {
       if (what == ControlProperty::Text && w->text() != text) w->setText(text);
       if (what == ControlProperty::ReadOnly)
