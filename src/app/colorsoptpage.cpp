@@ -103,22 +103,28 @@ class TColorsOptPage final : public TOptionPage {
     m_showing = true;
     m_foreColor.SetText(ColorBoxText(style->Font().Color()));
     m_backColor.SetText(ColorBoxText(style->Color()));
-    m_defFore.SetChecked(style->UseMemoFont());
-    m_defBack.SetChecked(style->UseMemoColor());
     m_bold.SetChecked(style->Font().HasStyle(fsBold));
     m_italic.SetChecked(style->Font().HasStyle(fsItalic));
     m_underline.SetChecked(style->Font().HasStyle(fsUnderline));
     m_showing = false;
+    ShowDefaults(*style);
   }
 
   void StoreStyle() {
     TTextStyle* style = Selected();
     if (m_showing || style == nullptr) return;
-    // A colour being typed is stored once it names one.
-    if (const std::optional<TColor> fore = TryColorBoxValue(m_foreColor.Text()))
+    // A colour of its own ends the default for it; one being typed is
+    // stored once it names a colour.
+    const std::optional<TColor> fore = TryColorBoxValue(m_foreColor.Text());
+    const std::optional<TColor> back = TryColorBoxValue(m_backColor.Text());
+    if (fore && *fore != style->Font().Color()) {
       style->Font().SetColor(*fore);
-    if (const std::optional<TColor> back = TryColorBoxValue(m_backColor.Text())) {
+      style->SetUseMemoFont(false);
+      ShowDefaults(*style);
+    }
+    if (back && *back != style->Color()) {
       style->SetColor(*back);
+      ShowDefaults(*style);
       if (IsWhitespaceStyle(style->Name())) FollowFirstStyle();
     }
     TFontStyles font =
@@ -127,9 +133,17 @@ class TColorsOptPage final : public TOptionPage {
     if (m_italic.Checked()) font |= SetBit(fsItalic);
     if (m_underline.Checked()) font |= SetBit(fsUnderline);
     style->Font().SetStyle(font);
-    // The flags last: setting a colour ends them.
-    style->SetUseMemoFont(m_defFore.Checked());
-    style->SetUseMemoColor(m_defBack.Checked());
+    if (m_defFore.Checked() != style->UseMemoFont()) style->SetUseMemoFont(m_defFore.Checked());
+    if (m_defBack.Checked() != style->UseMemoColor()) style->SetUseMemoColor(m_defBack.Checked());
+    ShowDefaults(*style);
+  }
+
+  // Only the boxes: a colour box may hold what the user is still typing.
+  void ShowDefaults(const TTextStyle& style) {
+    m_showing = true;
+    m_defFore.SetChecked(style.UseMemoFont());
+    m_defBack.SetChecked(style.UseMemoColor());
+    m_showing = false;
   }
 
   // The editor's background is the first style's.

@@ -122,6 +122,8 @@ class TSourceOptPage final : public TOptionPage {
     entry->extensions = extensions;
     const int index = m_syntax.ItemIndex();
     FillSchemes();
+    // The combo keeps the old name shown for an index that stays the same.
+    m_syntax.SetItemIndex(-1);
     m_syntax.SetItemIndex(index);
     ShowExtensions();
   }

@@ -5,6 +5,7 @@
 
 #include "editor/textstyles.h"
 #include "support/collection.h"
+#include "support/scopeexit.h"
 #include "support/updatebracket.h"
 
 namespace qs {
@@ -117,6 +118,9 @@ bool ApplyTextStylesPreset(StringView name, TTextStyles& styles) {
   for (const auto& [known, proc] : Presets())
     if (known == name) {
       UpdateBracket bracket(styles);
+      // Styles that take the editor's colour keep the preset's colour too.
+      styles.SetApplyingColorScheme(true);
+      const ScopeExit applied([&styles] { styles.SetApplyingColorScheme(false); });
       proc(styles);
       return true;
     }
