@@ -147,8 +147,13 @@ class Realisation final : public QObject, public ControlPeer {
     if (panel && panel->Horizontal) {
       auto* row = new QHBoxLayout(widget);
       row->setContentsMargins(0, 0, 0, 0);
-      for (const auto& child : container.Children())
-        row->addWidget(Create(*child, widget), child == container.Children().front() ? 1 : 0);
+      QLabel* label = nullptr;
+      for (const auto& child : container.Children()) {
+        QWidget* w = Create(*child, widget);
+        if (label) label->setBuddy(FirstFocusable(w));
+        label = qobject_cast<QLabel*>(w);
+        row->addWidget(w, child == container.Children().front() ? 1 : 0);
+      }
       return;
     }
     auto* layout = new QVBoxLayout(widget);
