@@ -76,8 +76,12 @@ class TEditorOptPage final : public TOptionPage {
         m_group(sheet.Add<TGroupBox>("EditOptGroup")),
         m_blockIndent(AddRow<TEdit>(sheet, "BlockIndentEdit", U"Block i&ndent:")),
         m_tabStops(AddRow<TEdit>(sheet, "TabStopsEdit", U"&Tab stops:")),
-        m_keymap(AddRow<TComboBox>(sheet, "KeymapEdit", U"&Keymapping:")) {
+        m_keymap(AddRow<TComboBox>(sheet, "KeymapEdit", U"&Keymapping:")),
+        m_hintCaption(sheet.Add<TLabel>("HintCaption")),
+        m_hint(sheet.Add<TLabel>("HintLabel")) {
     m_group.SetCaption(U"Editor options:");
+    m_hintCaption.SetCaption(U"Hint:");
+    m_hint.WordWrap = true;
     for (const SourceBox& box : kSourceBoxes) AddBox(box);
     for (const MemoBox& box : kMemoBoxes) AddBox(box);
     m_blockIndent.SetHint(kBlockIndentHint);
@@ -87,6 +91,9 @@ class TEditorOptPage final : public TOptionPage {
     for (TControl* edit : {static_cast<TControl*>(&m_blockIndent),
                            static_cast<TControl*>(&m_tabStops), static_cast<TControl*>(&m_keymap)})
       edit->OnChange = [this](TControl&) { m_modified = true; };
+    for (TControl* edit :
+         {static_cast<TControl*>(&m_blockIndent), static_cast<TControl*>(&m_tabStops)})
+      ShowHintOnEnter(*edit);
     Box("SmartTabChk").OnClick = [this](TControl& box) { Exclusive(box, "UseTabCharBox"); };
     Box("UseTabCharBox").OnClick = [this](TControl& box) { Exclusive(box, "SmartTabChk"); };
   }
@@ -138,6 +145,7 @@ class TEditorOptPage final : public TOptionPage {
     box.SetVisible(option.visible);
     box.SetHint(option.hint);
     box.OnClick = [this](TControl&) { m_modified = true; };
+    ShowHintOnEnter(box);
     if (std::string_view(option.name) == "BackUnindentChk") AddKeepTrailingBlanks();
   }
   void AddKeepTrailingBlanks() {
@@ -147,6 +155,11 @@ class TEditorOptPage final : public TOptionPage {
         U"When saving a file, the spaces at the end of lines are stripped off. This option "
         U"disables that behaviour, i.e. any trailing spaces are also saved to file.");
     box.OnClick = [this](TControl&) { m_modified = true; };
+    ShowHintOnEnter(box);
+  }
+  // The hint of the control the user is in shows below the options.
+  void ShowHintOnEnter(TControl& control) {
+    control.OnEnter = [this](TControl& entered) { m_hint.SetCaption(entered.Hint()); };
   }
   TCheckBox& Box(std::string_view name) {
     return *dynamic_cast<TCheckBox*>(m_group.FindDescendant(name));
@@ -162,6 +175,8 @@ class TEditorOptPage final : public TOptionPage {
   TEdit& m_blockIndent;
   TEdit& m_tabStops;
   TComboBox& m_keymap;
+  TLabel& m_hintCaption;
+  TLabel& m_hint;
   bool m_modified = false;
 };
 

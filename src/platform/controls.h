@@ -22,6 +22,7 @@ class TButton : public TControl {
 class TLabel : public TControl {
  public:
   using TControl::TControl;
+  bool WordWrap = false;  // long text breaks into lines at the label's width
 };
 
 class TEdit : public TControl {

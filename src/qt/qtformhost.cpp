@@ -202,7 +202,11 @@ class Realisation final : public QObject, public ControlPeer {
       Connect(w, &QPushButton::clicked, [button](bool) { button->Click(); });
       return w;
     }
-    if (dynamic_cast<TLabel*>(&control)) return new QLabel(parent);
+    if (auto* label = dynamic_cast<TLabel*>(&control)) {
+      auto* w = new QLabel(parent);
+      w->setWordWrap(label->WordWrap);
+      return w;
+    }
     if (auto* memo = dynamic_cast<TMemoBox*>(&control)) {
       auto* w = new QPlainTextEdit(parent);
       w->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -93,6 +93,9 @@ TEST_F(EnvFormTest, EditorPageBoxesFollowTheirOptionsAndApplyOnlyWhenChanged) {
     auto& smartTab = Control<TCheckBox>(form, "SmartTabChk");
     auto& useTab = Control<TCheckBox>(form, "UseTabCharBox");
     EXPECT_TRUE(smartTab.Checked());
+    Control(form, "BlockIndentEdit").SetFocus();
+    EXPECT_THAT(ToUtf8(Control(form, "HintLabel").Caption()),
+                ::testing::StartsWith("Specify the number of spaces"));
     useTab.Click();
     EXPECT_FALSE(smartTab.Checked());
     smartTab.Click();
