@@ -11,13 +11,6 @@ namespace qs {
 
 namespace {
 
-template <class T>
-T& AddCaptioned(TControl& parent, std::string name, StringView caption) {
-  T& control = parent.Add<T>(std::move(name));
-  control.SetCaption(caption);
-  return control;
-}
-
 TListItem RowOf(const TMemoCodeTemplate& code) {
   return TListItem{code.Name(), {code.Description()}};
 }

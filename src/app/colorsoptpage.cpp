@@ -35,15 +35,15 @@ class TColorsOptPage final : public TOptionPage {
         m_backButton(
             AddEllipsisButton(*static_cast<TPanel*>(m_backColor.Parent()), "BackColorBtn")),
         m_defaults(sheet.Add<TGroupBox>("DefaultsGroup")),
-        m_defFore(Captioned<TCheckBox>(m_defaults, "chkDefFore", U"F&oreground")),
-        m_defBack(Captioned<TCheckBox>(m_defaults, "chkDefBack", U"Back&ground")),
+        m_defFore(AddCaptioned<TCheckBox>(m_defaults, "chkDefFore", U"F&oreground")),
+        m_defBack(AddCaptioned<TCheckBox>(m_defaults, "chkDefBack", U"Back&ground")),
         m_attributes(sheet.Add<TGroupBox>("AttributesGroup")),
-        m_bold(Captioned<TCheckBox>(m_attributes, "BoldChk", U"&Bold")),
-        m_italic(Captioned<TCheckBox>(m_attributes, "ItalicChk", U"&Italic")),
-        m_underline(Captioned<TCheckBox>(m_attributes, "UnderLineChk", U"&Underline")),
+        m_bold(AddCaptioned<TCheckBox>(m_attributes, "BoldChk", U"&Bold")),
+        m_italic(AddCaptioned<TCheckBox>(m_attributes, "ItalicChk", U"&Italic")),
+        m_underline(AddCaptioned<TCheckBox>(m_attributes, "UnderLineChk", U"&Underline")),
         m_files(sheet.Add<TPanel>("FilesRow")),
-        m_loadButton(Captioned<TButton>(m_files, "LoadBtn", U"&Load...")),
-        m_saveButton(Captioned<TButton>(m_files, "SaveBtn", U"Sa&ve...")) {
+        m_loadButton(AddCaptioned<TButton>(m_files, "LoadBtn", U"&Load...")),
+        m_saveButton(AddCaptioned<TButton>(m_files, "SaveBtn", U"Sa&ve...")) {
     m_defaults.SetCaption(U"Use defaults for:");
     m_attributes.SetCaption(U"Text attributes:");
     m_files.Horizontal = true;
@@ -75,13 +75,6 @@ class TColorsOptPage final : public TOptionPage {
   void Apply() override {}
 
  private:
-  template <class T>
-  static T& Captioned(TControl& parent, std::string name, StringView caption) {
-    T& control = parent.Add<T>(std::move(name));
-    control.SetCaption(caption);
-    return control;
-  }
-
   TTextStyles& Styles() { return m_context.env.TextStyles(); }
 
   TTextStyle* Selected() {
@@ -166,25 +159,28 @@ class TColorsOptPage final : public TOptionPage {
   }
 
   void LoadFile() {
-    FileDialogOptions options;
-    options.title = FromUtf8(kLoadColorStylesTitle);
-    options.filter = FromUtf8(kColorStylesFilter);
-    const std::optional<FileChoice> choice = m_context.dialogs.OpenFile(options);
-    if (!choice || choice->paths.empty()) return;
-    LoadColorStyles(Styles(), choice->paths.front());
+    const std::optional<std::string> path = AskColorFile(false);
+    if (!path) return;
+    LoadColorStyles(Styles(), *path);
     FollowFirstStyle();
     FillElements(std::max(m_elements.ItemIndex(), 0));
   }
 
   void SaveFile() {
+    if (const std::optional<std::string> path = AskColorFile(true))
+      SaveColorStyles(Styles(), *path);
+  }
+
+  std::optional<std::string> AskColorFile(bool save) {
     FileDialogOptions options;
-    options.title = FromUtf8(kSaveColorStylesTitle);
+    options.title = FromUtf8(save ? kSaveColorStylesTitle : kLoadColorStylesTitle);
     options.filter = FromUtf8(kColorStylesFilter);
     options.defaultExt = std::string(kColorStylesExtension.substr(1));
-    options.overwritePrompt = true;
-    const std::optional<FileChoice> choice = m_context.dialogs.SaveFile(options);
-    if (!choice || choice->paths.empty()) return;
-    SaveColorStyles(Styles(), choice->paths.front());
+    options.overwritePrompt = save;
+    const std::optional<FileChoice> choice =
+        save ? m_context.dialogs.SaveFile(options) : m_context.dialogs.OpenFile(options);
+    if (!choice || choice->paths.empty()) return std::nullopt;
+    return choice->paths.front();
   }
 
   TOptionPageContext& m_context;

@@ -9,6 +9,14 @@
 
 namespace qs {
 
+// A control of kind T with a caption, added to parent.
+template <class T>
+T& AddCaptioned(TControl& parent, std::string name, StringView caption) {
+  T& control = parent.Add<T>(std::move(name));
+  control.SetCaption(caption);
+  return control;
+}
+
 // A horizontal panel named name + "Row" holding a label with caption.
 TPanel& AddCaptionedRow(TControl& parent, const std::string& name, StringView caption);
 

@@ -1,5 +1,6 @@
 #include "app/optionsform.h"
 
+#include "app/formrows.h"
 #include "app/systopt.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
@@ -18,13 +19,6 @@ TTabSheet& AddPage(TPageControl& pages, std::string name, StringView caption) {
   TTabSheet& page = pages.Add<TTabSheet>(std::move(name));
   page.SetCaption(caption);
   return page;
-}
-
-template <class T>
-T& AddCaptioned(TControl& parent, std::string name, StringView caption) {
-  T& control = parent.Add<T>(std::move(name));
-  control.SetCaption(caption);
-  return control;
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "app/envform.h"
 #include "app/propcheck.h"
@@ -235,6 +238,26 @@ TEST_F(EnvFormTest, APresetRecolorsTheStylesAndIsRemembered) {
   EXPECT_EQ(marked.UpdateMemoColors(), mcSelection);
   EXPECT_FALSE(marked.UseMemoColor());
   EXPECT_TRUE(StyleNamed(styles, U"Comment").Font().HasStyle(fsItalic));
+}
+
+TEST_F(EnvFormTest, AColorFileSavedOnThePageLoadsBackOverAPreset) {
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("quillon-envform-" + std::to_string(::getpid()) + ".RGB"))
+                               .string();
+  EXPECT_TRUE(Run([&](TForm& form) {
+    ShowTab(form, 2);
+    Control(form, "BackColor").SetText(U"clTeal");
+    dialogs.AnswerSaveFile(FileChoice{{path}, 1});
+    Press(form, "SaveBtn");
+    Control<TComboBox>(form, "ComboBox1").SetText(U"Ocean");
+    EXPECT_EQ(Control(form, "BackColor").Text(), U"clAqua");
+    dialogs.AnswerOpenFile(FileChoice{{path}, 1});
+    Press(form, "LoadBtn");
+    EXPECT_EQ(Control(form, "BackColor").Text(), U"clTeal");
+    Press(form, "OkBut");
+  }));
+  std::filesystem::remove(path);
+  EXPECT_EQ(MemoEnvOptions().Color(), clTeal);
 }
 
 TEST_F(EnvFormTest, SourceOptionsRewriteOnlyChangedSchemesAndAnUnreadableOneDoesNotBlockOk) {
