@@ -1,9 +1,11 @@
 // The "Display" page: the editor font, the margin and the special symbols.
+#include <algorithm>
 #include <array>
 
 #include "app/formrows.h"
 #include "app/optionpages.h"
 #include "app/propcheck.h"
+#include "platform/screen.h"
 #include "support/errors.h"
 #include "support/utf8.h"
 
@@ -59,11 +61,11 @@ class TDisplayOptPage final : public TOptionPage {
     m_fontName.OnChange = [this](TControl&) { ShowSample(); };
     m_fontSize.OnChange = [this](TControl&) { ShowSample(); };
     m_useSymbols.OnClick = [this](TControl&) { EnableSymbols(); };
+    m_useMonoFont.OnClick = [this](TControl&) { FillFonts(); };
   }
 
   void Load() override {
     TMemoEnvOptions& env = m_context.env;
-    m_fontName.SetItems({env.Font().Name()});
     m_fontName.SetText(env.Font().Name());
     // A size the list lacks is shown as it is, and kept unless changed.
     m_fontSize.SetText(Decimal(env.Font().Size()));
@@ -72,6 +74,7 @@ class TDisplayOptPage final : public TOptionPage {
     m_marginPos.SetText(Decimal(env.MarginPos()));
     m_useMonoFont.SetPropName("UseMonoFont");
     m_useMonoFont.SetComponent(&env);
+    FillFonts();
     m_useSymbols.SetPropName("Options.moDrawSpecialSymbols");
     m_useSymbols.SetComponent(&env);
     TSpecialSymbols& symbols = env.SpecialSymbols();
@@ -112,6 +115,18 @@ class TDisplayOptPage final : public TOptionPage {
   }
 
  private:
+  // The installed fonts (fixed-pitch ones while "Use mono font" is on). The
+  // name in the box stays, listed or not, so an untouched name is kept.
+  void FillFonts() {
+    const String current = m_fontName.Text();
+    std::vector<String> names;
+    if (m_context.screen) names = m_context.screen->FontFamilies(m_useMonoFont.Checked());
+    if (std::find(names.begin(), names.end(), current) == names.end()) names.push_back(current);
+    std::sort(names.begin(), names.end());
+    m_fontName.SetItems(std::move(names));
+    m_fontName.SetText(current);
+  }
+
   void EnableSymbols() {
     for (TControl* row : {m_eof.Parent(), m_eol.Parent(), m_space.Parent(), m_tab.Parent()})
       row->SetEnabled(m_useSymbols.Checked());

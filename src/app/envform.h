@@ -20,6 +20,7 @@ namespace qs {
 
 class IDialogs;
 class IFileAccess;
+class IScreen;
 class TMemoSourceOptions;
 class TSyntaxList;
 
@@ -32,6 +33,7 @@ struct TOptionPageContext {
   IFileAccess& files;
   TSyntaxList* catalogue = nullptr;  // none: the Source Options page stays empty
   String currentScheme;              // the main window's scheme, by display name
+  const IScreen* screen = nullptr;   // lists the fonts; none: only the current one
   // Opens the scheme editor on a scheme file of the catalogue; on true, name
   // and extensions hold the scheme's.
   std::function<bool(const std::string& fileName, String& name, String& extensions)> editScheme;

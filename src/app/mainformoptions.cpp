@@ -19,6 +19,7 @@ void TMainForm::ShowEditorProperties() {
                              {},
                              {}};
   context.catalogue = catalogue;
+  context.screen = &m_platform.screen;
   const std::vector<String> items = m_schemes.SelectorItems();
   if (m_schemeIndex > 0 && m_schemeIndex < static_cast<int>(items.size()))
     context.currentScheme = items[static_cast<std::size_t>(m_schemeIndex)];

@@ -13,6 +13,7 @@
 #include "editor/textstyles.h"
 #include "platform/headlesscanvas.h"
 #include "platform/headlessformhost.h"
+#include "platform/headlessscreen.h"
 #include "platform/headlesswindowhost.h"
 #include "platform/scripteddialogs.h"
 #include "support/registry.h"
@@ -43,6 +44,7 @@ class EnvFormTest : public ::testing::Test, public CatalogueFixture {
     TMemoEnvOptions copy;
     TOptionPageContext context{
         copy, TMemoSourceOptions::Instance(), forms, dialogs, files, &catalogue, U"HTML", {}};
+    context.screen = &screen;
     context.editScheme = editScheme;
     forms.QueueScript(std::move(script));
     const bool ok = ShowEditorOptions(context);
@@ -65,6 +67,7 @@ class EnvFormTest : public ::testing::Test, public CatalogueFixture {
   HeadlessFormHost forms;
   ScriptedDialogs dialogs;
   TSyntaxList catalogue{folders};
+  HeadlessScreen screen;
   HeadlessWindowHost host;
   HeadlessCanvas canvas;
   TQSMemo memo{host, canvas};
@@ -162,6 +165,13 @@ TEST_F(EnvFormTest, DisplayChangesReachTheEditorsOnOkAndASizeOffTheListIsKept) {
   EXPECT_TRUE(Run([&](TForm& form) {
     ShowTab(form, 1);
     EXPECT_EQ(Control(form, "FontSizeEdit").Text(), U"13");
+    // Fixed-pitch fonts while "Use mono font" is on; the current name always.
+    EXPECT_THAT(Control(form, "FontNameEdit").Items(),
+                ::testing::ElementsAre(U"Courier New", U"DejaVu Sans Mono"));
+    Control<TQSPropCheck>(form, "pcbUseMonoFont").Click();
+    EXPECT_THAT(Control(form, "FontNameEdit").Items(),
+                ::testing::ElementsAre(U"Courier New", U"DejaVu Sans", U"DejaVu Sans Mono"));
+    EXPECT_EQ(Control(form, "FontNameEdit").Text(), U"Courier New");
     Press(form, "OkBut");
   }));
   EXPECT_EQ(MemoEnvOptions().Font().Size(), 13);
