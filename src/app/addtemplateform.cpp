@@ -5,12 +5,6 @@
 
 namespace qs {
 
-String TrimBlanks(StringView s) {
-  while (!s.empty() && s.front() <= U' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() <= U' ') s.remove_suffix(1);
-  return String(s);
-}
-
 TAddTemplateForm::TAddTemplateForm(IFormHost& host, IDialogs& dialogs)
     : TForm(host, "AddTemplateForm"),
       edName(AddRow<TEdit>(*this, "edName", U"&Shortcut Name:")),

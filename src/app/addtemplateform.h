@@ -35,7 +35,4 @@ class TAddTemplateForm : public TForm {
   IDialogs& m_dialogs;
 };
 
-// s without the blanks and control characters around it.
-String TrimBlanks(StringView s);
-
 }  // namespace qs

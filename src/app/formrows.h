@@ -9,6 +9,9 @@
 
 namespace qs {
 
+// s without the blanks and control characters around it.
+String TrimBlanks(StringView s);
+
 // A control of kind T with a caption, added to parent.
 template <class T>
 T& AddCaptioned(TControl& parent, std::string name, StringView caption) {
