@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-dev libgl-dev fonts-dejavu-core)
 # The scripted desktop test: a virtual display, pointer input and a clipboard client.
 packages+=(xvfb xdotool xclip x11-utils)
+# Screenshots of the real window, whose pixels the option dialog test counts.
+packages+=(x11-apps)
 # Outside readers of the exports: tidy, html5lib and LibreOffice (the export test).
 packages+=(tidy python3-html5lib libreoffice-writer-nogui poppler-utils)
 # Web files written elsewhere, which the open-and-save tests read.

@@ -1,19 +1,10 @@
 #include "app/addschemeform.h"
 
+#include "app/formrows.h"
 #include "platform/dialogs.h"
 #include "support/unicodecase.h"
 
 namespace qs {
-
-namespace {
-
-String Trimmed(StringView s) {
-  while (!s.empty() && s.front() <= U' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() <= U' ') s.remove_suffix(1);
-  return String(s);
-}
-
-}  // namespace
 
 TAddSchemeForm::TAddSchemeForm(IFormHost& host, IDialogs& dialogs)
     : TForm(host, "AddSchemeForm"),
@@ -38,11 +29,11 @@ std::optional<String> TAddSchemeForm::Execute(std::vector<String> takenNames) {
   m_taken = std::move(takenNames);
   SchemeNameEdit.SetText(U"");
   if (ShowModal() != mrOk) return std::nullopt;
-  return Trimmed(SchemeNameEdit.Text());
+  return TrimBlanks(SchemeNameEdit.Text());
 }
 
 void TAddSchemeForm::OKButClick() {
-  const String name = Trimmed(SchemeNameEdit.Text());
+  const String name = TrimBlanks(SchemeNameEdit.Text());
   String problem;
   if (name.empty()) {
     problem = U"Scheme Name cannot be blank.";

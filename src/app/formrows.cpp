@@ -23,6 +23,12 @@ TButton& AddEllipsisButton(TPanel& row, const std::string& name) {
   return button;
 }
 
+String TrimBlanks(StringView s) {
+  while (!s.empty() && s.front() <= U' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() <= U' ') s.remove_suffix(1);
+  return String(s);
+}
+
 std::vector<String> NamedColorItems() {
   return {U"Aqua", U"Black", U"Blue",   U"Fuchsia", U"Gray",   U"Green", U"Lime",  U"Maroon",
           U"Navy", U"Olive", U"Purple", U"Red",     U"Silver", U"Teal",  U"White", U"Yellow"};

@@ -9,7 +9,10 @@
 
 namespace qs {
 
-// A control of kind T with its caption (a button's, a check box's, a label's).
+// s without the blanks and control characters around it.
+String TrimBlanks(StringView s);
+
+// A control of kind T with a caption, added to parent.
 template <class T>
 T& AddCaptioned(TControl& parent, std::string name, StringView caption) {
   T& control = parent.Add<T>(std::move(name));

@@ -131,6 +131,8 @@ TMainForm::~TMainForm() {
 
 void TMainForm::ApplyInitialEditorSettings() {
   TCustomMemoSource& source = m_editor.Source();
+  // The editor and its document follow the options of "Editor Properties".
+  m_editor.SetUseGlobalOptions(true);
   source.SetBlockOption(bkBoth);
   m_editor.SetLeftIndent(10);
   TMemoEnvOptions& env = MemoEnvOptions();

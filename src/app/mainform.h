@@ -271,6 +271,8 @@ class TMainForm {
   void AttachDesktops();
   void FillDesktopsMenu(TMenuItem& menu);
   void ShowLayoutLoad(TLayoutLoad result, const String& what);
+  // "Editor Properties"; the document and the scheme selector follow on OK.
+  void ShowEditorProperties();
   void AttachSearch();
   void AttachInsertions();
   void AttachVendorPages();

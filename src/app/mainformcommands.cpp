@@ -49,6 +49,7 @@ void TMainForm::AttachOperations() {
   bind("ShowMarginAct", [this] { ToggleMemoOption(moDrawMargin); });
   bind("HighlightURLsAct", [this] { ToggleHighlightUrls(); });
   bind("ConfigurationAct", [this] { ShowPreferences(); });
+  bind("EditorOptionsAct", [this] { ShowEditorProperties(); });
   // Only a catalogue kept in step with the scheme folders can be edited.
   if (dynamic_cast<TSyntaxList*>(&m_schemes) != nullptr)
     bind("EditSyntaxAct", [this] { EditSyntaxSchemes(); });
@@ -75,6 +76,7 @@ void TMainForm::FilePrint() {
 void TMainForm::SetFormsAvailable(bool available) {
   m_formsAvailable = available;
   Action("ConfigurationAct").SetEnabled(available);
+  Action("EditorOptionsAct").SetEnabled(available);
   if (dynamic_cast<TSyntaxList*>(&m_schemes) != nullptr)
     Action("EditSyntaxAct").SetEnabled(available);
 }

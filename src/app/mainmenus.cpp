@@ -83,7 +83,7 @@ void TMainForm::BuildMenus() {
                          {act("InsertFGColorAct"), act("InsertBGColorAct"), act("InsertFontAct"),
                           act("InsertTableAct"), act("InsertBoldAct"), act("InsertItalicAct"),
                           act("InsertUnderlineAct"), act("InsertLinkAct"), act("InsertImageAct")}),
-      TMenuItem::Submenu("ToolsMenu", U"Tools",
+      TMenuItem::Submenu("ToolsMenu", U"&Tools",
                          {act("EditorOptionsAct"), act("ConfigurationAct"), act("EditSyntaxAct"),
                           sep, act("TidyAct"), act("TidyBatchAct"), act("HTMLValidatorOptionsAct"),
                           sep, Unavailable(U"Configuration Wizard...")}),

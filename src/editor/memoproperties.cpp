@@ -23,6 +23,7 @@ const ClassInfo& TCustomQSMemo::StaticClassInfo() {
   static const ClassInfo info(
       "TCustomQSMemo", &TPersistent::StaticClassInfo(),
       {Prop::Set<T>("Options", &T::Options, &T::SetOptions, kDefaultMemoOptions, kMemoOptionNames),
+       Prop::String<T>("KeyMapping", &T::KeyMapping, &T::SetKeyMapping, U"Default"),
        Prop::Integer<T>("MarginPos", &T::MarginPos, &T::SetMarginPos, 80),
        Prop::Integer<T>("GutterWidth", &T::GutterWidth, &T::SetGutterWidth, 32),
        Prop::Integer<T>("GutterLineIndent", &T::GutterLineIndent, &T::SetGutterLineIndent, 0),

@@ -22,6 +22,7 @@ class TButton : public TControl {
 class TLabel : public TControl {
  public:
   using TControl::TControl;
+  bool WordWrap = false;  // long text breaks into lines at the label's width
 };
 
 class TEdit : public TControl {
@@ -34,6 +35,12 @@ class TEdit : public TControl {
 
  private:
   bool m_readOnly = false;
+};
+
+// An edit of several lines, "\n" between them in Text.
+class TMemoBox : public TEdit {
+ public:
+  using TEdit::TEdit;
 };
 
 // Clicking toggles Checked; every change of Checked fires OnClick.

@@ -19,6 +19,9 @@ class HeadlessScreen final : public IScreen {
   TSize DoubleClickSize() const override { return doubleClickSize; }
   int WheelScrollLines() const override { return wheelScrollLines; }
   int CaretWidth() const override { return caretWidth; }
+  std::vector<String> FontFamilies(bool fixedPitchOnly) const override {
+    return fixedPitchOnly ? fixedFonts : fonts;
+  }
 
   void PaintPixel(TPoint p, TColor color) { m_pixels[{p.X, p.Y}] = color; }
 
@@ -29,6 +32,8 @@ class HeadlessScreen final : public IScreen {
   TSize doubleClickSize{4, 4};
   int wheelScrollLines = 3;
   int caretWidth = 2;
+  std::vector<String> fonts{U"Courier New", U"DejaVu Sans", U"DejaVu Sans Mono"};
+  std::vector<String> fixedFonts{U"Courier New", U"DejaVu Sans Mono"};
 
  private:
   std::map<std::pair<int, int>, TColor> m_pixels;

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
-#include "support/colors.h"
 #include "platform/geometry.h"
+#include "support/colors.h"
+#include "support/qschar.h"
 
 namespace qs {
 
@@ -27,6 +29,9 @@ class IScreen {
   [[nodiscard]] virtual int WheelScrollLines() const = 0;
   // Width of the insert caret in pixels.
   [[nodiscard]] virtual int CaretWidth() const = 0;
+  // The families of the installed fonts, sorted; with fixedPitchOnly only
+  // those whose characters are all one width.
+  [[nodiscard]] virtual std::vector<String> FontFamilies(bool fixedPitchOnly) const = 0;
 };
 
 }  // namespace qs

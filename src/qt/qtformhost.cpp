@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -149,8 +150,13 @@ class Realisation final : public QObject, public ControlPeer {
     if (panel && panel->Horizontal) {
       auto* row = new QHBoxLayout(widget);
       row->setContentsMargins(0, 0, 0, 0);
-      for (const auto& child : container.Children())
-        row->addWidget(Create(*child, widget), child == container.Children().front() ? 1 : 0);
+      QLabel* label = nullptr;
+      for (const auto& child : container.Children()) {
+        QWidget* w = Create(*child, widget);
+        if (label) label->setBuddy(FirstFocusable(w));
+        label = qobject_cast<QLabel*>(w);
+        row->addWidget(w, child == container.Children().front() ? 1 : 0);
+      }
       return;
     }
     auto* layout = new QVBoxLayout(widget);
@@ -199,7 +205,18 @@ class Realisation final : public QObject, public ControlPeer {
       Connect(w, &QPushButton::clicked, [button](bool) { button->Click(); });
       return w;
     }
-    if (dynamic_cast<TLabel*>(&control)) return new QLabel(parent);
+    if (auto* label = dynamic_cast<TLabel*>(&control)) {
+      auto* w = new QLabel(parent);
+      w->setWordWrap(label->WordWrap);
+      return w;
+    }
+    if (auto* memo = dynamic_cast<TMemoBox*>(&control)) {
+      auto* w = new QPlainTextEdit(parent);
+      w->setLineWrapMode(QPlainTextEdit::NoWrap);
+      Connect(w, &QPlainTextEdit::textChanged,
+              [memo, w] { memo->SetText(FromQString(w->toPlainText())); });
+      return w;
+    }
     if (auto* edit = dynamic_cast<TEdit*>(&control)) {
       auto* w = new QLineEdit(parent);
       Connect(w, &QLineEdit::textChanged,
@@ -364,6 +381,10 @@ class Realisation final : public QObject, public ControlPeer {
       if (what == ControlProperty::Checked) w->setChecked(control.Checked());
     } else if (auto* w = qobject_cast<QLabel*>(widget)) {
       if (what == ControlProperty::Text) w->setText(text);
+    } else if (auto* w = qobject_cast<QPlainTextEdit*>(widget)) {
+      if (what == ControlProperty::Text && w->toPlainText() != text) w->setPlainText(text);
+      if (what == ControlProperty::ReadOnly)
+        w->setReadOnly(static_cast<TEdit&>(control).ReadOnly());
     } else if (auto* w = qobject_cast<QLineEdit*>(widget)) {
       if (what == ControlProperty::Text && w->text() != text) w->setText(text);
       if (what == ControlProperty::ReadOnly)

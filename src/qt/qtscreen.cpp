@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFontDatabase>
 #include <QPixmap>
 #include <QScreen>
 #include <QStyle>
@@ -51,6 +52,15 @@ int QtScreen::WheelScrollLines() const {
 int QtScreen::CaretWidth() const {
   const QStyle* style = QApplication::style();
   return style ? std::max(style->pixelMetric(QStyle::PM_TextCursorWidth), 1) : 1;
+}
+
+std::vector<String> QtScreen::FontFamilies(bool fixedPitchOnly) const {
+  std::vector<String> families;
+  for (const QString& family : QFontDatabase::families())
+    if (!fixedPitchOnly || QFontDatabase::isFixedPitch(family))
+      families.push_back(FromQString(family));
+  std::sort(families.begin(), families.end());
+  return families;
 }
 
 }  // namespace qs::qt

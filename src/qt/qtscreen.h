@@ -15,6 +15,7 @@ class QtScreen final : public IScreen {
   TSize DoubleClickSize() const override;
   int WheelScrollLines() const override;
   int CaretWidth() const override;
+  std::vector<String> FontFamilies(bool fixedPitchOnly) const override;
 };
 
 }  // namespace qs::qt

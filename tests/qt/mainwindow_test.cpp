@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, ShowsMenuToolbarStatusBarAndAHighlightedDocument) {
   QStringList menus;
   for (QAction* action : window.menuBar()->actions()) menus << action->text();
   EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&View", "&Convert", "&Search", "&Insert",
-                                "Tools", "&Help"}));
+                                "&Tools", "&Help"}));
 
   QToolBar& bar = window.ToolBar();
   int withIcon = 0;
@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, CommandsWithoutOperationAreDisabledInTheMenus) {
   MainWindow window(platform, schemes, options, {}, false);
   QMenu* tools = nullptr;
   for (QAction* action : window.menuBar()->actions())
-    if (action->text() == QStringLiteral("Tools")) tools = action->menu();
+    if (action->text() == QStringLiteral("&Tools")) tools = action->menu();
   ASSERT_NE(tools, nullptr);
   emit tools->aboutToShow();
   int enabled = 0;
