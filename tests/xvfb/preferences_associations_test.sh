@@ -22,12 +22,13 @@ cat >"$QUILLON_SETTINGS_FILE" <<'INI'
 INI
 
 # Opens Tools > Preferences... (the Insert menu has a mnemonic, Tools is the
-# next one, and Preferences its first enabled entry), then types the keys.
+# next one, and Preferences its second entry, after Editor Options), then
+# types the keys.
 preferences() {
   local main
   main=$(activate_window '^Untitled - Quillon$')
   sleep 0.5
-  xdotool key --delay 80 alt+i Right Return
+  xdotool key --delay 80 alt+i Right Down Return
   activate_window '^Preferences$' >/dev/null
   sleep 0.3
   xdotool key --delay 80 "$@"
