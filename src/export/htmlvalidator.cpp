@@ -49,15 +49,25 @@ std::optional<TValidationSeverity> SeverityOf(TidyReportLevel level) {
   }
 }
 
+struct TCollector {
+  std::vector<TValidationMessage> found;
+  bool showWarnings = true;
+
+  bool Wanted(TValidationSeverity severity, int line) const {
+    // The library's switch leaves some warnings on; ours means all of them.
+    if (severity == TValidationSeverity::Warning) return showWarnings;
+    // The guess of the document's kind is news about the library, not the page.
+    return line > 0 || severity != TValidationSeverity::Info;
+  }
+};
+
 Bool TIDY_CALL Collect(TidyMessage message) {
-  auto* found =
-      static_cast<std::vector<TValidationMessage>*>(tidyGetAppData(tidyGetMessageDoc(message)));
+  auto& collector = *static_cast<TCollector*>(tidyGetAppData(tidyGetMessageDoc(message)));
   const auto severity = SeverityOf(tidyGetMessageLevel(message));
   const int line = tidyGetMessageLine(message);
-  // The guess of the document's kind is news about the library, not the page.
-  if (severity && (line > 0 || *severity != TValidationSeverity::Info))
-    found->push_back({line, tidyGetMessageColumn(message), *severity,
-                      FromUtf8(tidyGetMessage(message))});
+  if (severity && collector.Wanted(*severity, line))
+    collector.found.push_back({line, tidyGetMessageColumn(message), *severity,
+                               FromUtf8(tidyGetMessage(message))});
   return no;  // nothing goes to the library's own error output
 }
 
@@ -97,10 +107,11 @@ const char* SeverityName(TValidationSeverity severity) {
 }
 
 std::vector<TValidationMessage> ValidateHtml(StringView text, const TValidationOptions& options) {
-  std::vector<TValidationMessage> found;
+  TCollector collector;
+  collector.showWarnings = options.showWarnings;
   const TidyDocument doc(tidyCreate());
   if (!doc) throw Error("The HTML validator could not start.");
-  tidySetAppData(doc.get(), &found);
+  tidySetAppData(doc.get(), &collector);
   tidySetMessageCallback(doc.get(), Collect);
   Configure(doc.get(), options);
   // The library writes its cleaned copy to an error buffer of its own unless
@@ -114,10 +125,11 @@ std::vector<TValidationMessage> ValidateHtml(StringView text, const TValidationO
   const int parsed = tidyParseBuffer(doc.get(), &input);
   tidyBufDetach(&input);
   if (parsed >= 0 && tidyCleanAndRepair(doc.get()) >= 0) tidyRunDiagnostics(doc.get());
+  std::vector<TValidationMessage>& found = collector.found;
   std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
     return std::pair(a.line, a.column) < std::pair(b.line, b.column);
   });
-  return found;
+  return std::move(found);
 }
 
 }  // namespace qs
