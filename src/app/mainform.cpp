@@ -6,6 +6,7 @@
 
 #include "app/binaryprobe.h"
 #include "app/browserdlg.h"
+#include "app/codetools.h"
 #include "app/commandtable.h"
 #include "app/documentformat.h"
 #include "app/htmlinsertion.h"
@@ -14,6 +15,7 @@
 #include "app/recoverykeeper.h"
 #include "app/schemecatalogue.h"
 #include "app/systopt.h"
+#include "app/validatoroptions.h"
 #include "editor/memoenvoptions.h"
 #include "platform/clipboard.h"
 #include "platform/filesystem.h"
@@ -96,6 +98,8 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
   AttachSearch();
   AttachInsertions();
   AttachPreviewOperations();
+  m_codeTools = std::make_unique<TCodeTools>(*this, platform, TValidatorOptions::Instance());
+  m_codeTools->AttachCommands();
   ApplyInitialEditorSettings();
   BuildMenus();
   Charset(false);

@@ -29,6 +29,7 @@ namespace qs {
 class ILocalWebServer;
 class ISchemeCatalogue;
 class THtmlInsertion;
+class TCodeTools;
 class TBrowserDlg;
 class TPreviewFile;
 class TRecoveryKeeper;
@@ -200,6 +201,8 @@ class TMainForm {
 
   // The HTML insertion commands and the toolbar's colour selector.
   THtmlInsertion& Html() noexcept { return *m_html; }
+  // HTML validation and the code explorer (codetools.h).
+  TCodeTools& CodeTools() noexcept { return *m_codeTools; }
 
   TQSMemo& Editor() noexcept { return m_editor; }
   TSyntaxParser& SyntaxParser() noexcept { return m_parser; }
@@ -296,6 +299,7 @@ class TMainForm {
   TMenuItem m_editorMenu;
   TMenuItem m_gutterMenu;
   std::unique_ptr<THtmlInsertion> m_html;
+  std::unique_ptr<TCodeTools> m_codeTools;
 };
 
 }  // namespace qs
