@@ -24,6 +24,7 @@
 #include "qt/qtconvert.h"
 #include "qt/qtmemowidget.h"
 #include "qt/qtpreviewviews.h"
+#include "qt/qttoolpanels.h"
 #include "qt/windowplacement.h"
 #include "support/guardedcall.h"
 #include "support/registry.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(Platform& platform, ISchemeCatalogue& schemes, TSysOption
   BuildToolBar();
   BuildStatusBar();
   m_previewViews = new QtPreviewViews(*this, *m_form, *m_toolBar, platform.browser);
+  m_toolPanels = new QtToolPanels(*this, *m_form, *m_editor);
   m_form->OnStateChange = [this] { ShowState(); };
   m_form->OnClose = [this] { close(); };
   m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -70,6 +72,7 @@ MainWindow::MainWindow(Platform& platform, ISchemeCatalogue& schemes, TSysOption
 
 MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
+  m_toolPanels->Detach();
   m_form->OnStateChange = nullptr;
   m_form->OnClose = nullptr;
 }

@@ -27,6 +27,7 @@ class ColorSwatch;
 class QtCommands;
 class QtMemoWidget;
 class QtPreviewViews;
+class QtToolPanels;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -41,6 +42,7 @@ class MainWindow : public QMainWindow {
   QComboBox& SchemeSelector() noexcept { return *m_schemeSelector; }
   QToolBar& ToolBar() noexcept { return *m_toolBar; }
   QtPreviewViews& PreviewViews() noexcept { return *m_previewViews; }
+  QtToolPanels& ToolPanels() noexcept { return *m_toolPanels; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,6 +66,7 @@ class MainWindow : public QMainWindow {
   QToolBar* m_toolBar = nullptr;
   QComboBox* m_schemeSelector = nullptr;
   QtPreviewViews* m_previewViews = nullptr;
+  QtToolPanels* m_toolPanels = nullptr;
   std::array<QLabel*, 4> m_panels{};
   ColorSwatch* m_swatch = nullptr;
   bool m_showingState = false;
