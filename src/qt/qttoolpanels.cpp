@@ -112,12 +112,18 @@ void QtToolPanels::ShowValidatorPanel() {
   ShowMessages();
   m_validatorDock->show();
   m_validatorDock->raise();
+  // The list takes the keys, standing on the first message, so Enter goes
+  // there and Down on to the next.
+  if (m_messages->currentItem() == nullptr && m_messages->topLevelItemCount() > 0)
+    m_messages->setCurrentItem(m_messages->topLevelItem(0));
+  m_messages->setFocus();
 }
 
 void QtToolPanels::ShowCodeExplorerPanel() {
   ShowExplorer();
   m_explorerDock->show();
   m_explorerDock->raise();
+  m_explorer->setFocus();
 }
 
 // Filled again only when the list's contents changed; a choice of a message
@@ -174,6 +180,7 @@ void QtToolPanels::ShowExplorer() {
   m_explorer->clear();
   AddNodes(nullptr, m_explorer, explorer.Nodes());
   m_explorer->expandAll();
+  if (m_explorer->topLevelItemCount() > 0) m_explorer->setCurrentItem(m_explorer->topLevelItem(0));
   m_explorer->setUpdatesEnabled(true);
 }
 
