@@ -24,8 +24,8 @@ String NodeCaption(const TExplorerNode& node) {
 }
 
 TCodeExplorer::TCodeExplorer(TCustomMemoSource& source) : m_source(source) {
-  m_link = source.Listen([this](TCustomMemoSource& s, std::int32_t, std::int32_t) { SourceChanged(s); },
-                         this, false);
+  m_link = source.Listen(
+      [this](TCustomMemoSource& s, std::int32_t, std::int32_t) { SourceChanged(s); }, this, false);
 }
 
 TCodeExplorer::~TCodeExplorer() = default;
@@ -60,21 +60,31 @@ void TCodeExplorer::Update() {
     ends.push_back(static_cast<std::int32_t>(m_lines.size()));
   } else {
     for (const TLineHunk& hunk : m_changed.Hunks()) {
-      // What the replaced lines passed on, so that the reading can stop
-      // after them as soon as the new lines pass on the same.
-      const TStructureCarry passedOn = CarryInto(hunk.start + hunk.oldCount);
-      const auto at = m_lines.begin() + hunk.start;
-      m_lines.erase(at, at + hunk.oldCount);
-      m_lines.insert(m_lines.begin() + hunk.start, static_cast<std::size_t>(hunk.newCount), {});
-      if (hunk.newCount > 0) m_lines[static_cast<std::size_t>(hunk.start + hunk.newCount - 1)].out = passedOn;
+      // Lines edited in place keep their old findings to compare with.
+      if (hunk.oldCount != hunk.newCount) ReplaceLines(hunk);
       starts.push_back(hunk.start);
       ends.push_back(hunk.start + hunk.newCount);
     }
   }
+  m_treeChanged = m_treeChanged || m_whole;
   m_whole = false;
   m_changed.Clear();
   if (parser != nullptr) Rescan(*parser, std::move(starts), std::move(ends));
-  BuildTree();
+  // Most keystrokes change no declaration: the tree stays as it is.
+  if (m_treeChanged) BuildTree();
+  m_treeChanged = false;
+}
+
+void TCodeExplorer::ReplaceLines(const TLineHunk& hunk) {
+  // What the replaced lines passed on, so that the reading can stop after
+  // them as soon as the new lines pass on the same.
+  const TStructureCarry passedOn = CarryInto(hunk.start + hunk.oldCount);
+  const auto at = m_lines.begin() + hunk.start;
+  m_lines.erase(at, at + hunk.oldCount);
+  m_lines.insert(m_lines.begin() + hunk.start, static_cast<std::size_t>(hunk.newCount), {});
+  if (hunk.newCount > 0)
+    m_lines[static_cast<std::size_t>(hunk.start + hunk.newCount - 1)].out = passedOn;
+  m_treeChanged = true;  // the lines below moved
 }
 
 void TCodeExplorer::Rescan(TSyntaxParser& parser, std::vector<std::int32_t> dirtyStarts,
@@ -88,8 +98,11 @@ void TCodeExplorer::Rescan(TSyntaxParser& parser, std::vector<std::int32_t> dirt
     while (line < count && (line < dirtyEnds[hunk] || carryChanged)) {
       TLineStructure fresh =
           ScanLineStructure(parser, *m_languages, m_source.StoredLine(line), CarryInto(line));
-      carryChanged = line + 1 < dirtyEnds[hunk] || !(fresh.out == m_lines[line].out);
-      m_lines[line] = std::move(fresh);
+      TLineStructure& old = m_lines[static_cast<std::size_t>(line)];
+      carryChanged = line + 1 < dirtyEnds[hunk] || !(fresh.out == old.out);
+      m_treeChanged =
+          m_treeChanged || fresh.braceDelta != old.braceDelta || !(fresh.items == old.items);
+      old = std::move(fresh);
       ++m_scannedLines;
       ++line;
     }
@@ -97,8 +110,10 @@ void TCodeExplorer::Rescan(TSyntaxParser& parser, std::vector<std::int32_t> dirt
 }
 
 TStructureCarry TCodeExplorer::CarryInto(std::int32_t line) const {
-  return line == 0 ? TStructureCarry{m_source.DefaultStartState()}
-                   : m_lines[static_cast<std::size_t>(line - 1)].out;
+  if (line > 0) return m_lines[static_cast<std::size_t>(line - 1)].out;
+  TStructureCarry first;
+  first.state = m_source.DefaultStartState();
+  return first;
 }
 
 void TCodeExplorer::BuildTree() {
@@ -113,7 +128,8 @@ void TCodeExplorer::BuildTree() {
   for (std::size_t line = 0; line < m_lines.size(); ++line) {
     for (const TExplorerItem& item : m_lines[line].items) {
       TExplorerNode node{item.kind, item.name, static_cast<std::int32_t>(line), item.column, {}};
-      const bool php = item.kind == TExplorerKind::PhpClass || item.kind == TExplorerKind::PhpFunction;
+      const bool php =
+          item.kind == TExplorerKind::PhpClass || item.kind == TExplorerKind::PhpFunction;
       const int at = depth + item.depth;
       if (php)
         while (!classes.empty() && classes.back().depth >= at) classes.pop_back();

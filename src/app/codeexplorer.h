@@ -51,6 +51,8 @@ class TCodeExplorer {
  private:
   void SourceChanged(TCustomMemoSource& source);
   void MarkAllChanged();
+  // Lines inserted or removed: the hunk's old entries make way for new ones.
+  void ReplaceLines(const TLineHunk& hunk);
   // Reads again the lines of the hunks, and further while carries differ.
   void Rescan(TSyntaxParser& parser, std::vector<std::int32_t> dirtyStarts,
               std::vector<std::int32_t> dirtyEnds);
@@ -66,6 +68,7 @@ class TCodeExplorer {
   std::vector<TLineStructure> m_lines;
   TChangedLines m_changed;
   bool m_whole = true;
+  bool m_treeChanged = true;
   bool m_stale = true;
   std::int64_t m_scannedLines = 0;
   std::vector<TExplorerNode> m_nodes;

@@ -44,10 +44,6 @@ bool IsComment(int tokenId) {
          tokenId == tkFullLineComment;
 }
 
-bool IsString(int tokenId) {
-  return tokenId == tkSingleLineString || tokenId == tkMultiLineString;
-}
-
 bool IsBlank(StringView text) {
   return std::all_of(text.begin(), text.end(), [](Char c) { return c <= U' '; });
 }
@@ -74,7 +70,8 @@ String Collapsed(StringView text) {
 
 class TLineReader {
  public:
-  TLineReader(const TBlockLanguages& languages, const TStructureCarry& in) : m_languages(languages) {
+  TLineReader(const TBlockLanguages& languages, const TStructureCarry& in)
+      : m_languages(languages) {
     m_line.out = in;
     // The line break between two lines of a selector is a blank.
     if (!m_line.out.selector.empty()) m_line.out.selector += U' ';
@@ -223,7 +220,8 @@ class TLineReader {
   void EmitSelector() {
     String& selector = m_carry().selector;
     String name = Collapsed(selector);
-    if (!name.starts_with(U"@")) Emit(TExplorerKind::CssSelector, std::move(name), m_selectorColumn);
+    if (!name.starts_with(U"@"))
+      Emit(TExplorerKind::CssSelector, std::move(name), m_selectorColumn);
     selector.clear();
     m_selectorColumn = 0;  // a selector begun on an earlier line is placed at its rule's line
   }

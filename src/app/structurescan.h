@@ -32,8 +32,8 @@ struct TStructureCarry {
   int expect = 0;          // a declaration keyword waiting for its name
   String selector;         // CSS read since the last rule
   int cssDepth = 0;
-  String tag;              // the open HTML tag's name
-  int idStep = 0;          // how far an id attribute has been read
+  String tag;      // the open HTML tag's name
+  int idStep = 0;  // how far an id attribute has been read
   String idValue;
   bool operator==(const TStructureCarry&) const = default;
 };

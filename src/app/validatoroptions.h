@@ -36,7 +36,7 @@ class TValidatorOptions : public TOptionExt {
   TValidationOptions m_options;
 };
 
-inline constexpr StringView kValidatorDoctypes[] = {U"auto",  U"html5", U"strict",
+inline constexpr StringView kValidatorDoctypes[] = {U"auto",  U"html5",        U"strict",
                                                     U"loose", U"transitional", U"omit"};
 
 }  // namespace qs

@@ -43,8 +43,8 @@ void TValidatorOptionsForm::Load() {
 
 void TValidatorOptionsForm::Store() {
   m_options.BeginUpdate();
-  m_options.SetDoctype(String(kValidatorDoctypes[static_cast<std::size_t>(
-      std::max(0, DoctypeBox.ItemIndex()))]));
+  m_options.SetDoctype(
+      String(kValidatorDoctypes[static_cast<std::size_t>(std::max(0, DoctypeBox.ItemIndex()))]));
   m_options.SetAccessibilityLevel(std::max(0, AccessibilityBox.ItemIndex()));
   m_options.SetShowWarnings(ShowWarnings.Checked());
   m_options.SetDropProprietaryAttributes(DropProprietary.Checked());

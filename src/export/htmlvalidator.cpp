@@ -66,8 +66,8 @@ Bool TIDY_CALL Collect(TidyMessage message) {
   const auto severity = SeverityOf(tidyGetMessageLevel(message));
   const int line = tidyGetMessageLine(message);
   if (severity && collector.Wanted(*severity, line))
-    collector.found.push_back({line, tidyGetMessageColumn(message), *severity,
-                               FromUtf8(tidyGetMessage(message))});
+    collector.found.push_back(
+        {line, tidyGetMessageColumn(message), *severity, FromUtf8(tidyGetMessage(message))});
   return no;  // nothing goes to the library's own error output
 }
 

@@ -15,7 +15,7 @@ enum class TValidationSeverity { Info, Warning, Access, Error };
 const char* SeverityName(TValidationSeverity severity);
 
 struct TValidationMessage {
-  int line = 0;    // 0 for a message about the whole document
+  int line = 0;  // 0 for a message about the whole document
   int column = 0;
   TValidationSeverity severity = TValidationSeverity::Warning;
   String text;
@@ -24,7 +24,7 @@ struct TValidationMessage {
 
 // The checker's options a user changes.
 struct TValidationOptions {
-  String doctype = U"auto";  // auto, html5, strict, loose, transitional, omit
+  String doctype = U"auto";    // auto, html5, strict, loose, transitional, omit
   int accessibilityLevel = 0;  // 0 (none) .. 3
   bool showWarnings = true;
   bool dropProprietaryAttributes = false;

@@ -31,9 +31,9 @@ QTreeWidget* NewTree(const QStringList& headers) {
 }
 
 QTreeWidgetItem* MessageItem(const TValidationMessage& m, int file, int index) {
-  auto* item = new QTreeWidgetItem(
-      {QString::number(m.line), QString::number(m.column),
-       QString::fromLatin1(SeverityName(m.severity)), ToQString(m.text)});
+  auto* item =
+      new QTreeWidgetItem({QString::number(m.line), QString::number(m.column),
+                           QString::fromLatin1(SeverityName(m.severity)), ToQString(m.text)});
   item->setData(0, kPlaceRole, QList<QVariant>{file, index});
   return item;
 }
@@ -76,7 +76,8 @@ QtToolPanels::QtToolPanels(QMainWindow& window, TMainForm& form, QWidget& editor
   tools.Explorer().OnStale = [this] {
     if (m_explorerDock->isVisible()) m_explorerDelay->start();
   };
-  connect(m_explorerDelay, &QTimer::timeout, this, [this] { GuardedCall([&] { ShowExplorer(); }); });
+  connect(m_explorerDelay, &QTimer::timeout, this,
+          [this] { GuardedCall([&] { ShowExplorer(); }); });
   connect(m_explorerDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
     if (visible && m_form.CodeTools().Explorer().Stale()) m_explorerDelay->start();
   });

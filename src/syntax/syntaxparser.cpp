@@ -98,7 +98,7 @@ std::int32_t TSyntaxParser::ScanTokens(StringView text, std::int32_t startState,
   if (text.empty()) return static_cast<std::int32_t>(m_scanner->EmptyLineState(state));
   const TTokenCallback report = [&](int id, StringView token) {
     onToken(TScannedToken{id, m_scanner->BlockIndex(),
-                       static_cast<std::size_t>(token.data() - text.data()), token});
+                          static_cast<std::size_t>(token.data() - text.data()), token});
   };
   return static_cast<std::int32_t>(m_scanner->Run(text, state, false, nullptr, nullptr, &report));
 }

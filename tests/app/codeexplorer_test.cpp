@@ -53,40 +53,25 @@ struct ExplorerTest : ::testing::Test {
 };
 
 TEST_F(ExplorerTest, PhpClassesHoldTheirMethodsAndOnlyDeclarationsCount) {
-  Open("php.sch", {U"<?php",
-                   U"function top($a) { return fn($x) => $x; }",
-                   U"abstract class WP_Query extends Base {",
-                   U"  public function &get_posts() {",
-                   U"    $f = function ($p) { return $p; };",
-                   U"    $name = Base::class;",
-                   U"  }",
-                   U"  private static function",
-                   U"    parse_query() {}",
-                   U"}",
-                   U"$x = new class { function hidden() {} };",
-                   U"interface Countable { public function count(); }",
-                   U"function after() {}",
-                   U"?>"});
-  EXPECT_EQ(Tree(), (std::vector<std::string>{"top()@1:9", "class WP_Query@2:15",
-                                              "  get_posts()@3:19", "  parse_query()@8:4",
-                                              "hidden()@10:26", "class Countable@11:10",
-                                              "  count()@11:38", "after()@12:9"}));
+  Open("php.sch",
+       {U"<?php", U"function top($a) { return fn($x) => $x; }",
+        U"abstract class WP_Query extends Base {", U"  public function &get_posts() {",
+        U"    $f = function ($p) { return $p; };", U"    $name = Base::class;", U"  }",
+        U"  private static function", U"    parse_query() {}", U"}",
+        U"$x = new class { function hidden() {} };",
+        U"interface Countable { public function count(); }", U"function after() {}", U"?>"});
+  EXPECT_EQ(Tree(),
+            (std::vector<std::string>{"top()@1:9", "class WP_Query@2:15", "  get_posts()@3:19",
+                                      "  parse_query()@8:4", "hidden()@10:26",
+                                      "class Countable@11:10", "  count()@11:38", "after()@12:9"}));
 }
 
 TEST_F(ExplorerTest, APageGivesItsIdsSelectorsAndScriptFunctions) {
-  Open("php.sch", {U"<html><body>",
-                   U"<style>",
-                   U"h1, h2 .x { color: red }",
-                   U"@media print { #nav { display: none } }",
-                   U"</style>",
-                   U"<div id=\"main\" class=\"c\"><p ID=intro>x</p></div>",
-                   U"<span",
-                   U"   id='late'>y</span>",
-                   U"<script>",
-                   U"function show(a) { return a; }",
-                   U"var hide = function () {};",
-                   U"</script>",
-                   U"</body></html>"});
+  Open("php.sch", {U"<html><body>", U"<style>", U"h1, h2 .x { color: red }",
+                   U"@media print { #nav { display: none } }", U"</style>",
+                   U"<div id=\"main\" class=\"c\"><p ID=intro>x</p></div>", U"<span",
+                   U"   id='late'>y</span>", U"<script>", U"function show(a) { return a; }",
+                   U"var hide = function () {};", U"</script>", U"</body></html>"});
   EXPECT_EQ(Tree(),
             (std::vector<std::string>{"h1, h2 .x@2:0", "#nav@3:15", "#main@5:9", "#intro@5:31",
                                       "#late@7:7", "show()@9:9", "hide()@10:4"}));
@@ -100,7 +85,8 @@ TEST_F(ExplorerTest, AStyleSheetGivesItsSelectors) {
 
 TEST_F(ExplorerTest, AnEditIsReadAgainOnlyWhereItChangedSomething) {
   std::vector<String> lines{U"<?php", U"class Big {"};
-  for (int i = 0; i < 2000; ++i) lines.push_back(U"  function m" + FromUtf8(std::to_string(i)) + U"() {}");
+  for (int i = 0; i < 2000; ++i)
+    lines.push_back(U"  function m" + FromUtf8(std::to_string(i)) + U"() {}");
   lines.push_back(U"}");
   Open("php.sch", lines);
   ASSERT_EQ(Tree().size(), 2001u);
@@ -116,13 +102,13 @@ TEST_F(ExplorerTest, AnEditIsReadAgainOnlyWhereItChangedSomething) {
 }
 
 TEST_F(ExplorerTest, FollowsRandomEditsAsAFreshReadingWould) {
-  Open("php.sch", {U"<?php", U"class A {", U"  function a() {}", U"}", U"?>",
-                   U"<div id=\"x\"></div>", U"<style>p { }</style>",
-                   U"<script>function s() {}</script>"});
-  const std::vector<String> pieces{U"{",        U"}",         U"function f() {}", U"class K {",
-                                   U"/*",       U"*/",        U"<?php",           U"?>",
-                                   U"id=\"q\"", U"<b ",       U">",               U"\"",
-                                   U"p, a {",   U"<script>",  U"</script>",       U"<style>"};
+  Open("php.sch",
+       {U"<?php", U"class A {", U"  function a() {}", U"}", U"?>", U"<div id=\"x\"></div>",
+        U"<style>p { }</style>", U"<script>function s() {}</script>"});
+  const std::vector<String> pieces{
+      U"{",      U"}",        U"function f() {}", U"class K {", U"/*", U"*/",
+      U"<?php",  U"?>",       U"id=\"q\"",        U"<b ",       U">",  U"\"",
+      U"p, a {", U"<script>", U"</script>",       U"<style>"};
   std::mt19937 rng(11);
   for (int step = 0; step < 300; ++step) {
     const auto line = static_cast<std::int32_t>(rng() % static_cast<unsigned>(doc.LineCount()));

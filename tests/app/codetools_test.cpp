@@ -121,8 +121,9 @@ TEST_F(CodeToolsTest, TheExplorerCommandShowsTheDocumentsStructure) {
 
 TEST_F(CodeToolsTest, TheCommandLineValidatorPrintsPlacesAndFailsOnlyOnErrors) {
   const std::string page = Write("p.php", kFaultyPage);
-  const std::string broken = Write("q.html", "<!DOCTYPE html>\n<html><head><title>t</title>"
-                                             "</head><body><p>x</p></bdy></html>\n");
+  const std::string broken = Write("q.html",
+                                   "<!DOCTYPE html>\n<html><head><title>t</title>"
+                                   "</head><body><p>x</p></bdy></html>\n");
   char* text = nullptr;
   std::size_t size = 0;
   std::FILE* out = ::open_memstream(&text, &size);

@@ -60,7 +60,8 @@ TEST(HtmlValidatorTest, FindsEachFaultWhereTheCommandLineCheckerDoes) {
       {"unclosed element", U"<div>\n<p>text</p>\n</body>\n</html>\n", {5, 1, "warning"}},
       {"bad nesting", U"<p><b><i>x</b></i></p>\n</body>\n</html>\n", {5, 7, "warning"}},
       {"unknown attribute", U"<p foo=\"1\">x</p>\n</body>\n</html>\n", {5, 1, "warning"}},
-      {"id used twice", U"<p id=\"a\">x</p>\n<p id=\"a\">y</p>\n</body>\n</html>\n",
+      {"id used twice",
+       U"<p id=\"a\">x</p>\n<p id=\"a\">y</p>\n</body>\n</html>\n",
        {6, 1, "warning"}},
       {"PHP inside attributes",
        U"<a href=\"<?php echo $url ?>\" title='<?= \"?>\" ?>'>x</a>\n<div>\n</body>\n</html>\n",
@@ -80,19 +81,21 @@ TEST(HtmlValidatorTest, FindsEachFaultWhereTheCommandLineCheckerDoes) {
 
 TEST(HtmlValidatorTest, ACleanPageGivesNoMessageAndServerCodeNoFalseOne) {
   EXPECT_TRUE(ValidateHtml(String(kHead) + U"<p>ok</p>\n</body>\n</html>\n", {}).empty());
-  EXPECT_TRUE(ValidateHtml(String(kHead) +
-                               U"<?php if ($a < $b) { echo '<div>'; } ?>\n<p>ok</p>\n"
-                               U"<?php foreach ($x as $y): ?><p>\"<?= $y ?>\"</p><?php endforeach ?>\n"
-                               U"</body>\n</html>\n",
-                           {})
-                  .empty());
+  EXPECT_TRUE(
+      ValidateHtml(String(kHead) +
+                       U"<?php if ($a < $b) { echo '<div>'; } ?>\n<p>ok</p>\n"
+                       U"<?php foreach ($x as $y): ?><p>\"<?= $y ?>\"</p><?php endforeach ?>\n"
+                       U"</body>\n</html>\n",
+                   {})
+          .empty());
 }
 
 TEST(HtmlValidatorTest, OptionsChangeWhatIsReported) {
   const String page = String(kHead) + U"<p foo=\"1\"><img src=\"a.png\"></p>\n</body>\n</html>\n";
   TValidationOptions quiet;
   quiet.showWarnings = false;
-  EXPECT_EQ(Places(ValidateHtml(page, {})), (std::set<Where>{{5, 1, "warning"}, {5, 12, "warning"}}));
+  EXPECT_EQ(Places(ValidateHtml(page, {})),
+            (std::set<Where>{{5, 1, "warning"}, {5, 12, "warning"}}));
   EXPECT_TRUE(ValidateHtml(page, quiet).empty());
   TValidationOptions access;
   access.accessibilityLevel = 1;
