@@ -10,6 +10,8 @@ packages+=(xvfb xdotool xclip x11-utils)
 packages+=(x11-apps)
 # Outside readers of the exports: tidy, html5lib and LibreOffice (the export test).
 packages+=(tidy python3-html5lib libreoffice-writer-nogui poppler-utils)
+# The markup checker library that "Validate HTML" runs.
+packages+=(libtidy-dev)
 # Web files written elsewhere, which the open-and-save tests read.
 packages+=(libjs-jquery libphp-phpmailer)
 # The character database the case tables are checked against.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/batchvalidate.h"
 #include "app/schemefolders.h"
 #include "app/syntaxlist.h"
 #include "editor/globalstyleresolver.h"
@@ -24,6 +25,7 @@ constexpr const char* kUsage =
     "       quillon --export-html IN OUT [--scheme NAME]\n"
     "       quillon --export-rtf IN OUT [--scheme NAME]\n"
     "       quillon --print-pdf IN OUT.pdf\n"
+    "       quillon --validate FILE...\n"
     "\n"
     "  FILE                 the file to open in the window\n"
     "  /p                   print FILE after opening it\n"
@@ -33,6 +35,8 @@ constexpr const char* kUsage =
     "                       instead of the one IN's extension chooses\n"
     "  --print-pdf IN OUT.pdf  print IN to the PDF file OUT.pdf with the saved print\n"
     "                       options, with no window\n"
+    "  --validate FILE...   check the HTML of each FILE (PHP masked) and print\n"
+    "                       FILE:LINE:COL: severity: text; exits 1 on an error\n"
     "  --help               show this text\n";
 
 struct TBatchRequest {
@@ -117,6 +121,8 @@ void Export(const TBatchRequest& request) {
 
 std::optional<int> RunBatchMode(const std::vector<std::string>& args, std::FILE* out,
                                 std::FILE* err) {
+  if (!args.empty() && args.front() == "--validate")
+    return RunValidateMode({args.begin() + 1, args.end()}, out, err);
   if (std::none_of(args.begin(), args.end(), IsBatchArgument)) return std::nullopt;
   try {
     const TBatchRequest request = ParseBatch(args);

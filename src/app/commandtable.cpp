@@ -88,6 +88,8 @@ const CommandRow kCommands[] = {
     {"DeleteDesktopAct", U"View", U"Delete...", {}, U"Delete Desktop", ""},
     {"HelpTopicsAct", U"Help", U"Help Topics...", Ctrl(F(1)), U"Help Topics", "help-contents"},
     {"TopicSearchAct", U"Help", U"Topic &Search", Key(F(1)), U"Topic Search|Help on the word at the cursor", ""},
+    {"NextMessageAct", U"Tools", U"Next Validator Message", Key(F(4)), U"Next Validator Message|Go to the next message of the HTML validator", ""},
+    {"PreviousMessageAct", U"Tools", U"Previous Validator Message", {F(4), ssShift}, U"Previous Validator Message|Go to the previous message of the HTML validator", ""},
 };
 // clang-format on
 

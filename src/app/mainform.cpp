@@ -6,6 +6,7 @@
 
 #include "app/binaryprobe.h"
 #include "app/browserdlg.h"
+#include "app/codetools.h"
 #include "app/commandtable.h"
 #include "app/desktops.h"
 #include "app/desktopservices.h"
@@ -18,6 +19,7 @@
 #include "app/schemecatalogue.h"
 #include "app/syntaxlist.h"
 #include "app/systopt.h"
+#include "app/validatoroptions.h"
 #include "editor/memoenvoptions.h"
 #include "platform/clipboard.h"
 #include "platform/filesystem.h"
@@ -102,6 +104,8 @@ TMainForm::TMainForm(TQSMemo& editor, ISchemeCatalogue& schemes, Platform& platf
   AttachInsertions();
   AttachVendorPages();
   AttachPreviewOperations();
+  m_codeTools = std::make_unique<TCodeTools>(*this, platform, TValidatorOptions::Instance());
+  m_codeTools->AttachCommands();
   ApplyInitialEditorSettings();
   BuildMenus();
   AttachDesktops();

@@ -31,6 +31,7 @@ class ILocalWebServer;
 class TFunctionHints;
 class ISchemeCatalogue;
 class THtmlInsertion;
+class TCodeTools;
 class TBrowserDlg;
 class TDesktops;
 enum class TLayoutLoad;
@@ -237,6 +238,8 @@ class TMainForm {
 
   // The HTML insertion commands and the toolbar's colour selector.
   THtmlInsertion& Html() noexcept { return *m_html; }
+  // HTML validation and the code explorer (codetools.h).
+  TCodeTools& CodeTools() noexcept { return *m_codeTools; }
 
   TQSMemo& Editor() noexcept { return m_editor; }
   TSyntaxParser& SyntaxParser() noexcept { return m_parser; }
@@ -356,6 +359,7 @@ class TMainForm {
   std::unique_ptr<THtmlInsertion> m_html;
   std::unique_ptr<TDesktopServices> m_desktop;
   std::unique_ptr<TFunctionHints> m_hints;
+  std::unique_ptr<TCodeTools> m_codeTools;
 };
 
 }  // namespace qs

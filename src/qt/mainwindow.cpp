@@ -26,6 +26,7 @@
 #include "qt/qthintpopups.h"
 #include "qt/qtmemowidget.h"
 #include "qt/qtpreviewviews.h"
+#include "qt/qttoolpanels.h"
 #include "qt/windowplacement.h"
 #include "support/guardedcall.h"
 #include "support/registry.h"
@@ -61,6 +62,7 @@ MainWindow::MainWindow(Platform& platform, ISchemeCatalogue& schemes, TSysOption
   m_docking = new QtDocking(*this);
   m_form->SetLayoutHost(m_docking);
   m_hintPopups = std::make_unique<QtHintPopups>(*this, *m_editor, m_form->Hints());
+  m_toolPanels = new QtToolPanels(*this, *m_form, *m_editor);
   m_form->OnStateChange = [this] { ShowState(); };
   m_form->OnClose = [this] { close(); };
   m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -75,6 +77,7 @@ MainWindow::MainWindow(Platform& platform, ISchemeCatalogue& schemes, TSysOption
 
 MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
+  m_toolPanels->Detach();
   m_form->OnStateChange = nullptr;
   m_form->OnClose = nullptr;
   m_form->SetLayoutHost(nullptr);

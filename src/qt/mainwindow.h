@@ -29,6 +29,7 @@ class QtCommands;
 class QtDocking;
 class QtMemoWidget;
 class QtPreviewViews;
+class QtToolPanels;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -44,6 +45,7 @@ class MainWindow : public QMainWindow {
   QToolBar& ToolBar() noexcept { return *m_toolBar; }
   QtPreviewViews& PreviewViews() noexcept { return *m_previewViews; }
   QtDocking& Docking() noexcept { return *m_docking; }
+  QtToolPanels& ToolPanels() noexcept { return *m_toolPanels; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,6 +70,7 @@ class MainWindow : public QMainWindow {
   QComboBox* m_schemeSelector = nullptr;
   QtPreviewViews* m_previewViews = nullptr;
   QtDocking* m_docking = nullptr;
+  QtToolPanels* m_toolPanels = nullptr;
   std::array<QLabel*, 4> m_panels{};
   ColorSwatch* m_swatch = nullptr;
   bool m_showingState = false;

@@ -50,6 +50,8 @@ class TLineScanner {
   // The state an empty line passes on: constructs that end with their line
   // (a continued single-line string, a line directive) do not jump over it.
   std::uint32_t EmptyLineState(std::uint32_t state) const;
+  // The block the token last reported to onToken belongs to.
+  int BlockIndex() const noexcept { return m_blockIndex; }
 
  private:
   struct Tok {

@@ -20,6 +20,16 @@ class TLineScanner;
 class TSyntaxParser;
 using TGetTokenEvent = std::function<void(TSyntaxParser& sender, int tokenId, StringView tokenStr)>;
 
+// One token of a line as ScanTokens reports it: its kind, the block it was
+// read in (an index in SyntaxBlocks) and where it stands in the line.
+struct TScannedToken {
+  int tokenId = tkText;
+  int block = 0;
+  std::size_t start = 0;
+  StringView text;
+};
+using TScannedTokenEvent = std::function<void(const TScannedToken& token)>;
+
 class TSyntaxParser : public TSimpleParser, public IAttributeSource {
  public:
   TSyntaxParser();
@@ -61,6 +71,11 @@ class TSyntaxParser : public TSimpleParser, public IAttributeSource {
 
   const TAttrFont& GetAttrFont(std::int32_t id) const { return m_scheme->GetAttrFont(id); }
   bool GetAttrBackColor(std::int32_t id, TColor& color) const;
+
+  // Reads one line's tokens from startState without writing style bytes;
+  // returns the state after the line, as ParseLine would.
+  std::int32_t ScanTokens(StringView text, std::int32_t startState,
+                          const TScannedTokenEvent& onToken);
 
   TGetTokenEvent OnGetToken;
 

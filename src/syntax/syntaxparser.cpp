@@ -100,6 +100,17 @@ std::vector<TTokenRun> TSyntaxParser::TokenRuns(StringView text, std::int32_t st
   return runs;
 }
 
+std::int32_t TSyntaxParser::ScanTokens(StringView text, std::int32_t startState,
+                                       const TScannedTokenEvent& onToken) {
+  const auto state = static_cast<std::uint32_t>(startState);
+  if (text.empty()) return static_cast<std::int32_t>(m_scanner->EmptyLineState(state));
+  const TTokenCallback report = [&](int id, StringView token) {
+    onToken(TScannedToken{id, m_scanner->BlockIndex(),
+                          static_cast<std::size_t>(token.data() - text.data()), token});
+  };
+  return static_cast<std::int32_t>(m_scanner->Run(text, state, false, nullptr, nullptr, &report));
+}
+
 bool TSyntaxParser::GetAttrBackColor(std::int32_t id, TColor& color) const {
   color = m_scheme->GetAttrBackColor(id);
   return true;

@@ -10,7 +10,7 @@ namespace {
 TEST(CommandTable, ListsTheCommandsInTheirFixedOrder) {
   TActionList list;
   BuildCommandTable(list);
-  ASSERT_EQ(list.Count(), 62);
+  ASSERT_EQ(list.Count(), 64);
   const struct {
     int index;
     const char* name;
@@ -28,6 +28,8 @@ TEST(CommandTable, ListsTheCommandsInTheirFixedOrder) {
       {54, "ShowFuncHintAct", U"View", U"Show Function Hint", U"Shift+Ctrl+Space"},
       {60, "HelpTopicsAct", U"Help", U"Help Topics...", U"Ctrl+F1"},
       {61, "TopicSearchAct", U"Help", U"Topic &Search", U"F1"},
+      {62, "NextMessageAct", U"Tools", U"Next Validator Message", U"F4"},
+      {63, "PreviousMessageAct", U"Tools", U"Previous Validator Message", U"Shift+F4"},
   };
   for (const auto& row : rows) {
     const TAction& action = list.At(row.index);
