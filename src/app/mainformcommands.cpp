@@ -77,6 +77,8 @@ void TMainForm::SetFormsAvailable(bool available) {
   m_formsAvailable = available;
   Action("ConfigurationAct").SetEnabled(available);
   Action("EditorOptionsAct").SetEnabled(available);
+  Action("TidyBatchAct").SetEnabled(available);
+  Action("HTMLValidatorOptionsAct").SetEnabled(available);
   if (dynamic_cast<TSyntaxList*>(&m_schemes) != nullptr)
     Action("EditSyntaxAct").SetEnabled(available);
 }

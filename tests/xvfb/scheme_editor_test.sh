@@ -43,8 +43,9 @@ copy_rtf "$work/before.rtf"
 [ "$(colour_of "$work/before.rtf" select)" != "$(colour_of "$work/before.rtf" foo)" ] ||
   fail "foo is highlighted as a keyword before the edit"
 
-# Tools > Edit Syntax Schemes...: from the Insert menu one to the right.
-xdotool key --delay 120 alt+i Right Up Up Up Up Up Up Up Return
+# Tools > Edit Syntax Schemes...: from the Insert menu one to the right, the
+# third entry.
+xdotool key --delay 120 alt+i Right Down Down Return
 sleep 0.5
 activate_window '^Syntax Schemes$' >/dev/null
 # SQL is the row that typing its name reaches; Edit... is two Tabs on.
