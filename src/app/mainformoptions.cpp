@@ -1,4 +1,5 @@
 // The main window's side of "Editor Properties".
+#include "app/editscheme.h"
 #include "app/envform.h"
 #include "app/mainform.h"
 #include "app/syntaxlist.h"
@@ -23,17 +24,12 @@ void TMainForm::ShowEditorProperties() {
   const std::vector<String> items = m_schemes.SelectorItems();
   if (m_schemeIndex > 0 && m_schemeIndex < static_cast<int>(items.size()))
     context.currentScheme = items[static_cast<std::size_t>(m_schemeIndex)];
-  // Until the scheme editor exists, the scheme's entry is edited in the
-  // "Syntax Schemes" dialog.
+  // The page's extensions stay the scheme's: they may have been edited there.
   context.editScheme = [this, catalogue](const std::string& fileName, String& name,
                                          String& extensions) {
-    if (catalogue == nullptr) return false;
-    EditSyntaxSchemes();
-    const int index = catalogue->IndexOfFile(fileName);
-    if (index < 0) return false;
-    name = catalogue->Items(index).SchemeName();
-    extensions = catalogue->Items(index).Extensions();
-    return true;
+    return catalogue != nullptr &&
+           EditSchemeInEditor(*catalogue, m_platform.forms, m_platform.dialogs, fileName, name,
+                              extensions, /*keepExtensions=*/true);
   };
   if (!ShowEditorOptions(context)) return;
   ApplyEditorOptions();
