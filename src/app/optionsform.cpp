@@ -71,6 +71,8 @@ TShortcutsPage& TOptionsForm::AddShortcutsPage(TActionList& actions,
                                                std::vector<TShortCut> defaults) {
   m_shortcuts = std::make_unique<TShortcutsPage>(PageControl, Host(), m_dialogs, actions,
                                                  std::move(defaults));
+  // Between "Integration" and "Web Server", where users have always found it.
+  PageControl.MoveChild(m_shortcuts->Page, 1);
   return *m_shortcuts;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/control.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/forms.h"
@@ -91,6 +92,18 @@ void TControl::Adopt(std::unique_ptr<TControl> child) {
     throw std::logic_error("a control named \"" + child->m_name + "\" exists already");
   child->m_parent = this;
   m_children.push_back(std::move(child));
+}
+
+void TControl::MoveChild(const TControl& child, std::size_t index) {
+  const auto from = std::find_if(m_children.begin(), m_children.end(),
+                                 [&](const auto& c) { return c.get() == &child; });
+  if (from == m_children.end()) throw std::logic_error("not a child of \"" + m_name + "\"");
+  const auto to =
+      m_children.begin() + static_cast<std::ptrdiff_t>(std::min(index, m_children.size() - 1));
+  if (to < from)
+    std::rotate(to, from, from + 1);
+  else
+    std::rotate(from, from + 1, to + 1);
 }
 
 TControl* TControl::FindDescendant(std::string_view name) const {

@@ -38,7 +38,7 @@ enum class ControlProperty {
   Rows,        // a list view's rows or columns
   ActivePage,  // a page control's page
   Focus,
-  Selection,  // the caret and selection of an edit part
+  Selection,   // the caret and selection of an edit part
   ItemStates,  // a list's check marks, item looks and multiple selection
 };
 
@@ -97,6 +97,9 @@ class TControl {
   [[nodiscard]] const std::vector<std::unique_ptr<TControl>>& Children() const {
     return m_children;
   }
+  // Puts one of this control's children at index among its siblings (the end
+  // when index is past it): the order in which pages and rows show.
+  void MoveChild(const TControl& child, std::size_t index);
   // The first control of that name in this subtree (depth first), or nullptr.
   [[nodiscard]] TControl* FindDescendant(std::string_view name) const;
   // The form at the root of the tree, or nullptr when the root is no form.

@@ -65,6 +65,10 @@ class ShortcutsPageTest : public ::testing::Test {
 TEST_F(ShortcutsPageTest, ListsEveryCommandWithItsCaptionShortcutAndLongHint) {
   ShowPreferences([this](TOptionsForm& form, TShortcutsPage& page) {
     EXPECT_EQ(page.Page.Caption(), U"Keyboard ShortCuts");
+    std::vector<String> captions;
+    for (const TTabSheet* sheet : form.PageControl.Pages()) captions.push_back(sheet->Caption());
+    EXPECT_EQ(captions,
+              (std::vector<String>{U"Integration", U"Keyboard ShortCuts", U"Web Server"}));
     const std::vector<TListItem>& rows = page.lvShortcuts.Rows();
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(actions.Count()));
     const TListItem& undo = rows[static_cast<std::size_t>(Row("UndoAct"))];

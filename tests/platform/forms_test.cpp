@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
 #include "platform/controls.h"
 #include "platform/headlessformhost.h"
 #include "platform/unscriptedprompt.h"
@@ -340,6 +343,28 @@ TEST(Controls, FocusMovesWithEnterAndExitEvents) {
   form.OKBut.SetEnabled(false);
   form.OKBut.SetFocus();  // cannot take the focus
   EXPECT_EQ(form.ActiveControl(), &form.CaseSens);
+}
+
+// Pages and rows show in the order of their controls, so a page added late can
+// still take its place among the others.
+TEST(Forms, MoveChildPutsAControlAtItsPlaceAmongItsSiblings) {
+  struct Case {
+    const char* name;
+    std::size_t index;
+    const char* expected;
+  };
+  for (const Case& c : {Case{"d", 1, "adbc"}, Case{"a", 2, "bcad"}, Case{"b", 0, "bacd"},
+                        Case{"c", 2, "abcd"}, Case{"a", 99, "bcda"}}) {
+    TPageControl pages("Pages");
+    for (const char* name : {"a", "b", "c", "d"}) pages.Add<TTabSheet>(name);
+    pages.MoveChild(*pages.FindDescendant(c.name), c.index);
+    std::string order;
+    for (const TTabSheet* page : pages.Pages()) order += page->Name();
+    EXPECT_EQ(order, c.expected) << c.name << " to " << c.index;
+  }
+  TPageControl pages("Pages");
+  TTabSheet stranger("stranger");
+  EXPECT_THROW(pages.MoveChild(stranger, 0), std::logic_error);
 }
 
 }  // namespace

@@ -39,9 +39,8 @@ activate_window '^words\.txt - Quillon$' >/dev/null
 sleep 0.5
 xdotool key --delay 80 ctrl+alt+p
 activate_window '^Preferences$' >/dev/null
-# The third page (after Integration and Web Server) puts the keyboard on the
-# list; type-ahead finds the row.
-xdotool key --delay 120 ctrl+Tab ctrl+Tab
+# The second page puts the keyboard on the list; type-ahead finds the row.
+xdotool key --delay 120 ctrl+Tab
 xdotool type --delay 120 'Find'
 xdotool key --delay 120 Return
 activate_window '^Edit ShortCut: Find\.\.\.$' >/dev/null
