@@ -73,6 +73,8 @@ TShortcutsPage& TOptionsForm::AddShortcutsPage(TActionList& actions,
                                                  std::move(defaults));
   // Between "Integration" and "Web Server", where users have always found it.
   PageControl.MoveChild(m_shortcuts->Page, 1);
+  // Quick exit is a key, so it goes with the keys.
+  cbEscExit.Parent()->HandChildTo(cbEscExit, m_shortcuts->Page);
   return *m_shortcuts;
 }
 

@@ -94,10 +94,22 @@ void TControl::Adopt(std::unique_ptr<TControl> child) {
   m_children.push_back(std::move(child));
 }
 
+std::vector<std::unique_ptr<TControl>>::iterator TControl::ChildPlace(const TControl& child) {
+  const auto place = std::find_if(m_children.begin(), m_children.end(),
+                                  [&](const auto& c) { return c.get() == &child; });
+  if (place == m_children.end()) throw std::logic_error("not a child of \"" + m_name + "\"");
+  return place;
+}
+
+void TControl::HandChildTo(const TControl& child, TControl& parent) {
+  const auto place = ChildPlace(child);
+  std::unique_ptr<TControl> moving = std::move(*place);
+  m_children.erase(place);
+  parent.Adopt(std::move(moving));
+}
+
 void TControl::MoveChild(const TControl& child, std::size_t index) {
-  const auto from = std::find_if(m_children.begin(), m_children.end(),
-                                 [&](const auto& c) { return c.get() == &child; });
-  if (from == m_children.end()) throw std::logic_error("not a child of \"" + m_name + "\"");
+  const auto from = ChildPlace(child);
   const auto to =
       m_children.begin() + static_cast<std::ptrdiff_t>(std::min(index, m_children.size() - 1));
   if (to < from)

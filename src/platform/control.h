@@ -100,6 +100,8 @@ class TControl {
   // Puts one of this control's children at index among its siblings (the end
   // when index is past it): the order in which pages and rows show.
   void MoveChild(const TControl& child, std::size_t index);
+  // Hands one of this control's children to parent, as its last child.
+  void HandChildTo(const TControl& child, TControl& parent);
   // The first control of that name in this subtree (depth first), or nullptr.
   [[nodiscard]] TControl* FindDescendant(std::string_view name) const;
   // The form at the root of the tree, or nullptr when the root is no form.
@@ -145,6 +147,7 @@ class TControl {
  private:
   friend class TForm;  // moves focus between its controls
   void Adopt(std::unique_ptr<TControl> child);
+  std::vector<std::unique_ptr<TControl>>::iterator ChildPlace(const TControl& child);
   TControl& Root();
 
   std::string m_name;

@@ -365,6 +365,21 @@ TEST(Forms, MoveChildPutsAControlAtItsPlaceAmongItsSiblings) {
   TPageControl pages("Pages");
   TTabSheet stranger("stranger");
   EXPECT_THROW(pages.MoveChild(stranger, 0), std::logic_error);
+  EXPECT_THROW(pages.HandChildTo(stranger, pages), std::logic_error);
+}
+
+TEST(Forms, HandChildToMovesAControlWithItsChildrenToAnotherParent) {
+  TPageControl pages("Pages");
+  auto& first = pages.Add<TTabSheet>("first");
+  auto& second = pages.Add<TTabSheet>("second");
+  auto& box = first.Add<TCheckBox>("box");
+  box.Add<TLabel>("inner");
+  first.HandChildTo(box, second);
+  EXPECT_TRUE(first.Children().empty());
+  ASSERT_EQ(second.Children().size(), 1u);
+  EXPECT_EQ(second.Children().front().get(), &box);
+  EXPECT_EQ(box.Parent(), &second);
+  EXPECT_EQ(pages.FindDescendant("inner")->Parent(), &box);
 }
 
 }  // namespace
