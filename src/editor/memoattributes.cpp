@@ -28,17 +28,17 @@ TAttributeMask StyleMaskBits(TFontStyles styles) noexcept {
 }
 
 FontSpec ToFontSpec(const TAttributeSet& set) {
-  FontSpec spec;
-  spec.name = set.name;
-  spec.height = 0;
-  spec.size = set.size;
-  spec.bold = (set.style & SetBit(fsBold)) != 0;
-  spec.italic = (set.style & SetBit(fsItalic)) != 0;
-  spec.underline = (set.style & SetBit(fsUnderline)) != 0;
-  spec.strikeOut = (set.style & SetBit(fsStrikeOut)) != 0;
-  spec.charset = set.charset;
-  spec.pitch = ToPitch(set.pitch);
-  return spec;
+  FontSpec face;
+  face.name = set.name;
+  face.height = 0;
+  face.size = set.size;
+  face.bold = (set.style & SetBit(fsBold)) != 0;
+  face.italic = (set.style & SetBit(fsItalic)) != 0;
+  face.underline = (set.style & SetBit(fsUnderline)) != 0;
+  face.strikeOut = (set.style & SetBit(fsStrikeOut)) != 0;
+  face.charset = set.charset;
+  face.pitch = ToPitch(set.pitch);
+  return face;
 }
 
 TAttributeSet AttributeSetOf(const TMemoFont& font, TColor backColor) {

@@ -79,17 +79,17 @@ class TImportHandler {
   // the text is kept.
   char Attribute(TColor backColor, const TImportFont& font) {
     if (m_parser == nullptr) return 0;
-    const FontSpec& spec = font.Spec;
+    const FontSpec& face = font.Face;
     TAttributeSet set;
-    set.name = spec.name.empty() ? m_memo.Font().Name() : spec.name;
+    set.name = face.name.empty() ? m_memo.Font().Name() : face.name;
     set.size = std::clamp(
-        spec.height != 0 ? PointsFromHeight(spec.height, TMemoFont::kPixelsPerInch) : spec.size, 1,
+        face.height != 0 ? PointsFromHeight(face.height, TMemoFont::kPixelsPerInch) : face.size, 1,
         TMemoAttributes::kMaxSize);
-    set.style = (spec.bold ? SetBit(fsBold) : 0u) | (spec.italic ? SetBit(fsItalic) : 0u) |
-                (spec.underline ? SetBit(fsUnderline) : 0u) |
-                (spec.strikeOut ? SetBit(fsStrikeOut) : 0u);
-    set.charset = std::clamp(spec.charset, 0, 255);
-    set.pitch = FromPitch(spec.pitch);
+    set.style = (face.bold ? SetBit(fsBold) : 0u) | (face.italic ? SetBit(fsItalic) : 0u) |
+                (face.underline ? SetBit(fsUnderline) : 0u) |
+                (face.strikeOut ? SetBit(fsStrikeOut) : 0u);
+    set.charset = std::clamp(face.charset, 0, 255);
+    set.pitch = FromPitch(face.pitch);
     set.color = font.Color == kImportNoColor ? m_memo.Font().Color() : font.Color;
     set.backColor = backColor == kImportNoColor ? m_memo.Color() : backColor;
     try {
@@ -176,6 +176,13 @@ int TCustomQSMemo::LoadFromImport(std::string_view input, TImporterClass importe
       AttributeParser() != nullptr ? AttributeParser()->Entries() : std::vector<TAttributeSet>{};
   const bool allowUndo = s.AllowUndo();
   s.SetAllowUndo(true);
+  const auto takeBackTheLoad = [&] {
+    s.Undo();
+    s.DiscardRedo();
+    if (!entriesBefore.empty()) AttributeParser()->RestoreEntries(entriesBefore);
+    if (s.SyntaxParser() != parserBefore) s.SetSyntaxParser(parserBefore);
+    s.SetAllowUndo(allowUndo);
+  };
   int dropped = 0;
   try {
     const TUpdateBracket update(s, upd::kLoad);
@@ -184,12 +191,8 @@ int TCustomQSMemo::LoadFromImport(std::string_view input, TImporterClass importe
     dropped = ImportWith(input, *importer);
     s.SetCaretPos(0, 0);
   } catch (...) {
-    s.Undo();
-    s.DiscardRedo();
-    if (!entriesBefore.empty()) AttributeParser()->RestoreEntries(entriesBefore);
-    if (s.SyntaxParser() != parserBefore) s.SetSyntaxParser(parserBefore);
-    s.SetAllowUndo(allowUndo);
-    throw;
+    takeBackTheLoad();
+    throw;  // the caller reports why the load failed
   }
   s.ClearUndo();
   s.SetAllowUndo(allowUndo);

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "platform/printer.h"
 #include "platform/timers.h"
+#include "support/guardedcall.h"
 #include "support/utf8.h"
 
 namespace qs {
@@ -172,7 +173,9 @@ void TMemoPrintProgress::PrintOnePage() {
     FindControl<TProgressBar>("ProgressBar").SetPosition(4 * m_job->PagesPrinted());
     if (m_job->Done()) SetModalResult(mrOk);
   } catch (...) {
-    // Carried out of the timer's tick: ShowModal's caller rethrows it.
+    // Carried out of the timer's tick: ShowModal's caller rethrows it to the
+    // error boundary, which reports it; the log keeps the page it stopped at.
+    LogCaughtFailure("printing page " + std::to_string(m_job->PagesPrinted() + 1));
     m_failure = std::current_exception();
     SetModalResult(mrAbort);
   }

@@ -19,7 +19,7 @@ inline constexpr TColor kImportNoColor = -1;
 
 // The look of one run: the font and its colour, which the receiver copies.
 struct TImportFont {
-  FontSpec Spec;
+  FontSpec Face;
   TColor Color = kImportNoColor;
 
   bool operator==(const TImportFont&) const = default;

@@ -146,22 +146,22 @@ std::int32_t TInternalImporter::CurrentCharset() const noexcept {
 TImportFont TInternalImporter::BuildFont(TColor& backColor) const {
   const TImportLook look = m_stack.empty() ? TImportLook{} : m_stack.back().Folded;
   TImportFont font;
-  FontSpec& spec = font.Spec;
+  FontSpec& face = font.Face;
   if (!look.FontName.empty()) {
-    spec.name = look.FontName;
-    spec.charset = look.Charset;
+    face.name = look.FontName;
+    face.charset = look.Charset;
   } else if (!DefaultTableFont.empty()) {
-    spec.name = DefaultTableFont;
-    spec.charset = DefaultTableCharset;
+    face.name = DefaultTableFont;
+    face.charset = DefaultTableCharset;
   } else {
-    spec.name = DefaultFont;
-    spec.charset = kDefaultCharset;
+    face.name = DefaultFont;
+    face.charset = kDefaultCharset;
   }
-  spec.size = look.Size < 0 ? kDefaultImportPoints : look.Size;
-  spec.bold = (look.Styles & Bit(TImportStyle::isBold)) != 0;
-  spec.italic = (look.Styles & Bit(TImportStyle::isItalic)) != 0;
-  spec.underline = (look.Styles & Bit(TImportStyle::isUnderline)) != 0;
-  spec.strikeOut = (look.Styles & Bit(TImportStyle::isStrikeOut)) != 0;
+  face.size = look.Size < 0 ? kDefaultImportPoints : look.Size;
+  face.bold = (look.Styles & Bit(TImportStyle::isBold)) != 0;
+  face.italic = (look.Styles & Bit(TImportStyle::isItalic)) != 0;
+  face.underline = (look.Styles & Bit(TImportStyle::isUnderline)) != 0;
+  face.strikeOut = (look.Styles & Bit(TImportStyle::isStrikeOut)) != 0;
   font.Color = look.Color < 0 ? clBlack : look.Color;
   backColor = look.BackColor;
   return font;

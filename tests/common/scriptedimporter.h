@@ -50,10 +50,10 @@ inline ScriptedRun ImportRun(String text, String face = U"Arial", int points = 1
                              TColor backColor = kImportNoColor) {
   ScriptedRun run;
   run.text = std::move(text);
-  run.font.Spec.name = std::move(face);
-  run.font.Spec.size = points;
-  run.font.Spec.bold = bold;
-  run.font.Spec.italic = italic;
+  run.font.Face.name = std::move(face);
+  run.font.Face.size = points;
+  run.font.Face.bold = bold;
+  run.font.Face.italic = italic;
   run.font.Color = color;
   run.backColor = backColor;
   return run;

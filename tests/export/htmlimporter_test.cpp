@@ -22,20 +22,20 @@ TEST(HtmlImporter, WorkedExampleGivesFacesSizesColoursAndLinks) {
       "color=#00FF00>F</font><br><a href=x>D</a>&lt;E&gt;</body></html>");
   EXPECT_EQ(TextOf(runs), "ABF\r\nD<E>");
   const ImportedRun* a = RunWith(runs, "A");
-  EXPECT_EQ(a->font.Spec.name, U"Times New Roman");
-  EXPECT_EQ(a->font.Spec.size, 12);
+  EXPECT_EQ(a->font.Face.name, U"Times New Roman");
+  EXPECT_EQ(a->font.Face.size, 12);
   EXPECT_EQ(a->font.Color, clBlack);
-  EXPECT_FALSE(a->font.Spec.bold);
-  EXPECT_TRUE(RunWith(runs, "B")->font.Spec.bold);
+  EXPECT_FALSE(a->font.Face.bold);
+  EXPECT_TRUE(RunWith(runs, "B")->font.Face.bold);
   const ImportedRun* f = RunWith(runs, "F");
-  EXPECT_EQ(f->font.Spec.name, U"Arial");
-  EXPECT_EQ(f->font.Spec.size, 14);
+  EXPECT_EQ(f->font.Face.name, U"Arial");
+  EXPECT_EQ(f->font.Face.size, 14);
   EXPECT_EQ(f->font.Color, clLime);
   const ImportedRun* d = RunWith(runs, "D");
-  EXPECT_TRUE(d->font.Spec.underline);
+  EXPECT_TRUE(d->font.Face.underline);
   EXPECT_EQ(d->font.Color, clRed);
   const ImportedRun* e = RunWith(runs, "<E>");
-  EXPECT_FALSE(e->font.Spec.underline);
+  EXPECT_FALSE(e->font.Face.underline);
   EXPECT_EQ(e->font.Color, clBlack);
 }
 
@@ -86,7 +86,7 @@ TEST(HtmlImporter, SizesStepFromTheNormalSizeAndEndWithTheirElement) {
     for (const ImportedRun& r : runs)
       if (r.text == FromUtf8(c.text)) run = &r;
     ASSERT_NE(run, nullptr) << c.text;
-    EXPECT_EQ(run->font.Spec.size, c.size) << c.text;
+    EXPECT_EQ(run->font.Face.size, c.size) << c.text;
   }
 }
 
@@ -95,22 +95,22 @@ TEST(HtmlImporter, FormattingElementsNestAndCloseByName) {
       "<b>b<i>bi</b>i</i>n<font color=#12345G>bad</font><font color=red>red<font "
       "color='#00f'>blue</font></font><a name=x>anchor</a><s>s</s><u>u</u><em>em</em>"
       "<font face=\"'Courier New', monospace\">mono</font>");
-  EXPECT_TRUE(RunWith(runs, "bi")->font.Spec.bold);
-  EXPECT_TRUE(RunWith(runs, "bi")->font.Spec.italic);
+  EXPECT_TRUE(RunWith(runs, "bi")->font.Face.bold);
+  EXPECT_TRUE(RunWith(runs, "bi")->font.Face.italic);
   const ImportedRun* i = nullptr;
   for (const ImportedRun& r : runs)
     if (r.text == U"i") i = &r;
   ASSERT_NE(i, nullptr);
-  EXPECT_TRUE(i->font.Spec.italic);
-  EXPECT_FALSE(i->font.Spec.bold);
-  EXPECT_FALSE(RunWith(runs, "n")->font.Spec.italic);
+  EXPECT_TRUE(i->font.Face.italic);
+  EXPECT_FALSE(i->font.Face.bold);
+  EXPECT_FALSE(RunWith(runs, "n")->font.Face.italic);
   EXPECT_EQ(RunWith(runs, "bad")->font.Color, clBlack);
   EXPECT_EQ(RunWith(runs, "red")->font.Color, clRed);
   EXPECT_EQ(RunWith(runs, "blue")->font.Color, clBlue);
-  EXPECT_FALSE(RunWith(runs, "anchor")->font.Spec.underline);
-  EXPECT_TRUE(RunWith(runs, "s")->font.Spec.strikeOut);
-  EXPECT_TRUE(RunWith(runs, "em")->font.Spec.italic);
-  EXPECT_EQ(RunWith(runs, "mono")->font.Spec.name, U"Courier New");
+  EXPECT_FALSE(RunWith(runs, "anchor")->font.Face.underline);
+  EXPECT_TRUE(RunWith(runs, "s")->font.Face.strikeOut);
+  EXPECT_TRUE(RunWith(runs, "em")->font.Face.italic);
+  EXPECT_EQ(RunWith(runs, "mono")->font.Face.name, U"Courier New");
 }
 
 TEST(HtmlImporter, ColourValues) {
@@ -150,7 +150,7 @@ TEST(HtmlImporter, ManyBreaksAndDeepNestingStayLinear) {
   nested += "<u>end</u>";
   const auto runs = ImportHtml(nested);
   EXPECT_EQ(runs.size(), static_cast<std::size_t>(kCount) + 1);
-  EXPECT_TRUE(runs.back().font.Spec.underline);
+  EXPECT_TRUE(runs.back().font.Face.underline);
 }
 
 }  // namespace

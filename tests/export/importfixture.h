@@ -69,8 +69,8 @@ inline std::vector<CharLook> LooksOf(const std::vector<ImportedRun>& runs) {
   std::vector<CharLook> looks;
   for (const ImportedRun& run : runs)
     for (const Char c : run.text)
-      looks.push_back({c, run.font.Spec.name, run.font.Spec.size, run.font.Color,
-                       run.font.Spec.bold, run.font.Spec.italic, run.font.Spec.underline});
+      looks.push_back({c, run.font.Face.name, run.font.Face.size, run.font.Color,
+                       run.font.Face.bold, run.font.Face.italic, run.font.Face.underline});
   return looks;
 }
 

@@ -73,11 +73,11 @@ void ExpectTheLookOfThePage(const std::vector<ImportedRun>& runs) {
   const ImportedRun* red = RunWith(runs, "Red big");
   ASSERT_NE(red, nullptr) << TextOf(runs);
   EXPECT_EQ(red->font.Color, clRed);
-  EXPECT_EQ(red->font.Spec.size, 18);
-  EXPECT_EQ(red->font.Spec.name, U"DejaVu Sans");
-  EXPECT_TRUE(RunWith(runs, "bold")->font.Spec.bold);
-  EXPECT_FALSE(RunWith(runs, "bold")->font.Spec.italic);
-  EXPECT_TRUE(RunWith(runs, "ital")->font.Spec.italic);
+  EXPECT_EQ(red->font.Face.size, 18);
+  EXPECT_EQ(red->font.Face.name, U"DejaVu Sans");
+  EXPECT_TRUE(RunWith(runs, "bold")->font.Face.bold);
+  EXPECT_FALSE(RunWith(runs, "bold")->font.Face.italic);
+  EXPECT_TRUE(RunWith(runs, "ital")->font.Face.italic);
   EXPECT_NE(TextOf(runs).find("caf\xc3\xa9 \xe2\x82\xac <x>"), std::string::npos);
   EXPECT_NE(TextOf(runs).find("\xe4\xb8\xad"), std::string::npos);
 }

@@ -23,17 +23,17 @@ TEST(RtfImporter, WorkedExampleGivesFontsSizesColoursAndCharsets) {
   EXPECT_EQ(TextOf(runs), "Hello red\r\nx\xd0\xb9y");  // 0xE9 in the Russian code page
   const ImportedRun* hello = RunWith(runs, "Hello");
   ASSERT_NE(hello, nullptr);
-  EXPECT_EQ(hello->font.Spec.name, U"Arial");
-  EXPECT_EQ(hello->font.Spec.size, 10);
+  EXPECT_EQ(hello->font.Face.name, U"Arial");
+  EXPECT_EQ(hello->font.Face.size, 10);
   EXPECT_EQ(hello->font.Color, clBlack);
-  EXPECT_FALSE(hello->font.Spec.bold);
+  EXPECT_FALSE(hello->font.Face.bold);
   const ImportedRun* red = RunWith(runs, "red");
-  EXPECT_TRUE(red->font.Spec.bold);
+  EXPECT_TRUE(red->font.Face.bold);
   EXPECT_EQ(red->font.Color, clRed);
   const ImportedRun* x = RunWith(runs, "x");
-  EXPECT_EQ(x->font.Spec.name, U"Courier New");
-  EXPECT_EQ(x->font.Spec.charset, 204);
-  EXPECT_EQ(x->font.Spec.size, 10);
+  EXPECT_EQ(x->font.Face.name, U"Courier New");
+  EXPECT_EQ(x->font.Face.charset, 204);
+  EXPECT_EQ(x->font.Face.size, 10);
 }
 
 TEST(RtfImporter, TextOfConstructs) {
@@ -71,16 +71,16 @@ TEST(RtfImporter, TextOfConstructs) {
 TEST(RtfImporter, StylesSwitchAndPlainStartsFromNothing) {
   const auto runs = ImportRtf(
       "{\\rtf1 {\\b on\\b0 off\\b1 again}{\\b\\ul\\strike {\\plain\\i plain}}{\\ul u\\ulnone n}}");
-  EXPECT_TRUE(RunWith(runs, "on")->font.Spec.bold);
-  EXPECT_FALSE(RunWith(runs, "off")->font.Spec.bold);
-  EXPECT_TRUE(RunWith(runs, "again")->font.Spec.bold);
+  EXPECT_TRUE(RunWith(runs, "on")->font.Face.bold);
+  EXPECT_FALSE(RunWith(runs, "off")->font.Face.bold);
+  EXPECT_TRUE(RunWith(runs, "again")->font.Face.bold);
   const ImportedRun* plain = RunWith(runs, "plain");
-  EXPECT_TRUE(plain->font.Spec.italic);
-  EXPECT_FALSE(plain->font.Spec.bold);  // not the outer group's
-  EXPECT_FALSE(plain->font.Spec.underline);
-  EXPECT_FALSE(plain->font.Spec.strikeOut);
-  EXPECT_TRUE(RunWith(runs, "u")->font.Spec.underline);
-  EXPECT_FALSE(RunWith(runs, "n")->font.Spec.underline);
+  EXPECT_TRUE(plain->font.Face.italic);
+  EXPECT_FALSE(plain->font.Face.bold);  // not the outer group's
+  EXPECT_FALSE(plain->font.Face.underline);
+  EXPECT_FALSE(plain->font.Face.strikeOut);
+  EXPECT_TRUE(RunWith(runs, "u")->font.Face.underline);
+  EXPECT_FALSE(RunWith(runs, "n")->font.Face.underline);
 }
 
 TEST(RtfImporter, ColoursAndBackgroundsFromTheTable) {
@@ -123,22 +123,22 @@ TEST(RtfImporter, FontTableOfAWordProcessor) {
   EXPECT_EQ(worker.FontTable[7].Name, U"Semi;colon");
   EXPECT_EQ(worker.FontTable.count(9), 0u);  // only an alternate name: no face
   EXPECT_EQ(worker.FontTable[2147483647].Name, U"Far");
-  EXPECT_EQ(RunWith(runs, "x")->font.Spec.name, U"OpenSymbol");  // the default font
-  EXPECT_EQ(RunWith(runs, "y")->font.Spec.name, U"Liberation Sans");
-  EXPECT_EQ(RunWith(runs, "z")->font.Spec.name, U"Liberation Sans");  // no font 9
+  EXPECT_EQ(RunWith(runs, "x")->font.Face.name, U"OpenSymbol");  // the default font
+  EXPECT_EQ(RunWith(runs, "y")->font.Face.name, U"Liberation Sans");
+  EXPECT_EQ(RunWith(runs, "z")->font.Face.name, U"Liberation Sans");  // no font 9
 }
 
 TEST(RtfImporter, TheDefaultFontAndClampedSizes) {
   const auto runs = ImportRtf(
       "{\\rtf1\\deff1{\\fonttbl{\\f0 Zero;}{\\f1 One;}}\\plain x{\\f0 y}{\\f5 z}"
       "{\\fs2147483647 big}{\\fs1 small}{\\fs-4 negative}{\\fs odd}}");
-  EXPECT_EQ(RunWith(runs, "x")->font.Spec.name, U"One");
-  EXPECT_EQ(RunWith(runs, "y")->font.Spec.name, U"Zero");
-  EXPECT_EQ(RunWith(runs, "z")->font.Spec.name, U"One");
-  EXPECT_EQ(RunWith(runs, "big")->font.Spec.size, kMaxImportPoints);
-  EXPECT_EQ(RunWith(runs, "small")->font.Spec.size, kMinImportPoints);
-  EXPECT_EQ(RunWith(runs, "negative")->font.Spec.size, 12);
-  EXPECT_EQ(RunWith(runs, "odd")->font.Spec.size, 12);
+  EXPECT_EQ(RunWith(runs, "x")->font.Face.name, U"One");
+  EXPECT_EQ(RunWith(runs, "y")->font.Face.name, U"Zero");
+  EXPECT_EQ(RunWith(runs, "z")->font.Face.name, U"One");
+  EXPECT_EQ(RunWith(runs, "big")->font.Face.size, kMaxImportPoints);
+  EXPECT_EQ(RunWith(runs, "small")->font.Face.size, kMinImportPoints);
+  EXPECT_EQ(RunWith(runs, "negative")->font.Face.size, 12);
+  EXPECT_EQ(RunWith(runs, "odd")->font.Face.size, 12);
 }
 
 TEST(RtfImporter, CanImportOnlyWhatStartsAsRtf) {
@@ -179,9 +179,9 @@ TEST(RtfImporter, DeepNestingCostsNeitherStackNorQuadraticTime) {
   input += "{\\i end}}";
   const auto runs = ImportRtf(input);
   EXPECT_EQ(TextOf(runs), std::string(kDepth, 'x') + "end");
-  EXPECT_TRUE(runs.front().font.Spec.bold);
-  EXPECT_FALSE(runs.back().font.Spec.bold);  // every group closed again
-  EXPECT_TRUE(runs.back().font.Spec.italic);
+  EXPECT_TRUE(runs.front().font.Face.bold);
+  EXPECT_FALSE(runs.back().font.Face.bold);  // every group closed again
+  EXPECT_TRUE(runs.back().font.Face.italic);
 }
 
 }  // namespace
